@@ -1,0 +1,45 @@
+#include "boardfactory.h"
+
+#include "arithmetic.h"
+#include "boarddesign.h"
+#include "boardwindow.h"
+
+namespace {
+
+std::optional<ArithmeticKind> arithmeticKind(BoardKind kind)
+{
+    switch (kind) {
+    case BoardKind::Form100a:
+        return ArithmeticKind::AddUnits;
+    case BoardKind::Form100b:
+        return ArithmeticKind::AddTens;
+    case BoardKind::Form100f:
+        return ArithmeticKind::AddTensUnits;
+    case BoardKind::Form100c:
+        return ArithmeticKind::SubUnits;
+    case BoardKind::Form100d:
+        return ArithmeticKind::SubTens;
+    case BoardKind::Form100e:
+        return ArithmeticKind::SubTensUnits;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+std::unique_ptr<BoardModel> makeBoardModel(BoardKind kind, const BoardServices& s)
+{
+    if (const auto arithmetic = arithmeticKind(kind))
+        return std::make_unique<ArithmeticBoard>(*arithmetic, s.state, s.random, s.sounds);
+    return nullptr;
+}
+
+std::unique_ptr<BoardWindow> makeBoardWindow(BoardKind kind, const BoardServices& services)
+{
+    auto model = makeBoardModel(kind, services);
+    if (!model || !hasBoardDesign(kind))
+        return nullptr;
+    return std::make_unique<BoardWindow>(services.host, boardDesign(kind), std::move(model),
+                                         services.dialogs);
+}

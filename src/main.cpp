@@ -1,0 +1,22 @@
+#include "shell/application.h"
+#include "shell/dialogs.h"
+#include "shell/random.h"
+#include "shell/soundservice.h"
+#include "shell/startup.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication qtApp(argc, argv);
+    prepareApplication(qtApp);
+
+    SeededRandom random(SeededRandom::clockSeed());
+    SoundService sounds(SoundService::defaultFolder());
+    QtDialogs dialogs;
+    Application app(random, sounds, dialogs);
+    QObject::connect(&app, &Application::ended, &qtApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    app.main();
+    return QApplication::exec();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "boards/boardkind.h"
+#include "programstate.h"
+#include "windowhost.h"
+
+#include <QObject>
+
+class BoardWindow;
+class Dialogs;
+class MenuWindow;
+class RandomSource;
+class SoundSink;
+class StartWindow;
+
+/// The program's controller (`Main` and the shared procedures of the start): it owns the
+/// program-wide state and every window, shows and unloads them, and so decides which window
+/// follows which. At most one of start window, main menu and board is open at a time.
+class Application final : public QObject {
+    Q_OBJECT
+public:
+    Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs);
+    ~Application() override;
+
+    /// Start-up: "avanti" awaited, the start window shown.
+    void main();
+
+    ProgramState& state() { return state_; }
+    WindowHost& host() { return host_; }
+    StartWindow* startWindow() const { return start_.get(); }
+    MenuWindow* menuWindow() const { return menu_.get(); }
+    BoardWindow* boardWindow() const { return board_.get(); }
+
+    /// Shows the main menu (created if needed), then unloads the start window or the board.
+    void showMenu();
+    /// Shows a board, then unloads the main menu. Nothing happens for a board the program
+    /// does not have.
+    void openBoard(BoardKind kind);
+
+signals:
+    /// The program is to end: every window is closed.
+    void ended();
+
+private:
+    void end();
+
+    RandomSource& random_;
+    SoundSink& sounds_;
+    Dialogs& dialogs_;
+    ProgramState state_;
+    WindowHost host_;
+    WindowPtr<StartWindow> start_;
+    WindowPtr<MenuWindow> menu_;
+    WindowPtr<BoardWindow> board_;
+};

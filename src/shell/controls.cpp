@@ -1,0 +1,155 @@
+#include "controls.h"
+
+#include "runtime.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QToolButton>
+
+QFont makeFont(const FontSpec& spec)
+{
+    QFont font;
+    switch (spec.family) {
+    case FontFamily::Arial:
+        font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+        break;
+    case FontFamily::ComicSans:
+        font.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"),
+                          QStringLiteral("Liberation Sans")});
+        break;
+    case FontFamily::MsSansSerif:
+        font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                          QStringLiteral("DejaVu Sans")});
+        break;
+    }
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    return font;
+}
+
+QColor toColor(Bgr bgr)
+{
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+void setBackground(QWidget* widget, Bgr bgr)
+{
+    const QColor colour = toColor(bgr);
+    QPalette palette = widget->palette();
+    // Only the widget's own background role: a window's colour must not reach its buttons.
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, widget->backgroundRole(), colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+namespace {
+
+/// An option button whose caption wraps inside its box, as the window designs expect.
+class WrappingRadioButton final : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter p(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QRect indicator = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+        option.rect = QRect(indicator.left(), (height() - indicator.height()) / 2, indicator.width(),
+                            indicator.height());
+        p.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
+        const QRect text = rect().adjusted(indicator.right() + 5, 0, 0, 0);
+        p.drawItemText(text, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, palette(),
+                       isEnabled(), this->text(), QPalette::WindowText);
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = text;
+            p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+};
+
+/// A label wraps when its box holds two lines or more; a one-line label that its caption
+/// does not fit grows to the right rather than cut the caption off.
+void fitLabel(QLabel* label)
+{
+    const QFontMetrics metrics(label->font());
+    if (label->height() >= 2 * metrics.lineSpacing())
+        return;
+    label->setWordWrap(false);
+    const int needed = metrics.horizontalAdvance(label->text()) + 2 * label->margin() + 2;
+    if (needed > label->width())
+        label->resize(needed, label->height());
+}
+
+QWidget* makeWidget(QWidget* parent, const ControlSpec& spec, const QString& caption)
+{
+    switch (spec.kind) {
+    case ControlKind::Label:
+    case ControlKind::Display: {
+        auto* label = new QLabel(caption, parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(spec.alignment);
+        label->setWordWrap(true);
+        return label;
+    }
+    case ControlKind::Button:
+        return new QPushButton(caption, parent);
+    case ControlKind::PictureButton: {
+        auto* button = new QPushButton(parent);
+        button->setFocusPolicy(Qt::NoFocus);
+        return button;
+    }
+    case ControlKind::CaptionedPicture: {
+        auto* button = new QToolButton(parent);
+        button->setText(caption);
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setFocusPolicy(Qt::StrongFocus);
+        return button;
+    }
+    case ControlKind::OptionButton:
+        return new WrappingRadioButton(caption, parent);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QWidget* createControl(QWidget* parent, const ControlSpec& spec)
+{
+    const QString caption = spec.caption ? QString::fromUtf16(spec.caption) : QString();
+    QWidget* widget = makeWidget(parent, spec, caption);
+    widget->setObjectName(QString::fromLatin1(spec.name));
+    widget->setGeometry(runtime::twipsRect(spec.left, spec.top, spec.width, spec.height));
+    widget->setFont(makeFont(spec.font));
+    if (spec.background != kNoBackground)
+        setBackground(widget, spec.background);
+    if (spec.picture) {
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            button->setIcon(QIcon(QString::fromLatin1(spec.picture)));
+            button->setIconSize(QSize(32, 32));
+        }
+    }
+    if (spec.accessibleName)
+        widget->setAccessibleName(QString::fromUtf16(spec.accessibleName));
+    if (spec.kind == ControlKind::Label)
+        fitLabel(static_cast<QLabel*>(widget));
+    return widget;
+}
+
+void createControls(QWidget* parent, std::span<const ControlSpec> specs)
+{
+    for (const ControlSpec& spec : specs)
+        createControl(parent, spec);
+}

@@ -1,0 +1,26 @@
+#include "startup.h"
+
+#include "controls.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStyleFactory>
+#include <QTranslator>
+
+void prepareApplication(QApplication& app)
+{
+    QApplication::setApplicationName(QStringLiteral("quadena"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quadena dei numeri"));
+    QApplication::setDesktopFileName(QStringLiteral("quadena"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/quadena.svg")));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(makeFont({FontFamily::MsSansSerif, 10, false}));
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+class WindowHost;
+
+/// Base of the program's own windows (not of its dialogs). It tells the host when it
+/// becomes the active window and when the window system's close control was used.
+class ProgramWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit ProgramWindow(WindowHost& host);
+
+    /// Runs each time the window becomes the program's active window, its first showing
+    /// included (before it is seen); not when a dialog of its own closes, nor when the
+    /// user comes back from another application.
+    virtual void activated() {}
+
+signals:
+    /// The window system's close control: the window's owner unloads it, without questions.
+    void closedByUser();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    WindowHost& host_;
+};
+
+/// Shows and hides the program's windows and knows which of them was last active, so that
+/// each activation runs once per return to a window.
+class WindowHost {
+public:
+    /// Runs the window's activation first if it is not the active one, then shows it.
+    void show(ProgramWindow* window);
+    /// Hides the window; when no window of the program is visible any more, the program ends.
+    void hide(ProgramWindow* window);
+    /// Called by a window that received the window system's activation.
+    void noteActivated(ProgramWindow* window);
+    ProgramWindow* current() const { return current_; }
+
+private:
+    QPointer<ProgramWindow> current_;
+};
+
+template <typename T> using WindowPtr = std::unique_ptr<T>;
+
+/// Unloads a window: hidden at once, destroyed from the event loop, so that a window may be
+/// unloaded from one of its own handlers.
+void unloadWindow(std::unique_ptr<QWidget> window);
+
+template <typename T> void unload(WindowPtr<T>& window)
+{
+    unloadWindow(std::unique_ptr<QWidget>(window.release()));
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "shell/random.h"
+#include "shell/sounds.h"
+
+#include <QList>
+#include <deque>
+
+/// Hands out the given fractions in order, then falls back to a seeded generator.
+class ScriptedRandom final : public RandomSource {
+public:
+    explicit ScriptedRandom(std::initializer_list<float> fractions = {}, std::uint32_t seed = 1)
+        : queue_(fractions), fallback_(seed)
+    {
+    }
+    void push(float f) { queue_.push_back(f); }
+    float fraction() override
+    {
+        ++draws;
+        if (queue_.empty())
+            return fallback_.fraction();
+        const float f = queue_.front();
+        queue_.pop_front();
+        return f;
+    }
+    int draws = 0;
+
+private:
+    std::deque<float> queue_;
+    SeededRandom fallback_;
+};
+
+/// Remembers every sound it was asked to play.
+class RecordingSounds final : public SoundSink {
+public:
+    void play(Sound sound) override { played.append(sound); }
+    QList<Sound> played;
+};

@@ -1,0 +1,76 @@
+// Walks through the program with a fixed seed and saves pictures of its windows as the
+// user sees them, for the README: start window, main menu and some boards mid-exercise.
+// Run under a real X server (scripts/screenshots.sh uses Xvfb).
+#include "boards/boardwindow.h"
+#include "shell/application.h"
+#include "shell/dialogs.h"
+#include "shell/menuwindow.h"
+#include "shell/random.h"
+#include "shell/sounds.h"
+#include "shell/startup.h"
+#include "shell/startwindow.h"
+#include "shell/programstate.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+class Silence final : public SoundSink {
+public:
+    void play(Sound) override {}
+};
+
+void save(QWidget* window, const QString& folder, const QString& name)
+{
+    QTest::qWait(300);
+    window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+void click(QWidget* window, const char* name)
+{
+    window->findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+    QTest::qWait(100);
+}
+
+/// Opens a board from the menu, answers a few tasks (one of them wrong) and leaves it waiting.
+void board(Application& app, const char* button, const QString& folder, const QString& name)
+{
+    click(app.menuWindow(), button);
+    BoardWindow* b = app.boardWindow();
+    for (int i = 0; i < 3; ++i) {
+        b->cellButton(b->model().programState().risultato)->click();
+        b->findChild<QAbstractButton*>(QStringLiteral("BottoneAvanti"))->click();
+    }
+    const int target = b->model().programState().risultato;
+    b->cellButton(target == 0 ? 1 : target - 1)->click();
+    b->cellButton(target)->click();
+    save(b, folder, name);
+    app.showMenu();
+    QTest::qWait(100);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication qtApp(argc, argv);
+    prepareApplication(qtApp);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    QDir().mkpath(folder);
+
+    SeededRandom random(20261208);
+    Silence sounds;
+    QtDialogs dialogs;
+    Application app(random, sounds, dialogs);
+    app.main();
+    save(app.startWindow(), folder, QStringLiteral("start-window"));
+    click(app.startWindow(), "Command1");
+    save(app.menuWindow(), folder, QStringLiteral("main-menu"));
+    board(app, "Command3", folder, QStringLiteral("board-addition"));
+    board(app, "Command1", folder, QStringLiteral("board-subtraction"));
+    return 0;
+}
