@@ -6,13 +6,13 @@
 #include <QList>
 #include <deque>
 
-/// Hands out the given fractions in order, then falls back to a seeded generator.
+/// Hands out the given fractions in order, then falls back to a generator seeded with `seed`.
+/// Beware brace initialisation: ScriptedRandom{{}, 7} is the list {0, 7}; write ({}, 7).
 class ScriptedRandom final : public RandomSource {
-public:
+  public:
     explicit ScriptedRandom(std::initializer_list<float> fractions = {}, std::uint32_t seed = 1)
         : queue_(fractions), fallback_(seed)
-    {
-    }
+    {}
     void push(float f) { queue_.push_back(f); }
     float fraction() override
     {
@@ -21,18 +21,19 @@ public:
             return fallback_.fraction();
         const float f = queue_.front();
         queue_.pop_front();
+        Q_ASSERT(f >= 0.0f && f < 1.0f);
         return f;
     }
     int draws = 0;
 
-private:
+  private:
     std::deque<float> queue_;
     SeededRandom fallback_;
 };
 
 /// Remembers every sound it was asked to play.
 class RecordingSounds final : public SoundSink {
-public:
+  public:
     void play(Sound sound) override { played.append(sound); }
     QList<Sound> played;
 };

@@ -8,7 +8,7 @@
 
 /// Answers message and input boxes from a script and records what was asked.
 class ScriptedDialogs final : public Dialogs {
-public:
+  public:
     Answer messageBox(QWidget*, const QString& text, MessageStyle style) override
     {
         messages.append(text);

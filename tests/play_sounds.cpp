@@ -5,13 +5,12 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QTextStream>
 #include <QTimer>
 
 int main(int argc, char* argv[])
 {
-    QGuiApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     SoundService sounds(args.size() > 2 ? args.at(2) : SoundService::defaultFolder());
     QTextStream out(stdout);

@@ -5,11 +5,11 @@
 #include "shell/application.h"
 #include "shell/dialogs.h"
 #include "shell/menuwindow.h"
+#include "shell/programstate.h"
 #include "shell/random.h"
 #include "shell/sounds.h"
 #include "shell/startup.h"
 #include "shell/startwindow.h"
-#include "shell/programstate.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,7 +20,7 @@
 namespace {
 
 class Silence final : public SoundSink {
-public:
+  public:
     void play(Sound) override {}
 };
 

@@ -22,7 +22,7 @@ struct Span {
 
 class TestArithmetic : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void rangesOverManyDraws_data();
     void rangesOverManyDraws();
     void drawsInTableOrder_data();
@@ -39,9 +39,10 @@ void TestArithmetic::rangesOverManyDraws_data()
     const struct {
         const char* name;
         ArithmeticKind kind;
-    } boards[] = {{"Form100a", ArithmeticKind::AddUnits},  {"Form100b", ArithmeticKind::AddTens},
-                  {"Form100f", ArithmeticKind::AddTensUnits}, {"Form100c", ArithmeticKind::SubUnits},
-                  {"Form100d", ArithmeticKind::SubTens},   {"Form100e", ArithmeticKind::SubTensUnits}};
+    } boards[] = {
+        {"Form100a", ArithmeticKind::AddUnits},     {"Form100b", ArithmeticKind::AddTens},
+        {"Form100f", ArithmeticKind::AddTensUnits}, {"Form100c", ArithmeticKind::SubUnits},
+        {"Form100d", ArithmeticKind::SubTens},      {"Form100e", ArithmeticKind::SubTensUnits}};
     for (const auto& board : boards) {
         for (int m : {19, 20, 35, 99})
             QTest::addRow("%s M=%d", board.name, m) << board.kind << m;
@@ -128,23 +129,34 @@ void TestArithmetic::drawsInTableOrder_data()
     QTest::addColumn<int>("secondo");
     QTest::addColumn<int>("risultato");
     // Form100a: first addend floor(r1 (M - 10)) + 10, then the second below what keeps the sum.
-    QTest::newRow("a 45+0") << ArithmeticKind::AddUnits << 99 << 35.5f / 89 << 0.0f << 45 << 0 << 45;
-    QTest::newRow("a 34+5") << ArithmeticKind::AddUnits << 99 << 24.5f / 89 << 5.5f / 9 << 34 << 5 << 39;
-    QTest::newRow("a 98 top") << ArithmeticKind::AddUnits << 99 << 0.99999994f << 0.99999994f << 98 << 1 << 99;
-    QTest::newRow("a M=20 19") << ArithmeticKind::AddUnits << 20 << 0.99999994f << 0.99999994f << 19 << 1 << 20;
+    QTest::newRow("a 45+0") << ArithmeticKind::AddUnits << 99 << 35.5f / 89 << 0.0f << 45 << 0
+                            << 45;
+    QTest::newRow("a 34+5") << ArithmeticKind::AddUnits << 99 << 24.5f / 89 << 5.5f / 9 << 34 << 5
+                            << 39;
+    QTest::newRow("a 98 top") << ArithmeticKind::AddUnits << 99 << 0.99999994f << 0.99999994f << 98
+                              << 1 << 99;
+    QTest::newRow("a M=20 19") << ArithmeticKind::AddUnits << 20 << 0.99999994f << 0.99999994f << 19
+                               << 1 << 20;
     // Form100b: the sum first, then the tens of floor(r2 * sum).
-    QTest::newRow("b 7+0") << ArithmeticKind::AddTens << 99 << 6.5f / 99 << 0.99999994f << 7 << 0 << 7;
+    QTest::newRow("b 7+0") << ArithmeticKind::AddTens << 99 << 6.5f / 99 << 0.99999994f << 7 << 0
+                           << 7;
     QTest::newRow("b 9+30") << ArithmeticKind::AddTens << 99 << 38.5f / 99 << 0.9f << 9 << 30 << 39;
     // Form100f: the sum first, then the first addend.
-    QTest::newRow("f 0+25") << ArithmeticKind::AddTensUnits << 99 << 24.5f / 99 << 0.0f << 0 << 25 << 25;
+    QTest::newRow("f 0+25") << ArithmeticKind::AddTensUnits << 99 << 24.5f / 99 << 0.0f << 0 << 25
+                            << 25;
     // Form100c: minuend floor(r1 (M - 19)) + 10; always 10 at M = 19 and 20.
-    QTest::newRow("c 57-3") << ArithmeticKind::SubUnits << 99 << 47.5f / 80 << 3.5f / 9 << 57 << 3 << 54;
-    QTest::newRow("c M=19") << ArithmeticKind::SubUnits << 19 << 0.99999994f << 0.99999994f << 10 << 8 << 2;
-    QTest::newRow("c M=20") << ArithmeticKind::SubUnits << 20 << 0.99999994f << 0.0f << 10 << 0 << 10;
+    QTest::newRow("c 57-3") << ArithmeticKind::SubUnits << 99 << 47.5f / 80 << 3.5f / 9 << 57 << 3
+                            << 54;
+    QTest::newRow("c M=19") << ArithmeticKind::SubUnits << 19 << 0.99999994f << 0.99999994f << 10
+                            << 8 << 2;
+    QTest::newRow("c M=20") << ArithmeticKind::SubUnits << 20 << 0.99999994f << 0.0f << 10 << 0
+                            << 10;
     // Form100d: minuend, then the tens of floor(r2 * minuend).
-    QTest::newRow("d 7-0") << ArithmeticKind::SubTens << 99 << 6.5f / 99 << 0.99999994f << 7 << 0 << 7;
+    QTest::newRow("d 7-0") << ArithmeticKind::SubTens << 99 << 6.5f / 99 << 0.99999994f << 7 << 0
+                           << 7;
     // Form100e: minuend, then the difference; the subtrahend follows.
-    QTest::newRow("e 40-40") << ArithmeticKind::SubTensUnits << 99 << 39.5f / 99 << 0.0f << 40 << 40 << 0;
+    QTest::newRow("e 40-40") << ArithmeticKind::SubTensUnits << 99 << 39.5f / 99 << 0.0f << 40 << 40
+                             << 0;
 }
 
 void TestArithmetic::drawsInTableOrder()

@@ -26,12 +26,21 @@ struct Fixture {
 /// Everything a window shows, to prove that a refused entry changes nothing.
 QStringList snapshot(const BoardModel& b)
 {
-    QStringList s{b.taskText(), b.esattiText(), b.erratiText(), QString::number(b.windowColour()),
-                  QString::number(int(b.face())), QString::number(b.avantiVisible()),
-                  QString::number(b.avantiEnabled()), QString::number(b.programState().numeroMassimo)};
+    QStringList s{b.taskText(),
+                  b.esattiText(),
+                  b.erratiText(),
+                  QString::number(b.windowColour()),
+                  QString::number(int(b.face())),
+                  QString::number(b.avantiVisible()),
+                  QString::number(b.avantiEnabled()),
+                  QString::number(b.programState().numeroMassimo)};
     for (int i = 0; i < BoardModel::kCellCount; ++i) {
         const Cell& c = b.cell(i);
-        s << QStringLiteral("%1|%2|%3|%4").arg(c.caption).arg(c.colour).arg(c.visible).arg(c.enabled);
+        s << QStringLiteral("%1|%2|%3|%4")
+                 .arg(c.caption)
+                 .arg(c.colour)
+                 .arg(c.visible)
+                 .arg(c.enabled);
     }
     return s;
 }
@@ -40,7 +49,7 @@ QStringList snapshot(const BoardModel& b)
 
 class TestBoardModel : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void setUpSequence();
     void colourIsDrawnBeforeTheTask();
     void wrongClicksAreCounted();
@@ -90,9 +99,9 @@ void TestBoardModel::setUpSequence()
 void TestBoardModel::colourIsDrawnBeforeTheTask()
 {
     Fixture f(ArithmeticKind::SubUnits);
-    f.random.push(0.0f);          // colour: entry 1
-    f.random.push(47.5f / 80);    // minuend 57
-    f.random.push(3.5f / 9);      // subtrahend 3
+    f.random.push(0.0f);       // colour: entry 1
+    f.random.push(47.5f / 80); // minuend 57
+    f.random.push(3.5f / 9);   // subtrahend 3
     f.board.setUp();
     QCOMPARE(f.board.windowColour(), Bgr(0x00C0C0FF));
     QCOMPARE(f.board.taskText(), QStringLiteral(" 57 -  3 = "));
@@ -267,9 +276,9 @@ void TestBoardModel::maximumEntries()
 
 void TestBoardModel::maximumKeepsTaskInRange()
 {
-    for (auto kind : {ArithmeticKind::AddUnits, ArithmeticKind::AddTens,
-                      ArithmeticKind::AddTensUnits, ArithmeticKind::SubUnits,
-                      ArithmeticKind::SubTens, ArithmeticKind::SubTensUnits}) {
+    for (auto kind :
+         {ArithmeticKind::AddUnits, ArithmeticKind::AddTens, ArithmeticKind::AddTensUnits,
+          ArithmeticKind::SubUnits, ArithmeticKind::SubTens, ArithmeticKind::SubTensUnits}) {
         Fixture f(kind, false, 11);
         f.board.setUp();
         QVERIFY(f.board.numeroMassimo(QStringLiteral("30")));
@@ -328,11 +337,11 @@ void TestBoardModel::countersStopAt32767()
 
 void TestBoardModel::setUpOnActivationOnlyForAdditions()
 {
-    for (auto kind : {ArithmeticKind::AddUnits, ArithmeticKind::AddTens,
-                      ArithmeticKind::AddTensUnits})
+    for (auto kind :
+         {ArithmeticKind::AddUnits, ArithmeticKind::AddTens, ArithmeticKind::AddTensUnits})
         QVERIFY(Fixture(kind).board.setUpOnEveryActivation());
-    for (auto kind : {ArithmeticKind::SubUnits, ArithmeticKind::SubTens,
-                      ArithmeticKind::SubTensUnits})
+    for (auto kind :
+         {ArithmeticKind::SubUnits, ArithmeticKind::SubTens, ArithmeticKind::SubTensUnits})
         QVERIFY(!Fixture(kind).board.setUpOnEveryActivation());
 }
 

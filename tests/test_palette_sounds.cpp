@@ -6,7 +6,7 @@
 
 class TestPaletteSounds : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void variantsDifferOnlyInEntries3And9();
     void entryDrawnFromFraction_data();
     void entryDrawnFromFraction();

@@ -9,7 +9,7 @@ using namespace runtime;
 
 class TestRuntime : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void numericValue_data();
     void numericValue();
     void numericValueOverflow_data();
@@ -108,9 +108,9 @@ void TestRuntime::roundHalfEven_data()
 {
     QTest::addColumn<double>("x");
     QTest::addColumn<double>("rounded");
-    const double rows[][2] = {{19.3, 19}, {19.6, 20}, {24.5, 24}, {25.5, 26}, {0.5, 0},
+    const double rows[][2] = {{19.3, 19}, {19.6, 20}, {24.5, 24},  {25.5, 26},  {0.5, 0},
                               {1.5, 2},   {2.5, 2},   {99.5, 100}, {99.49, 99}, {-0.5, 0},
-                              {-1.5, -2}, {-2.5, -2}, {-2.6, -3}, {7, 7}};
+                              {-1.5, -2}, {-2.5, -2}, {-2.6, -3},  {7, 7}};
     for (const auto& row : rows)
         QTest::addRow("%g", row[0]) << row[0] << row[1];
 }

@@ -80,8 +80,7 @@ QString arithmeticTaskText(ArithmeticKind kind, const ArithmeticTask& task)
 ArithmeticBoard::ArithmeticBoard(ArithmeticKind kind, ProgramState& state, RandomSource& random,
                                  SoundSink& sounds)
     : BoardModel(state, random, sounds), kind_(kind)
-{
-}
+{}
 
 void ArithmeticBoard::stampaScheda()
 {

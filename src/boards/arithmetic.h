@@ -4,12 +4,12 @@
 
 /// The six addition and subtraction boards.
 enum class ArithmeticKind {
-    AddUnits,      // Form100a, "Aggiungere solo unità"
-    AddTens,       // Form100b, "Aggiungere solo decine"
-    AddTensUnits,  // Form100f, "decine e unità"
-    SubUnits,      // Form100c, "Togliere solo unità"
-    SubTens,       // Form100d, "Togliere solo decine"
-    SubTensUnits,  // Form100e, "decine e unità"
+    AddUnits,     // Form100a, "Aggiungere solo unità"
+    AddTens,      // Form100b, "Aggiungere solo decine"
+    AddTensUnits, // Form100f, "decine e unità"
+    SubUnits,     // Form100c, "Togliere solo unità"
+    SubTens,      // Form100d, "Togliere solo decine"
+    SubTensUnits, // Form100e, "decine e unità"
 };
 
 /// First and second operand and the result, which is the index of the target cell.
@@ -36,7 +36,7 @@ QString arithmeticTaskText(ArithmeticKind kind, const ArithmeticTask& task);
 /// An addition or subtraction board: the target cell is the result; additions set
 /// themselves up at each activation, subtractions once.
 class ArithmeticBoard final : public BoardModel {
-public:
+  public:
     ArithmeticBoard(ArithmeticKind kind, ProgramState& state, RandomSource& random,
                     SoundSink& sounds);
 
@@ -45,10 +45,10 @@ public:
     /// "Stampa scheda": sets the program's worksheet kind.
     void stampaScheda() override;
 
-protected:
+  protected:
     void nuovaDomanda() override;
     int target() const override;
 
-private:
+  private:
     ArithmeticKind kind_;
 };

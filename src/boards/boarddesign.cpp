@@ -25,12 +25,20 @@ constexpr ControlSpec kCommon[] = {
 
 constexpr ControlSpec avanti(int left, int top, int height)
 {
-    return {"BottoneAvanti", ControlKind::CaptionedPicture, left, top, 1905, height, u"avanti",
-            kArial14, kNoBackground, ":/pictures/avanti.svg"};
+    return {"BottoneAvanti",
+            ControlKind::CaptionedPicture,
+            left,
+            top,
+            1905,
+            height,
+            u"avanti",
+            kArial14,
+            kNoBackground,
+            ":/pictures/avanti.svg"};
 }
 
-constexpr ControlSpec kLabel3{"Label3", ControlKind::Label, 6300, 3255, 2520, 315,
-                              u"clicca sul numero", kArial13, kLabel};
+constexpr ControlSpec kLabel3{"Label3", ControlKind::Label,   6300,     3255,  2520,
+                              315,      u"clicca sul numero", kArial13, kLabel};
 
 constexpr ControlSpec kForm100a[] = {
     kLabel3,
@@ -50,8 +58,15 @@ constexpr ControlSpec kForm100f[] = {
      kLabel},
     avanti(6600, 5040, 1095),
 };
-constexpr ControlSpec kSubtractionTask{"EtichettaNumero", ControlKind::Display, 6405, 3990, 2520,
-                                       735, u"Forma il numero", kArial13, kLabel};
+constexpr ControlSpec kSubtractionTask{"EtichettaNumero",
+                                       ControlKind::Display,
+                                       6405,
+                                       3990,
+                                       2520,
+                                       735,
+                                       u"Forma il numero",
+                                       kArial13,
+                                       kLabel};
 constexpr ControlSpec kForm100c[] = {kSubtractionTask, avanti(6720, 5040, 1095)};
 constexpr ControlSpec kForm100de[] = {kSubtractionTask, avanti(6600, 5040, 1095)};
 

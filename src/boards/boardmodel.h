@@ -26,7 +26,7 @@ enum class Face { Sad, Happy };
 /// check, "avanti", "Azzera conteggio", "Numero massimo"). A board supplies its target
 /// cell and its `NuovaDomanda`; the window only shows this state and forwards events.
 class BoardModel {
-public:
+  public:
     static constexpr int kCellCount = 100;
 
     BoardModel(ProgramState& state, RandomSource& random, SoundSink& sounds);
@@ -68,7 +68,7 @@ public:
     /// to even; an entry that rounds to 100 is taken as 99. Nothing when refused.
     static std::optional<qint16> acceptedMaximum(const QString& answer);
 
-protected:
+  protected:
     /// Draws and shows a new task: colour first, then the board's draws.
     virtual void nuovaDomanda() = 0;
     /// Index of the cell that is the right answer to the current task.
@@ -100,7 +100,7 @@ protected:
     bool avantiEnabled_ = false;
     int waitCell_ = -1;
 
-private:
+  private:
     ProgramState& state_;
     RandomSource& random_;
     SoundSink& sounds_;

@@ -20,7 +20,8 @@ BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
     setCentralWidget(area_);
 
     for (int i = 0; i < BoardModel::kCellCount; ++i) {
-        auto* cell = static_cast<QPushButton*>(createControl(area_, cellSpec(i, design.cellPoints)));
+        auto* cell =
+            static_cast<QPushButton*>(createControl(area_, cellSpec(i, design.cellPoints)));
         cells_.at(static_cast<std::size_t>(i)) = cell;
         connect(cell, &QPushButton::clicked, this, [this, i] {
             model_->clickCell(i);
@@ -46,7 +47,8 @@ BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
         QAction* action = menuBar()->addAction(QString::fromUtf16(item.caption));
         action->setObjectName(QString::fromLatin1(item.name));
         actions_.emplace_back(item.command, action);
-        connect(action, &QAction::triggered, this, [this, command = item.command] { run(command); });
+        connect(action, &QAction::triggered, this,
+                [this, command = item.command] { run(command); });
     }
     render();
 }
@@ -100,9 +102,8 @@ void BoardWindow::run(BoardCommand command)
 
 void BoardWindow::askMaximum()
 {
-    const QString answer =
-        dialogs_.inputBox(this, QString::fromUtf16(texts::kMaximumPrompt),
-                          QString::number(model_->programState().numeroMassimo));
+    const QString answer = dialogs_.inputBox(this, QString::fromUtf16(texts::kMaximumPrompt),
+                                             QString::number(model_->programState().numeroMassimo));
     if (!model_->numeroMassimo(answer))
         dialogs_.messageBox(this, QString::fromUtf16(texts::kRefused), MessageStyle::Critical);
 }

@@ -18,7 +18,7 @@ class QToolButton;
 /// board's state and forwards clicks and menu commands to the board's rules.
 class BoardWindow final : public ProgramWindow {
     Q_OBJECT
-public:
+  public:
     BoardWindow(WindowHost& host, const BoardDesign& design, std::unique_ptr<BoardModel> model,
                 Dialogs& dialogs);
     ~BoardWindow() override;
@@ -30,13 +30,13 @@ public:
     /// The board's set-up: at every activation, or only the first, as the board wants.
     void activated() override;
 
-signals:
+  signals:
     /// "Esci" answered with Yes.
     void esciConfirmed();
     /// "Stampa scheda": the board has recorded its worksheet; its window should show.
     void stampaRequested();
 
-private:
+  private:
     void run(BoardCommand command);
     void askMaximum();
     void render();

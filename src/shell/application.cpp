@@ -8,8 +8,7 @@
 
 Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs)
     : random_(random), sounds_(sounds), dialogs_(dialogs)
-{
-}
+{}
 
 Application::~Application() = default;
 

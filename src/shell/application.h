@@ -18,7 +18,7 @@ class StartWindow;
 /// follows which. At most one of start window, main menu and board is open at a time.
 class Application final : public QObject {
     Q_OBJECT
-public:
+  public:
     Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs);
     ~Application() override;
 
@@ -37,11 +37,11 @@ public:
     /// does not have.
     void openBoard(BoardKind kind);
 
-signals:
+  signals:
     /// The program is to end: every window is closed.
     void ended();
 
-private:
+  private:
     void end();
 
     RandomSource& random_;

@@ -53,10 +53,10 @@ namespace {
 
 /// An option button whose caption wraps inside its box, as the window designs expect.
 class WrappingRadioButton final : public QRadioButton {
-public:
+  public:
     using QRadioButton::QRadioButton;
 
-protected:
+  protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 
     void paintEvent(QPaintEvent*) override
@@ -64,9 +64,10 @@ protected:
         QStylePainter p(this);
         QStyleOptionButton option;
         initStyleOption(&option);
-        const QRect indicator = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
-        option.rect = QRect(indicator.left(), (height() - indicator.height()) / 2, indicator.width(),
-                            indicator.height());
+        const QRect indicator =
+            style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+        option.rect = QRect(indicator.left(), (height() - indicator.height()) / 2,
+                            indicator.width(), indicator.height());
         p.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
         const QRect text = rect().adjusted(indicator.right() + 5, 0, 0, 0);
         p.drawItemText(text, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, palette(),

@@ -8,8 +8,6 @@
 #include <QWidget>
 #include <span>
 
-
-
 /// Font families of the window designs; each is requested with fallbacks found on Linux.
 enum class FontFamily { Arial, ComicSans, MsSansSerif };
 
@@ -21,12 +19,12 @@ struct FontSpec {
 
 /// What kind of control a layout row creates.
 enum class ControlKind {
-    Label,          // QLabel with a fixed caption and its own background
-    Display,        // QLabel whose text the program sets (counters, task)
-    Button,         // QPushButton with a caption
-    PictureButton,  // QPushButton showing only a picture
+    Label,            // QLabel with a fixed caption and its own background
+    Display,          // QLabel whose text the program sets (counters, task)
+    Button,           // QPushButton with a caption
+    PictureButton,    // QPushButton showing only a picture
     CaptionedPicture, // QToolButton: caption under a picture
-    OptionButton,   // QRadioButton
+    OptionButton,     // QRadioButton
 };
 
 inline constexpr Bgr kNoBackground = 0xFFFFFFFF;

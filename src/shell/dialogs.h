@@ -13,7 +13,7 @@ enum class Answer { Ok = 1, Yes = 6, No = 7 };
 /// Modal message and input boxes, all titled "Uso delle quadene dei numeri". Behind this
 /// interface so that tests can answer them.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     virtual Answer messageBox(QWidget* parent, const QString& text, MessageStyle style) = 0;
     /// The typed text, or an empty text on Cancel.
@@ -23,7 +23,7 @@ public:
 
 /// Qt's message box and input dialog, with Italian button texts.
 class QtDialogs final : public Dialogs {
-public:
+  public:
     Answer messageBox(QWidget* parent, const QString& text, MessageStyle style) override;
     QString inputBox(QWidget* parent, const QString& prompt, const QString& defaultText) override;
 };

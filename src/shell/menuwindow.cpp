@@ -39,29 +39,24 @@ struct BoardButton {
 constexpr BoardButton kBoardButtons[] = {
     {{"Command14", ControlKind::Button, 480, 720, 2775, 615, u"trovare i numeri", kButtonFont},
      BoardKind::Form100Trova},
-    {{"Command7", ControlKind::Button, 480, 1440, 2775, 615, u"riconoscere i numeri",
-      kButtonFont},
+    {{"Command7", ControlKind::Button, 480, 1440, 2775, 615, u"riconoscere i numeri", kButtonFont},
      BoardKind::Form100Ricon},
-    {{"Command3", ControlKind::Button, 480, 2520, 2775, 615, u"Aggiungere solo unità",
-      kButtonFont},
+    {{"Command3", ControlKind::Button, 480, 2520, 2775, 615, u"Aggiungere solo unità", kButtonFont},
      BoardKind::Form100a},
     {{"Command4", ControlKind::Button, 480, 3240, 2775, 615, u"Aggiungere solo decine",
       kButtonFont},
      BoardKind::Form100b},
     {{"Command5", ControlKind::Button, 480, 3960, 2775, 615, u"decine e unità", kButtonFont},
      BoardKind::Form100f},
-    {{"Command6", ControlKind::Button, 480, 5040, 2775, 615, u"Togliere solo unità",
-      kButtonFont},
+    {{"Command6", ControlKind::Button, 480, 5040, 2775, 615, u"Togliere solo unità", kButtonFont},
      BoardKind::Form100c},
-    {{"Command2", ControlKind::Button, 4500, 240, 2775, 615, u"Togliere solo decine",
-      kButtonFont},
+    {{"Command2", ControlKind::Button, 4500, 240, 2775, 615, u"Togliere solo decine", kButtonFont},
      BoardKind::Form100d},
     {{"Command1", ControlKind::Button, 4500, 960, 2775, 615, u"decine e unità", kButtonFont},
      BoardKind::Form100e},
     {{"Command9", ControlKind::Button, 4500, 2160, 2775, 615, u"trovare i numeri", kButtonFont},
      BoardKind::Form100Trova2},
-    {{"Command8", ControlKind::Button, 4500, 2880, 2775, 615, u"riconoscere i numeri",
-      kButtonFont},
+    {{"Command8", ControlKind::Button, 4500, 2880, 2775, 615, u"riconoscere i numeri", kButtonFont},
      BoardKind::Form100Ricon2},
 };
 
@@ -79,9 +74,8 @@ MenuWindow::MenuWindow(WindowHost& host, ProgramState& state, RandomSource& rand
     // Created in the order of the design's two columns, which is also the Tab order.
     for (const BoardButton& b : kBoardButtons) {
         auto* button = static_cast<QPushButton*>(createControl(area, b.spec));
-        connect(button, &QPushButton::clicked, this, [this, board = b.board] {
-            emit boardChosen(board);
-        });
+        connect(button, &QPushButton::clicked, this,
+                [this, board = b.board] { emit boardChosen(board); });
     }
     createControls(area, kLabels);
     auto* automatic = control<QRadioButton>(area, "Option1(0)");

@@ -11,10 +11,10 @@ class RandomSource;
 /// mode and draws its colour from the menu palette.
 class MenuWindow final : public ProgramWindow {
     Q_OBJECT
-public:
+  public:
     MenuWindow(WindowHost& host, ProgramState& state, RandomSource& random);
 
-signals:
+  signals:
     void boardChosen(BoardKind board);
     void esci();
 };

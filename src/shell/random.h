@@ -7,7 +7,7 @@
 /// sounds, worksheets) is handed the same source, so the order of draws is part of the
 /// program's behaviour and tests can fix it.
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
 
     /// A single-precision fraction, uniform in [0, 1); never 1.0.
@@ -21,13 +21,13 @@ public:
 /// Mersenne twister seeded once; fractions have 24 random bits, so each is exactly
 /// representable as a float and the largest is 1 - 2^-24.
 class SeededRandom final : public RandomSource {
-public:
+  public:
     explicit SeededRandom(std::uint32_t seed) : engine_(seed) {}
     float fraction() override;
 
     /// A seed taken from the system clock, for the program's start.
     static std::uint32_t clockSeed();
 
-private:
+  private:
     std::mt19937 engine_;
 };

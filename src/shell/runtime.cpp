@@ -112,7 +112,7 @@ QRect twipsRect(int left, int top, int width, int height)
 qint16 incremented(qint16 counter)
 {
     return counter == std::numeric_limits<qint16>::max() ? counter
-                                                          : static_cast<qint16>(counter + 1);
+                                                         : static_cast<qint16>(counter + 1);
 }
 
 } // namespace runtime

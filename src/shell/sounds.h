@@ -13,7 +13,7 @@ QString soundFileName(Sound sound);
 /// Starts sounds. Implementations return at once and never report a failure; a new sound
 /// takes the place of one still playing.
 class SoundSink {
-public:
+  public:
     virtual ~SoundSink() = default;
     virtual void play(Sound sound) = 0;
 };

@@ -10,11 +10,10 @@
 
 /// Lives on the sound thread; creates the effects there on first use.
 class SoundWorker final : public QObject {
-public:
+  public:
     SoundWorker(QString folder, std::atomic<int>& pending)
         : folder_(std::move(folder)), pending_(pending)
-    {
-    }
+    {}
 
     void playPending()
     {
@@ -28,7 +27,7 @@ public:
         effects_[static_cast<std::size_t>(wanted)]->play();
     }
 
-private:
+  private:
     void load()
     {
         loaded_ = true;

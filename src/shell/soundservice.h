@@ -13,7 +13,7 @@ class SoundWorker;
 /// so a slow or hanging sound server never holds up the user interface. A sound asked for
 /// while another plays replaces it; a missing file or no server gives silence.
 class SoundService final : public SoundSink {
-public:
+  public:
     explicit SoundService(const QString& folder);
     ~SoundService() override;
     SoundService(const SoundService&) = delete;
@@ -24,7 +24,7 @@ public:
     /// The folder "suoni" beside the program's executable.
     static QString defaultFolder();
 
-private:
+  private:
     QThread* thread_;
     SoundWorker* worker_;
     std::atomic<int> pending_{-1};

@@ -14,10 +14,10 @@ constexpr FontSpec kComic36{FontFamily::ComicSans, 36, true};
 constexpr FontSpec kComic24{FontFamily::ComicSans, 24, true};
 
 constexpr ControlSpec kDesign[] = {
-    {"Label2(1)", ControlKind::Label, 2160, 360, 4935, 855, u"Esercitazioni matematiche",
-     kComic18, colours::kBoardLabel},
-    {"Label2(0)", ControlKind::Label, 1320, 1680, 6255, 1935, u"    Quadena dei numeri ",
-     kComic36, colours::kBoardLabel, nullptr, nullptr, Qt::AlignCenter},
+    {"Label2(1)", ControlKind::Label, 2160, 360, 4935, 855, u"Esercitazioni matematiche", kComic18,
+     colours::kBoardLabel},
+    {"Label2(0)", ControlKind::Label, 1320, 1680, 6255, 1935, u"    Quadena dei numeri ", kComic36,
+     colours::kBoardLabel, nullptr, nullptr, Qt::AlignCenter},
     {"Command1", ControlKind::CaptionedPicture, 2160, 4200, 4425, 1305, u"Avvio", kComic24,
      kNoBackground, ":/pictures/avvio.svg"},
 };

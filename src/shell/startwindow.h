@@ -9,9 +9,9 @@ class RandomSource;
 /// number in play to 99 and draws its colour from the menu palette.
 class StartWindow final : public ProgramWindow {
     Q_OBJECT
-public:
+  public:
     StartWindow(WindowHost& host, ProgramState& state, RandomSource& random);
 
-signals:
+  signals:
     void avvio();
 };

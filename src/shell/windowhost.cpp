@@ -23,7 +23,6 @@ void WindowHost::show(ProgramWindow* window)
 {
     noteActivated(window);
     window->show();
-    window->raise();
     window->activateWindow();
 }
 

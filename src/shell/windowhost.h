@@ -10,7 +10,7 @@ class WindowHost;
 /// becomes the active window and when the window system's close control was used.
 class ProgramWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit ProgramWindow(WindowHost& host);
 
     /// Runs each time the window becomes the program's active window, its first showing
@@ -18,22 +18,22 @@ public:
     /// user comes back from another application.
     virtual void activated() {}
 
-signals:
+  signals:
     /// The window system's close control: the window's owner unloads it, without questions.
     void closedByUser();
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     WindowHost& host_;
 };
 
 /// Shows and hides the program's windows and knows which of them was last active, so that
 /// each activation runs once per return to a window.
 class WindowHost {
-public:
+  public:
     /// Runs the window's activation first if it is not the active one, then shows it.
     void show(ProgramWindow* window);
     /// Hides the window; when no window of the program is visible any more, the program ends.
@@ -42,7 +42,7 @@ public:
     void noteActivated(ProgramWindow* window);
     ProgramWindow* current() const { return current_; }
 
-private:
+  private:
     QPointer<ProgramWindow> current_;
 };
 

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the unit and widget tests, real
+# sound playback through a PulseAudio server, and the same tests again in a build with
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/setup.sh" --tests
+
+echo "== Tests"
+ctest --test-dir "$root/build" --output-on-failure
+
+echo "== Sound playback"
+"$root/tests/sound_playback.sh" "$root/build/tests/play_sounds"
+
+echo "== Tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUADENA_SANITIZE=ON >/dev/null
+cmake --build "$root/build-asan" -j"$(nproc)"
+# Leaks that belong to fontconfig and Qt's own caches at exit are listed, with the reason,
+# in tests/lsan.supp.
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+LSAN_OPTIONS=suppressions="$root/tests/lsan.supp":print_suppressions=0 \
+    ctest --test-dir "$root/build-asan" --output-on-failure
