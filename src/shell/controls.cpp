@@ -10,10 +10,10 @@
 #include <QStylePainter>
 #include <QToolButton>
 
-QFont makeFont(const FontSpec& spec)
+QFont makeFont(const FontSpec& row)
 {
     QFont font;
-    switch (spec.family) {
+    switch (row.family) {
     case FontFamily::Arial:
         font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
         break;
@@ -27,8 +27,8 @@ QFont makeFont(const FontSpec& spec)
         break;
     }
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    font.setPointSizeF(row.points);
+    font.setBold(row.bold);
     return font;
 }
 
@@ -94,14 +94,14 @@ void fitLabel(QLabel* label)
         label->resize(needed, label->height());
 }
 
-QWidget* makeWidget(QWidget* parent, const ControlSpec& spec, const QString& caption)
+QWidget* makeWidget(QWidget* parent, const ControlSpec& row, const QString& caption)
 {
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::Label:
     case ControlKind::Display: {
         auto* label = new QLabel(caption, parent);
         label->setTextFormat(Qt::PlainText);
-        label->setAlignment(spec.alignment);
+        label->setAlignment(row.alignment);
         label->setWordWrap(true);
         return label;
     }
@@ -127,30 +127,30 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& spec, const QString& cap
 
 } // namespace
 
-QWidget* createControl(QWidget* parent, const ControlSpec& spec)
+QWidget* createControl(QWidget* parent, const ControlSpec& row)
 {
-    const QString caption = spec.caption ? QString::fromUtf16(spec.caption) : QString();
-    QWidget* widget = makeWidget(parent, spec, caption);
-    widget->setObjectName(QString::fromLatin1(spec.name));
-    widget->setGeometry(runtime::twipsRect(spec.left, spec.top, spec.width, spec.height));
-    widget->setFont(makeFont(spec.font));
-    if (spec.background != kNoBackground)
-        setBackground(widget, spec.background);
-    if (spec.picture) {
+    const QString caption = row.caption ? QString::fromUtf16(row.caption) : QString();
+    QWidget* widget = makeWidget(parent, row, caption);
+    widget->setObjectName(QString::fromLatin1(row.name));
+    widget->setGeometry(runtime::twipsRect(row.left, row.top, row.width, row.height));
+    widget->setFont(makeFont(row.font));
+    if (row.background != kNoBackground)
+        setBackground(widget, row.background);
+    if (row.picture) {
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            button->setIcon(QIcon(QString::fromLatin1(spec.picture)));
+            button->setIcon(QIcon(QString::fromLatin1(row.picture)));
             button->setIconSize(QSize(32, 32));
         }
     }
-    if (spec.accessibleName)
-        widget->setAccessibleName(QString::fromUtf16(spec.accessibleName));
-    if (spec.kind == ControlKind::Label)
+    if (row.accessibleName)
+        widget->setAccessibleName(QString::fromUtf16(row.accessibleName));
+    if (row.kind == ControlKind::Label)
         fitLabel(static_cast<QLabel*>(widget));
     return widget;
 }
 
-void createControls(QWidget* parent, std::span<const ControlSpec> specs)
+void createControls(QWidget* parent, std::span<const ControlSpec> rows)
 {
-    for (const ControlSpec& spec : specs)
-        createControl(parent, spec);
+    for (const ControlSpec& row : rows)
+        createControl(parent, row);
 }

@@ -44,17 +44,17 @@ struct ControlSpec {
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
 };
 
-QFont makeFont(const FontSpec& spec);
+QFont makeFont(const FontSpec& row);
 QColor toColor(Bgr bgr);
 
 /// Paints a widget's own background (window, label, button face) in `bgr`.
 void setBackground(QWidget* widget, Bgr bgr);
 
 /// Creates the control a design row describes as a child of `parent`, placed and styled.
-QWidget* createControl(QWidget* parent, const ControlSpec& spec);
+QWidget* createControl(QWidget* parent, const ControlSpec& row);
 
 /// Creates every row of a design, in order.
-void createControls(QWidget* parent, std::span<const ControlSpec> specs);
+void createControls(QWidget* parent, std::span<const ControlSpec> rows);
 
 /// The named child created from a design; the name must exist.
 template <typename T> T* control(QWidget* parent, const char* name)

@@ -32,7 +32,7 @@ constexpr ControlSpec kLabels[] = {
 };
 
 struct BoardButton {
-    ControlSpec spec;
+    ControlSpec row;
     BoardKind board;
 };
 
@@ -73,7 +73,7 @@ MenuWindow::MenuWindow(WindowHost& host, ProgramState& state, RandomSource& rand
 
     // Created in the order of the design's two columns, which is also the Tab order.
     for (const BoardButton& b : kBoardButtons) {
-        auto* button = static_cast<QPushButton*>(createControl(area, b.spec));
+        auto* button = static_cast<QPushButton*>(createControl(area, b.row));
         connect(button, &QPushButton::clicked, this,
                 [this, board = b.board] { emit boardChosen(board); });
     }
