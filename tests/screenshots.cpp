@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -53,6 +54,38 @@ void board(Application& app, const char* button, const QString& folder, const QS
     QTest::qWait(100);
 }
 
+/// Recognise board: answers five red cells by typing, then one wrong answer.
+void recognise(Application& app, const QString& folder)
+{
+    click(app.menuWindow(), "Command7");
+    BoardWindow* b = app.boardWindow();
+    auto* text = b->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClicks(text, QString::number(b->model().programState().numeroCercato));
+        QTest::keyClick(text, Qt::Key_Return);
+        b->findChild<QAbstractButton*>(QStringLiteral("BottoneAvanti"))->click();
+    }
+    QTest::keyClicks(text, QStringLiteral("7"));
+    save(b, folder, QStringLiteral("board-recognise"));
+    app.showMenu();
+    QTest::qWait(100);
+}
+
+/// Find board at level difficile: finds six numbers.
+void find(Application& app, const QString& folder)
+{
+    click(app.menuWindow(), "Command14");
+    BoardWindow* b = app.boardWindow();
+    b->menuAction(BoardCommand::Difficile)->trigger();
+    for (int i = 0; i < 6; ++i) {
+        b->cellButton(b->model().programState().numeroCercato)->click();
+        b->findChild<QAbstractButton*>(QStringLiteral("BottoneAvanti"))->click();
+    }
+    save(b, folder, QStringLiteral("board-find"));
+    app.showMenu();
+    QTest::qWait(100);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -72,5 +105,7 @@ int main(int argc, char* argv[])
     save(app.menuWindow(), folder, QStringLiteral("main-menu"));
     board(app, "Command3", folder, QStringLiteral("board-addition"));
     board(app, "Command1", folder, QStringLiteral("board-subtraction"));
+    recognise(app, folder);
+    find(app, folder);
     return 0;
 }

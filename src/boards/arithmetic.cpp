@@ -101,3 +101,9 @@ int ArithmeticBoard::target() const
 {
     return programState().risultato;
 }
+
+void ArithmeticBoard::lockWhileWaiting()
+{
+    taskText_ += cell(target()).caption;
+    BoardModel::lockWhileWaiting();
+}

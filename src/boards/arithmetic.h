@@ -48,6 +48,8 @@ class ArithmeticBoard final : public BoardModel {
   protected:
     void nuovaDomanda() override;
     int target() const override;
+    /// The task text is completed with the answer while the board waits.
+    void lockWhileWaiting() override;
 
   private:
     ArithmeticKind kind_;

@@ -93,6 +93,57 @@ constexpr MenuItemSpec kMenuE[] = {kAzzera, maximum("mnuNum", kMax8), kStampa, k
 constexpr MenuItemSpec kMenuF[] = {kAzzera, maximum("NumMas", kMax8), kStampa, kInformazioni,
                                    kEsci};
 
+constexpr ControlSpec kForm100Ricon[] = {
+    {"Label3", ControlKind::Label, 6300, 2655, 2625, 735, u"quale numero è rosso?", kArial13,
+     kLabel},
+    {"Text1",
+     ControlKind::TextBox,
+     6600,
+     3360,
+     1665,
+     1335,
+     u"",
+     {FontFamily::Arial, 36, true},
+     kNoBackground,
+     nullptr,
+     u"numero della casella rossa"},
+    avanti(6600, 5160, 855),
+};
+constexpr ControlSpec kForm100Trova[] = {
+    kLabel3,
+    {"EtichettaNumero",
+     ControlKind::Display,
+     6825,
+     3780,
+     1155,
+     840,
+     u"Forma il numero",
+     {FontFamily::Arial, 24, true},
+     kLabel},
+    avanti(6360, 5160, 975),
+};
+
+constexpr MenuItemSpec kFacile{"mnuFacile", u"facile", BoardCommand::Facile};
+constexpr MenuItemSpec kMedia{"mnuMedia", u"media", BoardCommand::Media};
+constexpr MenuItemSpec kDifficile{"mnuDifficile", u"difficile", BoardCommand::Difficile};
+constexpr MenuItemSpec kTwoLevels[] = {kMedia, kDifficile};
+constexpr MenuItemSpec kThreeLevels[] = {kFacile, kMedia, kDifficile};
+constexpr auto kQuadena = u"Quadena          ";
+
+constexpr MenuItemSpec kMenuRicon[] = {kAzzera,
+                                       maximum("mnuNum", kMax8),
+                                       {"mnuQuadena", kQuadena, BoardCommand::Quadena, kTwoLevels},
+                                       kStampa,
+                                       kInformazioni,
+                                       kEsci};
+constexpr MenuItemSpec kMenuTrova[] = {
+    kAzzera,
+    maximum("mnuNum", u"Numero Massimo        "),
+    {"mnuQuadena", kQuadena, BoardCommand::Quadena, kThreeLevels},
+    kStampa,
+    kInformazioni,
+    kEsci};
+
 constexpr BoardDesign kDesigns[] = {
     {"Form100a", 9510, 6525, kForm100a, kMenuAbd, 18},
     {"Form100b", 10185, 6600, kForm100b, kMenuAbd, 18},
@@ -100,6 +151,8 @@ constexpr BoardDesign kDesigns[] = {
     {"Form100c", 9510, 6525, kForm100c, kMenuC, 18},
     {"Form100d", 9510, 6525, kForm100de, kMenuAbd, 18},
     {"Form100e", 9510, 6525, kForm100de, kMenuE, 18},
+    {"Form100Ricon", 9510, 6525, kForm100Ricon, kMenuRicon, 18},
+    {"Form100Trova", 9510, 6525, kForm100Trova, kMenuTrova, 18},
 };
 
 /// Cell names stay alive for the controls' whole life: QObject copies them anyway.

@@ -6,13 +6,25 @@
 #include <span>
 
 /// What a board's menu item does.
-enum class BoardCommand { Azzera, NumeroMassimo, Stampa, Informazioni, Esci };
+enum class BoardCommand {
+    Azzera,
+    NumeroMassimo,
+    Stampa,
+    Informazioni,
+    Esci,
+    Quadena, // opens its submenu of levels, no action of its own
+    Facile,
+    Media,
+    Difficile,
+};
 
-/// A top-level menu item: its name, its caption with the design's trailing blanks, its action.
+/// A menu item: its name, its caption with the design's trailing blanks, its action and,
+/// for an item that opens a submenu, the submenu's items.
 struct MenuItemSpec {
     const char* name;
     const char16_t* caption;
     BoardCommand command;
+    std::span<const MenuItemSpec> submenu = {};
 };
 
 /// The design of one board window: name, client area in twips, the controls particular to

@@ -3,6 +3,8 @@
 #include "arithmetic.h"
 #include "boarddesign.h"
 #include "boardwindow.h"
+#include "recognise_find/findboard.h"
+#include "recognise_find/recogniseboard.h"
 
 namespace {
 
@@ -32,7 +34,14 @@ std::unique_ptr<BoardModel> makeBoardModel(BoardKind kind, const BoardServices& 
 {
     if (const auto arithmetic = arithmeticKind(kind))
         return std::make_unique<ArithmeticBoard>(*arithmetic, s.state, s.random, s.sounds);
-    return nullptr;
+    switch (kind) {
+    case BoardKind::Form100Ricon:
+        return std::make_unique<RecogniseBoard>(s.state, s.random, s.sounds);
+    case BoardKind::Form100Trova:
+        return std::make_unique<FindBoard>(s.state, s.random, s.sounds);
+    default:
+        return nullptr;
+    }
 }
 
 std::unique_ptr<BoardWindow> makeBoardWindow(BoardKind kind, const BoardServices& services)

@@ -29,6 +29,12 @@ void BoardModel::clickCell(int i)
         judgeWrong();
         return;
     }
+    answeredRight(i);
+}
+
+void BoardModel::answeredRight(int cellIndex)
+{
+    Q_UNUSED(cellIndex);
     judgeRight();
     continueAfterRight();
 }
@@ -74,17 +80,26 @@ void BoardModel::riempiQuadena()
 void BoardModel::enterWait()
 {
     avantiEnabled_ = true;
-    waitCell_ = target();
-    taskText_ += cell(waitCell_).caption;
-    mutableCell(waitCell_).enabled = false;
+    lockWhileWaiting();
 }
 
 void BoardModel::leaveWait()
 {
+    unlockAfterWait();
+    avantiEnabled_ = false;
+}
+
+void BoardModel::lockWhileWaiting()
+{
+    waitCell_ = target();
+    mutableCell(waitCell_).enabled = false;
+}
+
+void BoardModel::unlockAfterWait()
+{
     if (waitCell_ >= 0)
         mutableCell(waitCell_).enabled = true;
     waitCell_ = -1;
-    avantiEnabled_ = false;
 }
 
 void BoardModel::newTask()

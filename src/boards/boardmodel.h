@@ -21,6 +21,17 @@ struct Cell {
 /// Which of the two feedback pictures shows: the sad face at creation, then the last answer's.
 enum class Face { Sad, Happy };
 
+/// How many numbers the recognise and find boards show as help.
+enum class Level { Facile, Media, Difficile };
+
+/// The text box `Text1` of the boards where the answer is typed.
+struct AnswerBox {
+    QString text;
+    bool enabled = true;
+    /// Grows each time the box is to receive the keyboard focus.
+    int focusRequests = 0;
+};
+
 /// The exercise board frame shared by all ten boards: cells, counters, faces, the "avanti"
 /// button, the task text and the waiting state, with the frame's rules (set-up, answer
 /// check, "avanti", "Azzera conteggio", "Numero massimo"). A board supplies its target
@@ -45,6 +56,9 @@ class BoardModel {
     /// After a right answer in waiting mode, until "avanti".
     bool waiting() const { return waiting_; }
     const ProgramState& programState() const { return state_; }
+    const AnswerBox& answerBox() const { return answerBox_; }
+    /// The level of the boards that have levels.
+    virtual std::optional<Level> level() const { return std::nullopt; }
 
     /// The set-up sequence: "avanti" shown by the mode, counters to "0", cells shown up to
     /// the maximum, captions, a first task. A task drawn while waiting ends the wait first.
@@ -60,6 +74,10 @@ class BoardModel {
     void azzeraConteggio();
     /// "Stampa scheda": what the board records for its worksheet window.
     virtual void stampaScheda() {}
+    /// A level chosen in the menu; boards without levels ignore it.
+    virtual void setLevel(Level) {}
+    /// Enter released in the answer box holding `typed`; boards without the box ignore it.
+    virtual void typedAnswer(const QString& typed) { Q_UNUSED(typed); }
     /// "Numero massimo" with the text of the input box (empty on Cancel). Returns false when
     /// the entry is refused; nothing has changed then.
     bool numeroMassimo(const QString& answer);
@@ -75,13 +93,18 @@ class BoardModel {
     virtual int target() const = 0;
     /// Captions " 0" to " 99".
     virtual void riempiQuadena();
-    /// The board after a right answer in waiting mode.
-    virtual void enterWait();
-    /// What "avanti" undoes before the next task.
-    virtual void leaveWait();
+    /// A click on the target cell, or the right typed answer: faces, counter and sound,
+    /// then the wait or the next task.
+    virtual void answeredRight(int cellIndex);
+    /// What a right answer locks in waiting mode until "avanti": the target cell.
+    virtual void lockWhileWaiting();
+    virtual void unlockAfterWait();
 
     /// Ends a wait as "avanti" does, then `nuovaDomanda`.
     void newTask();
+    /// Waiting mode: "avanti" enabled, the board locked by `lockWhileWaiting`.
+    void enterWait();
+    void leaveWait();
     /// Right answer, in waiting mode or automatic mode.
     void continueAfterRight();
     void showCellsUpToMaximum();
@@ -97,6 +120,7 @@ class BoardModel {
     RandomSource& random() { return random_; }
 
     QString taskText_ = QStringLiteral("Forma il numero");
+    AnswerBox answerBox_;
     bool avantiEnabled_ = false;
     int waitCell_ = -1;
 

@@ -5,10 +5,31 @@
 #include "shell/runtime.h"
 #include "shell/texts.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolButton>
+
+namespace {
+
+std::optional<Level> levelOf(BoardCommand command)
+{
+    switch (command) {
+    case BoardCommand::Facile:
+        return Level::Facile;
+    case BoardCommand::Media:
+        return Level::Media;
+    case BoardCommand::Difficile:
+        return Level::Difficile;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
                          std::unique_ptr<BoardModel> model, Dialogs& dialogs)
@@ -43,17 +64,54 @@ BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
         });
     }
 
-    for (const MenuItemSpec& item : design.menu) {
-        QAction* action = menuBar()->addAction(QString::fromUtf16(item.caption));
-        action->setObjectName(QString::fromLatin1(item.name));
-        actions_.emplace_back(item.command, action);
-        connect(action, &QAction::triggered, this,
-                [this, command = item.command] { run(command); });
-    }
+    answer_ = area_->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    if (answer_)
+        answer_->installEventFilter(this);
+
+    // The designs space the items with trailing blanks; at the menu font of the designs all
+    // items stay on the bar, with none pushed behind the extension arrow.
+    menuBar()->setFont(makeFont({FontFamily::MsSansSerif, 8.25, false}));
+    addMenuItems(menuBar(), design.menu);
     render();
 }
 
 BoardWindow::~BoardWindow() = default;
+
+void BoardWindow::addMenuItems(QWidget* menu, std::span<const MenuItemSpec> items)
+{
+    for (const MenuItemSpec& item : items) {
+        const QString caption = QString::fromUtf16(item.caption);
+        QAction* action = nullptr;
+        if (!item.submenu.empty()) {
+            auto* submenu = new QMenu(caption, menu);
+            submenu->setObjectName(QString::fromLatin1(item.name) + QStringLiteral("Menu"));
+            addMenuItems(submenu, item.submenu);
+            action = submenu->menuAction();
+            menu->addAction(action);
+        } else {
+            action = new QAction(caption, menu);
+            menu->addAction(action);
+            connect(action, &QAction::triggered, this,
+                    [this, command = item.command] { run(command); });
+        }
+        action->setObjectName(QString::fromLatin1(item.name));
+        action->setCheckable(levelOf(item.command).has_value());
+        actions_.emplace_back(item.command, action);
+    }
+}
+
+bool BoardWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == answer_ && event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->isAutoRepeat() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            model_->typedAnswer(answer_->text());
+            render();
+            return true;
+        }
+    }
+    return ProgramWindow::eventFilter(watched, event);
+}
 
 QAction* BoardWindow::menuAction(BoardCommand command) const
 {
@@ -89,6 +147,13 @@ void BoardWindow::run(BoardCommand command)
     case BoardCommand::Informazioni:
         mostraInformazioni(dialogs_, this);
         break;
+    case BoardCommand::Facile:
+    case BoardCommand::Media:
+    case BoardCommand::Difficile:
+        model_->setLevel(*levelOf(command));
+        break;
+    case BoardCommand::Quadena:
+        break;
     case BoardCommand::Esci:
         if (dialogs_.messageBox(this, QString::fromUtf16(texts::kBackToMenu),
                                 MessageStyle::Question) == Answer::Yes) {
@@ -116,6 +181,12 @@ void BoardWindow::render()
         const Cell& c = m.cell(i);
         QPushButton* button = cells_.at(static_cast<std::size_t>(i));
         button->setText(c.caption);
+        // A cell without caption is named for assistive technology; one with a caption is
+        // read by its caption.
+        button->setAccessibleName(c.caption.isEmpty()
+                                      ? (c.colour == colours::kRed ? QStringLiteral("casella rossa")
+                                                                   : QStringLiteral("casella"))
+                                      : QString());
         setBackground(button, c.colour);
         button->setEnabled(c.enabled);
         button->setVisible(c.visible);
@@ -129,5 +200,18 @@ void BoardWindow::render()
     if (avanti_) {
         avanti_->setVisible(m.avantiVisible());
         avanti_->setEnabled(m.avantiEnabled());
+    }
+    for (const auto& [command, action] : actions_) {
+        if (const auto level = levelOf(command))
+            action->setChecked(m.level() == level);
+    }
+    if (answer_) {
+        const AnswerBox& box = m.answerBox();
+        if (answer_->text() != box.text)
+            answer_->setText(box.text);
+        answer_->setEnabled(box.enabled);
+        if (box.focusRequests != focusRequestsSeen_ && box.enabled)
+            answer_->setFocus();
+        focusRequestsSeen_ = box.focusRequests;
     }
 }

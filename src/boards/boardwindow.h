@@ -11,6 +11,7 @@
 
 class Dialogs;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QToolButton;
 
@@ -36,7 +37,12 @@ class BoardWindow final : public ProgramWindow {
     /// "Stampa scheda": the board has recorded its worksheet; its window should show.
     void stampaRequested();
 
+  protected:
+    /// Enter released in the answer box (not a repeat of a held key) is the answer.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void addMenuItems(QWidget* menu, std::span<const MenuItemSpec> items);
     void run(BoardCommand command);
     void askMaximum();
     void render();
@@ -51,6 +57,8 @@ class BoardWindow final : public ProgramWindow {
     QWidget* faceHappy_;
     QWidget* faceSad_;
     QToolButton* avanti_ = nullptr;
+    QLineEdit* answer_ = nullptr;
+    int focusRequestsSeen_ = 0;
     std::vector<std::pair<BoardCommand, QAction*>> actions_;
     bool setUpDone_ = false;
 };

@@ -4,6 +4,7 @@
 
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -121,6 +122,8 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& row, const QString& capt
     }
     case ControlKind::OptionButton:
         return new WrappingRadioButton(caption, parent);
+    case ControlKind::TextBox:
+        return new QLineEdit(caption, parent);
     }
     return nullptr;
 }

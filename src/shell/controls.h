@@ -25,6 +25,7 @@ enum class ControlKind {
     PictureButton,    // QPushButton showing only a picture
     CaptionedPicture, // QToolButton: caption under a picture
     OptionButton,     // QRadioButton
+    TextBox,          // QLineEdit
 };
 
 inline constexpr Bgr kNoBackground = 0xFFFFFFFF;

@@ -1,0 +1,60 @@
+#include "seriesboard.h"
+
+#include "shell/programstate.h"
+#include "shell/random.h"
+#include "shell/runtime.h"
+
+SeriesBoard::SeriesBoard(ProgramState& state, RandomSource& random, SoundSink& sounds)
+    : BoardModel(state, random, sounds)
+{}
+
+void SeriesBoard::setLevel(Level level)
+{
+    level_ = level;
+    riempiQuadena();
+}
+
+void SeriesBoard::setUp()
+{
+    esattiGiro_ = 0;
+    BoardModel::setUp();
+}
+
+int SeriesBoard::target() const
+{
+    return programState().numeroCercato;
+}
+
+void SeriesBoard::riempiQuadena()
+{
+    for (int i = 0; i < kCellCount; ++i) {
+        const bool shown =
+            level_ == Level::Facile || (level_ == Level::Media && (i < 10 || i % 10 == 0));
+        mutableCell(i).caption = shown ? runtime::numberText(i) : QString();
+    }
+}
+
+void SeriesBoard::ricomincia()
+{
+    esattiGiro_ = 0;
+    for (int i = 0; i < kCellCount; ++i)
+        mutableCell(i).colour = colours::kCell;
+    riempiQuadena();
+}
+
+void SeriesBoard::countInSeries()
+{
+    if (++esattiGiro_ >= 10)
+        ricomincia();
+}
+
+int SeriesBoard::maximum() const
+{
+    return std::min<int>(programState().numeroMassimo, kCellCount - 1);
+}
+
+void SeriesBoard::drawAmong(const std::vector<int>& free)
+{
+    const int n = free.at(static_cast<std::size_t>(random().below(static_cast<int>(free.size()))));
+    state().numeroCercato = static_cast<qint16>(n);
+}

@@ -1,0 +1,398 @@
+#include "fakes.h"
+#include "recognise_find/findboard.h"
+#include "recognise_find/recogniseboard.h"
+#include "shell/programstate.h"
+
+#include <QTest>
+#include <set>
+
+namespace {
+
+/// A recognise or find board with its program state, scripted generator and sounds.
+template <typename Board> struct Fixture {
+    explicit Fixture(bool waiting = true, std::uint32_t seed = 5)
+        : random({}, seed), board(state, random, sounds)
+    {
+        state.attendiBottone = waiting;
+    }
+    int asked() const { return state.numeroCercato; }
+    /// Scripts the next question to ask cell `n` among `free` free cells at index `slot`.
+    void nextQuestion(int slot, int free)
+    {
+        random.push(0.0f); // colour
+        random.push((slot + 0.5f) / static_cast<float>(free));
+    }
+    int redCells() const
+    {
+        int n = 0;
+        for (int i = 0; i < 100; ++i)
+            n += board.cell(i).colour == colours::kRed;
+        return n;
+    }
+
+    ProgramState state;
+    ScriptedRandom random;
+    RecordingSounds sounds;
+    Board board;
+};
+
+using Recognise = Fixture<RecogniseBoard>;
+using Find = Fixture<FindBoard>;
+
+bool mediaHelp(int i)
+{
+    return i < 10 || i % 10 == 0;
+}
+
+} // namespace
+
+class TestRecogniseFind : public QObject {
+    Q_OBJECT
+  private slots:
+    void typedAnswers_data();
+    void typedAnswers();
+    void recogniseAsksHiddenCellsOnly_data();
+    void recogniseAsksHiddenCellsOnly();
+    void findAsksCellsNotRedOnly_data();
+    void findAsksCellsNotRedOnly();
+    void seriesOfTenStartsAgain();
+    void levelChangeKeepsQuestionAndColours();
+    void recogniseWithNoHiddenCellLeft_data();
+    void recogniseWithNoHiddenCellLeft();
+    void findWithEveryCellRed();
+    void recogniseWaitingMode();
+    void findWaitingMode();
+    void questionWhileWaitingEndsTheWait();
+    void startSequenceKeepsRedCells();
+};
+
+void TestRecogniseFind::typedAnswers_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("outcome"); // right, wrong or nothing
+    const struct {
+        const char* name;
+        int cell;
+        const char* typed;
+        const char* outcome;
+    } rows[] = {
+        {"07 for 7", 7, "07", "right"},
+        {"7 with blanks around", 7, " 7 ", "right"},
+        {"blanks between", 7, " 0 7", "right"},
+        {"7 then letters", 7, "7 abc", "right"},
+        {"letters for 7", 7, "abc", "wrong"},
+        {"letters for 0", 0, "abc", "right"},
+        {"0 for 0", 0, "0", "right"},
+        {"7.5 for 7", 7, "7.5", "wrong"},
+        {"7.0 for 7", 7, "7.0", "right"},
+        {"8 for 7", 7, "8", "wrong"},
+        {"-7 for 7", 7, "-7", "wrong"},
+        {"1e999 for 7", 7, "1e999", "wrong"},
+        {"empty", 7, "", "nothing"},
+        {"70e-1 for 7", 7, "70e-1", "right"},
+        {"53 for 53", 53, "53", "right"},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row.name) << row.cell << QString::fromUtf8(row.typed)
+                                << QString::fromLatin1(row.outcome);
+    QTest::newRow("thousand nines for 99") << 99 << QString(1000, u'9') << QStringLiteral("wrong");
+}
+
+void TestRecogniseFind::typedAnswers()
+{
+    QFETCH(int, cell);
+    QFETCH(QString, typed);
+    QFETCH(QString, outcome);
+    Recognise f;
+    f.board.setLevel(Level::Difficile); // every cell can be asked
+    f.nextQuestion(cell, 100);
+    f.board.setUp();
+    QCOMPARE(f.asked(), cell);
+    QCOMPARE(f.board.cell(cell).colour, colours::kRed);
+    f.board.typedAnswer(typed);
+    QCOMPARE(f.board.answerBox().text, typed);
+    if (outcome == QStringLiteral("nothing")) {
+        QCOMPARE(f.board.esattiText(), QStringLiteral("0"));
+        QCOMPARE(f.board.erratiText(), QStringLiteral("0"));
+        QVERIFY(f.sounds.played.isEmpty());
+    } else if (outcome == QStringLiteral("wrong")) {
+        QCOMPARE(f.board.erratiText(), QStringLiteral(" 1"));
+        QCOMPARE(f.board.face(), Face::Sad);
+        QCOMPARE(f.sounds.played, QList<Sound>{Sound::No});
+        QVERIFY(f.board.cell(cell).caption.isEmpty());
+        QVERIFY(f.board.answerBox().enabled);
+        QCOMPARE(f.asked(), cell);
+    } else {
+        QCOMPARE(f.board.esattiText(), QStringLiteral(" 1"));
+        QCOMPARE(f.board.face(), Face::Happy);
+        QCOMPARE(f.board.cell(cell).caption, QStringLiteral(" %1").arg(cell));
+        QCOMPARE(f.board.cell(cell).colour, colours::kRed);
+        QCOMPARE(f.board.rightInSeries(), 1);
+        QVERIFY(!f.board.answerBox().enabled); // waiting for "avanti"
+    }
+}
+
+void TestRecogniseFind::recogniseAsksHiddenCellsOnly_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("maximum");
+    for (int m : {20, 35, 99}) {
+        QTest::addRow("media M=%d", m) << int(Level::Media) << m;
+        QTest::addRow("difficile M=%d", m) << int(Level::Difficile) << m;
+    }
+}
+
+void TestRecogniseFind::recogniseAsksHiddenCellsOnly()
+{
+    QFETCH(int, level);
+    QFETCH(int, maximum);
+    Recognise f(false, 100 + static_cast<unsigned>(maximum));
+    f.state.numeroMassimo = static_cast<qint16>(maximum);
+    f.board.setLevel(static_cast<Level>(level));
+    f.board.setUp();
+    std::set<int> asked;
+    for (int q = 0; q < 3000; ++q) {
+        const int n = f.asked();
+        QVERIFY(n >= 0 && n <= maximum);
+        if (level == int(Level::Media))
+            QVERIFY(!mediaHelp(n));
+        QCOMPARE(f.board.cell(n).colour, colours::kRed);
+        asked.insert(n);
+        const bool before = f.board.cell(n).caption.isEmpty();
+        QVERIFY(before);
+        f.board.typedAnswer(QString::number(n));
+    }
+    int askable = 0;
+    for (int i = 0; i <= maximum; ++i)
+        askable += level == int(Level::Difficile) || !mediaHelp(i);
+    QCOMPARE(int(asked.size()), askable); // every askable cell comes up
+}
+
+void TestRecogniseFind::findAsksCellsNotRedOnly_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("maximum");
+    for (int m : {20, 35, 99}) {
+        for (Level l : {Level::Facile, Level::Media, Level::Difficile})
+            QTest::addRow("level %d M=%d", int(l), m) << int(l) << m;
+    }
+}
+
+void TestRecogniseFind::findAsksCellsNotRedOnly()
+{
+    QFETCH(int, level);
+    QFETCH(int, maximum);
+    Find f(false, 200 + static_cast<unsigned>(maximum));
+    f.state.numeroMassimo = static_cast<qint16>(maximum);
+    f.board.setLevel(static_cast<Level>(level));
+    f.board.setUp();
+    std::set<int> asked, inSeries;
+    for (int q = 0; q < 3000; ++q) {
+        const int n = f.asked();
+        QVERIFY(n >= 0 && n <= maximum);
+        QVERIFY(f.board.cell(n).colour != colours::kRed);
+        QVERIFY(!inSeries.count(n)); // not asked twice in a series
+        QCOMPARE(f.board.taskText(), QStringLiteral(" %1").arg(n));
+        QVERIFY(f.redCells() <= 9);
+        asked.insert(n);
+        inSeries.insert(n);
+        f.board.clickCell(n);
+        if (f.board.rightInSeries() == 0)
+            inSeries.clear();
+    }
+    QCOMPARE(int(asked.size()), maximum + 1);
+}
+
+void TestRecogniseFind::seriesOfTenStartsAgain()
+{
+    Find f(false);
+    f.board.setUp();
+    for (int i = 1; i <= 9; ++i) {
+        const int n = f.asked();
+        f.board.clickCell(n);
+        QCOMPARE(f.board.rightInSeries(), i);
+        QCOMPARE(f.board.cell(n).colour, colours::kRed);
+        QCOMPARE(f.board.cell(n).caption, QStringLiteral(" %1").arg(n));
+        QCOMPARE(f.redCells(), i);
+    }
+    f.board.clickCell(f.asked());
+    QCOMPARE(f.board.rightInSeries(), 0);
+    QCOMPARE(f.redCells(), 0);
+    for (int i = 0; i < 100; ++i)
+        QCOMPARE(f.board.cell(i).caption.isEmpty(), !mediaHelp(i));
+    QCOMPARE(f.board.esattiText(), QStringLiteral(" 10"));
+
+    Recognise r(false);
+    r.board.setUp();
+    for (int i = 0; i < 10; ++i)
+        r.board.typedAnswer(QString::number(r.asked()));
+    QCOMPARE(r.board.rightInSeries(), 0);
+    QCOMPARE(r.redCells(), 1); // only the new question's cell
+    QVERIFY(r.board.cell(r.asked()).caption.isEmpty());
+}
+
+void TestRecogniseFind::levelChangeKeepsQuestionAndColours()
+{
+    Recognise r(false);
+    r.board.setUp();
+    std::vector<int> answered;
+    for (int i = 0; i < 4; ++i) {
+        answered.push_back(r.asked());
+        r.board.typedAnswer(QString::number(r.asked()));
+    }
+    const int asked = r.asked();
+    const int draws = r.random.draws;
+    r.board.setLevel(Level::Difficile);
+    QCOMPARE(r.board.level(), Level::Difficile);
+    QCOMPARE(r.asked(), asked);
+    QCOMPARE(r.random.draws, draws);
+    QCOMPARE(r.board.rightInSeries(), 4);
+    for (int n : answered) {
+        QVERIFY(r.board.cell(n).caption.isEmpty()); // red cells without number
+        QCOMPARE(r.board.cell(n).colour, colours::kRed);
+    }
+    r.board.setLevel(Level::Facile); // not a level of this board
+    QCOMPARE(r.board.level(), Level::Difficile);
+
+    Find f(false);
+    f.board.setUp();
+    const int found = f.asked();
+    f.board.clickCell(found);
+    f.board.setLevel(Level::Difficile);
+    QVERIFY(f.board.cell(found).caption.isEmpty());
+    QCOMPARE(f.board.cell(found).colour, colours::kRed);
+    f.board.setLevel(Level::Facile);
+    for (int i = 0; i < 100; ++i)
+        QCOMPARE(f.board.cell(i).caption, QStringLiteral(" %1").arg(i));
+    QCOMPARE(f.board.rightInSeries(), 1);
+}
+
+void TestRecogniseFind::recogniseWithNoHiddenCellLeft_data()
+{
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<bool>("loweredDuringSeries");
+    QTest::newRow("M=19") << 19 << false;
+    QTest::newRow("M=20") << 20 << false;
+    QTest::newRow("lowered to 20 in the series") << 20 << true;
+}
+
+void TestRecogniseFind::recogniseWithNoHiddenCellLeft()
+{
+    // At level media with 19 or 20 in play only cells 11 to 19 can be asked; after nine
+    // answers none is left, and the board starts a new series instead of searching forever.
+    QFETCH(int, maximum);
+    QFETCH(bool, loweredDuringSeries);
+    Recognise r(false);
+    r.state.numeroMassimo = loweredDuringSeries ? 99 : static_cast<qint16>(maximum);
+    r.board.setUp();
+    if (loweredDuringSeries) {
+        for (int i = 0; i < 3; ++i)
+            r.board.typedAnswer(QString::number(r.asked()));
+        QVERIFY(r.board.numeroMassimo(QString::number(maximum)));
+    }
+    for (int round = 0; round < 30; ++round) {
+        const int n = r.asked();
+        QVERIFY(n >= 11 && n <= 19);
+        QVERIFY(r.board.cell(n).caption.isEmpty());
+        r.board.typedAnswer(QString::number(n));
+    }
+}
+
+void TestRecogniseFind::findWithEveryCellRed()
+{
+    // Red cells pile up over returns to the board (the start sequence does not repaint);
+    // once every cell in play is red the board starts a new series.
+    Find f(false);
+    f.state.numeroMassimo = 20;
+    f.board.setUp();
+    bool restarted = false;
+    for (int visit = 0; visit < 5; ++visit) {
+        for (int i = 0; i < 9; ++i) {
+            QVERIFY(f.board.cell(f.asked()).colour != colours::kRed);
+            const int redBefore = f.redCells();
+            f.board.clickCell(f.asked());
+            restarted = restarted || f.redCells() < redBefore;
+        }
+        f.board.setUp();
+        QVERIFY(f.board.cell(f.asked()).colour != colours::kRed);
+        QVERIFY(f.redCells() <= 21);
+    }
+    QVERIFY(restarted);
+}
+
+void TestRecogniseFind::recogniseWaitingMode()
+{
+    Recognise r(true);
+    r.board.setUp();
+    QVERIFY(r.board.avantiVisible());
+    QCOMPARE(r.board.answerBox().focusRequests, 1);
+    const int n = r.asked();
+    r.board.typedAnswer(QStringLiteral("abc"));
+    QVERIFY(r.board.answerBox().enabled);
+    r.board.typedAnswer(QString::number(n));
+    QVERIFY(!r.board.answerBox().enabled);
+    QVERIFY(r.board.avantiEnabled());
+    QCOMPARE(r.board.answerBox().text, QString::number(n));
+    r.board.typedAnswer(QString::number(n)); // disabled box: no second answer
+    QCOMPARE(r.board.esattiText(), QStringLiteral(" 1"));
+    r.board.avanti();
+    QVERIFY(r.board.answerBox().enabled);
+    QVERIFY(!r.board.avantiEnabled());
+    QVERIFY(r.board.answerBox().text.isEmpty());
+    QCOMPARE(r.board.answerBox().focusRequests, 2);
+    QVERIFY(r.asked() != n);
+    QCOMPARE(r.board.cell(n).colour, colours::kRed); // answered cells stay red in the series
+}
+
+void TestRecogniseFind::findWaitingMode()
+{
+    Find f(true);
+    f.board.setUp();
+    const int n = f.asked();
+    f.board.clickCell(n);
+    QVERIFY(!f.board.cell(n).enabled);
+    QVERIFY(f.board.avantiEnabled());
+    QCOMPARE(f.board.taskText(), QStringLiteral(" %1").arg(n)); // not completed
+    const int other = n == 50 ? 51 : 50;
+    f.board.clickCell(other);
+    QCOMPARE(f.board.erratiText(), QStringLiteral(" 1"));
+    f.board.clickCell(n);
+    QCOMPARE(f.board.esattiText(), QStringLiteral(" 1"));
+    f.board.avanti();
+    QVERIFY(f.board.cell(n).enabled);
+    QVERIFY(f.asked() != n);
+}
+
+void TestRecogniseFind::questionWhileWaitingEndsTheWait()
+{
+    Recognise r(true);
+    r.board.setUp();
+    r.board.typedAnswer(QString::number(r.asked()));
+    QVERIFY(r.board.numeroMassimo(QStringLiteral("50")));
+    QVERIFY(r.board.answerBox().enabled);
+    QVERIFY(!r.board.avantiEnabled());
+
+    Find f(true);
+    f.board.setUp();
+    const int n = f.asked();
+    f.board.clickCell(n);
+    f.board.setUp();
+    QVERIFY(f.board.cell(n).enabled);
+    QVERIFY(!f.board.avantiEnabled());
+}
+
+void TestRecogniseFind::startSequenceKeepsRedCells()
+{
+    Find f(false);
+    f.board.setUp();
+    for (int i = 0; i < 5; ++i)
+        f.board.clickCell(f.asked());
+    f.board.setUp();
+    QCOMPARE(f.redCells(), 5);
+    QCOMPARE(f.board.rightInSeries(), 0);
+    QCOMPARE(f.board.esattiText(), QStringLiteral("0"));
+}
+
+QTEST_APPLESS_MAIN(TestRecogniseFind)
+#include "test_recognise_find.moc"
