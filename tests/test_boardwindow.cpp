@@ -1,8 +1,4 @@
-#include "boards/boardwindow.h"
-#include "fakes.h"
-#include "fakes_ui.h"
-#include "shell/application.h"
-#include "shell/menuwindow.h"
+#include "program.h"
 #include "shell/programstate.h"
 #include "shell/startwindow.h"
 #include "shell/texts.h"
@@ -15,49 +11,6 @@
 #include <QToolButton>
 
 namespace {
-
-struct Program {
-    Program() : app(random, sounds, dialogs) {}
-    ScriptedRandom random = ScriptedRandom({}, 77);
-    RecordingSounds sounds;
-    ScriptedDialogs dialogs;
-    Application app;
-};
-
-void flushUnloads()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-/// Opens a board from the main menu by clicking its button.
-BoardWindow* openFromMenu(Program& p, const char* button, bool waiting = true)
-{
-    p.app.main();
-    p.app.startWindow()->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
-    flushUnloads();
-    QWidget* menu = p.app.menuWindow();
-    menu->findChild<QAbstractButton*>(waiting ? QStringLiteral("Option1(1)")
-                                              : QStringLiteral("Option1(0)"))
-        ->click();
-    QTest::mouseClick(menu->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
-    flushUnloads();
-    return p.app.boardWindow();
-}
-
-void clickCell(BoardWindow* b, int i)
-{
-    QTest::mouseClick(b->cellButton(i), Qt::LeftButton);
-}
-
-QString labelText(BoardWindow* b, const char* name)
-{
-    return b->findChild<QLabel*>(QString::fromLatin1(name))->text();
-}
-
-QToolButton* avanti(BoardWindow* b)
-{
-    return b->findChild<QToolButton*>(QStringLiteral("BottoneAvanti"));
-}
 
 int target(BoardWindow* b)
 {

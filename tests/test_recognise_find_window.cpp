@@ -1,7 +1,4 @@
-#include "boards/boardwindow.h"
-#include "fakes.h"
-#include "fakes_ui.h"
-#include "shell/application.h"
+#include "program.h"
 #include "shell/menuwindow.h"
 #include "shell/programstate.h"
 #include "shell/startwindow.h"
@@ -18,49 +15,9 @@
 
 namespace {
 
-struct Program {
-    Program() : app(random, sounds, dialogs) {}
-    ScriptedRandom random = ScriptedRandom({}, 31);
-    RecordingSounds sounds;
-    ScriptedDialogs dialogs;
-    Application app;
-};
-
-void flushUnloads()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-BoardWindow* openFromMenu(Program& p, const char* button, bool waiting)
-{
-    p.app.main();
-    p.app.startWindow()->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
-    flushUnloads();
-    QWidget* menu = p.app.menuWindow();
-    menu->findChild<QAbstractButton*>(waiting ? QStringLiteral("Option1(1)")
-                                              : QStringLiteral("Option1(0)"))
-        ->click();
-    QTest::mouseClick(menu->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
-    flushUnloads();
-    BoardWindow* b = p.app.boardWindow();
-    if (b)
-        (void)QTest::qWaitForWindowActive(b);
-    return b;
-}
-
 int asked(BoardWindow* b)
 {
     return b->model().programState().numeroCercato;
-}
-
-QToolButton* avanti(BoardWindow* b)
-{
-    return b->findChild<QToolButton*>(QStringLiteral("BottoneAvanti"));
-}
-
-QString labelText(BoardWindow* b, const char* name)
-{
-    return b->findChild<QLabel*>(QString::fromLatin1(name))->text();
 }
 
 bool isRed(BoardWindow* b, int i)
@@ -91,7 +48,7 @@ class TestRecogniseFindWindow : public QObject {
 
 void TestRecogniseFindWindow::recogniseDesign()
 {
-    Program p;
+    Program p(31);
     BoardWindow* b = openFromMenu(p, "Command7", true);
     QCOMPARE(b->objectName(), QStringLiteral("Form100Ricon"));
     QCOMPARE(menuNames(b->menuBar()->actions()),
@@ -125,7 +82,7 @@ void TestRecogniseFindWindow::recogniseDesign()
 
 void TestRecogniseFindWindow::findDesign()
 {
-    Program p;
+    Program p(31);
     BoardWindow* b = openFromMenu(p, "Command14", true);
     QCOMPARE(b->objectName(), QStringLiteral("Form100Trova"));
     QCOMPARE(b->menuAction(BoardCommand::NumeroMassimo)->text(),
@@ -142,7 +99,7 @@ void TestRecogniseFindWindow::findDesign()
 
 void TestRecogniseFindWindow::recogniseSeriesInWaitingMode()
 {
-    Program p;
+    Program p(31);
     BoardWindow* b = openFromMenu(p, "Command7", true);
     auto* text = b->findChild<QLineEdit*>(QStringLiteral("Text1"));
     std::vector<int> answered;
@@ -182,7 +139,7 @@ void TestRecogniseFindWindow::recogniseSeriesInWaitingMode()
 
 void TestRecogniseFindWindow::recogniseKeysOtherThanEnter()
 {
-    Program p;
+    Program p(31);
     BoardWindow* b = openFromMenu(p, "Command7", false);
     auto* text = b->findChild<QLineEdit*>(QStringLiteral("Text1"));
     QTest::keyClick(text, Qt::Key_Return); // empty: nothing
@@ -203,7 +160,7 @@ void TestRecogniseFindWindow::recogniseKeysOtherThanEnter()
 
 void TestRecogniseFindWindow::findSeriesInAutomaticMode()
 {
-    Program p;
+    Program p(31);
     BoardWindow* b = openFromMenu(p, "Command14", false);
     QVERIFY(!avanti(b)->isVisible());
     for (int i = 1; i <= 10; ++i) {
@@ -223,7 +180,7 @@ void TestRecogniseFindWindow::findSeriesInAutomaticMode()
 
 void TestRecogniseFindWindow::findWaitingAndLevels()
 {
-    Program p;
+    Program p(31);
     BoardWindow* b = openFromMenu(p, "Command14", true);
     b->menuAction(BoardCommand::Facile)->trigger();
     QCOMPARE(b->cellButton(57)->text(), QStringLiteral(" 57"));

@@ -1,7 +1,4 @@
-#include "boards/boardwindow.h"
-#include "fakes.h"
-#include "fakes_ui.h"
-#include "shell/application.h"
+#include "program.h"
 #include "shell/controls.h"
 #include "shell/menuwindow.h"
 #include "shell/startwindow.h"
@@ -17,19 +14,6 @@
 #include <QTimer>
 
 namespace {
-
-struct Program {
-    Program() : app(random, sounds, dialogs) {}
-    ScriptedRandom random;
-    RecordingSounds sounds;
-    ScriptedDialogs dialogs;
-    Application app;
-};
-
-void flushUnloads()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 void click(QWidget* window, const char* name)
 {
@@ -82,7 +66,7 @@ class TestShell : public QObject {
 
 void TestShell::startUpState()
 {
-    Program p;
+    Program p(1);
     p.app.state().attendiBottone = false;
     p.app.state().numeroMassimo = 40;
     p.app.main();
@@ -95,7 +79,7 @@ void TestShell::startUpState()
 
 void TestShell::startWindowDesign()
 {
-    Program p;
+    Program p(1);
     p.random.push(2.5f / 18); // menu entry 3: pure red, which only the menu variant has
     p.app.main();
     QWidget* w = p.app.startWindow()->centralWidget();
@@ -111,7 +95,7 @@ void TestShell::startWindowDesign()
 
 void TestShell::avvioOpensTheMenu()
 {
-    Program p;
+    Program p(1);
     p.app.main();
     click(p.app.startWindow(), "Command1");
     QVERIFY(!p.app.startWindow());
@@ -120,7 +104,7 @@ void TestShell::avvioOpensTheMenu()
 
 void TestShell::menuDesign()
 {
-    Program p;
+    Program p(1);
     p.app.main();
     p.random.push(8.5f / 18); // menu entry 9: light green 0x0080FF80
     click(p.app.startWindow(), "Command1");
@@ -143,7 +127,7 @@ void TestShell::menuDesign()
 
 void TestShell::menuColourDrawnAtEachOpening()
 {
-    Program p;
+    Program p(1);
     p.app.main();
     click(p.app.startWindow(), "Command1");
     click(p.app.menuWindow(), "Command3");
@@ -156,7 +140,7 @@ void TestShell::menuColourDrawnAtEachOpening()
 
 void TestShell::modeKeptAcrossReopening()
 {
-    Program p;
+    Program p(1);
     p.app.main();
     click(p.app.startWindow(), "Command1");
     click(p.app.menuWindow(), "Option1(0)");
@@ -178,7 +162,7 @@ void TestShell::modeKeptAcrossReopening()
 
 void TestShell::maximumHoldsAcrossBoards()
 {
-    Program p;
+    Program p(1);
     p.app.main();
     click(p.app.startWindow(), "Command1");
     click(p.app.menuWindow(), "Command4");
@@ -198,7 +182,7 @@ void TestShell::maximumHoldsAcrossBoards()
 
 void TestShell::informationBox()
 {
-    Program p;
+    Program p(1);
     p.app.main();
     click(p.app.startWindow(), "Command1");
     click(p.app.menuWindow(), "Command5");
@@ -218,7 +202,7 @@ void TestShell::informationBox()
 
 void TestShell::exitQuestion()
 {
-    Program p;
+    Program p(1);
     QSignalSpy ended(&p.app, &Application::ended);
     p.app.main();
     click(p.app.startWindow(), "Command1");
@@ -271,7 +255,7 @@ void TestShell::messageBoxClosingIsNoActivation()
 
 void TestShell::everyButtonReachableByTab()
 {
-    Program p;
+    Program p(1);
     p.app.main();
     for (QAbstractButton* b : p.app.startWindow()->findChildren<QAbstractButton*>())
         QVERIFY(b->focusPolicy() & Qt::TabFocus);
