@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -86,6 +87,45 @@ void find(Application& app, const QString& folder)
     QTest::qWait(100);
 }
 
+/// Recognise board above 99: two answers, then a number typed for the red cell.
+void recogniseAbove(Application& app, const QString& folder)
+{
+    click(app.menuWindow(), "Command8");
+    BoardWindow* b = app.boardWindow();
+    auto* text = b->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto expected = [b] {
+        return *b->model().hundreds() * 100 + b->model().programState().numeroCercato;
+    };
+    for (int i = 0; i < 2; ++i) {
+        QTest::keyClicks(text, QString::number(expected()));
+        QTest::keyClick(text, Qt::Key_Return);
+        b->findChild<QAbstractButton*>(QStringLiteral("BottoneAvanti"))->click();
+    }
+    QTest::keyClicks(text, QString::number(expected()));
+    save(b, folder, QStringLiteral("board-recognise-above"));
+    app.showMenu();
+    QTest::qWait(100);
+}
+
+/// Find board above 99: finds a number, then moves the scroll bar to the next one's hundred.
+void findAbove(Application& app, const QString& folder)
+{
+    click(app.menuWindow(), "Command9");
+    BoardWindow* b = app.boardWindow();
+    auto* bar = b->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
+    for (int i = 0; i < 3; ++i) {
+        const int n = b->model().programState().numeroCercato;
+        bar->setValue(n / 100);
+        b->cellButton(n % 100)->click();
+        b->findChild<QAbstractButton*>(QStringLiteral("BottoneAvanti"))->click();
+    }
+    const int n = b->model().programState().numeroCercato;
+    bar->setValue(std::max(1, n / 100));
+    save(b, folder, QStringLiteral("board-find-above"));
+    app.showMenu();
+    QTest::qWait(100);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -107,5 +147,7 @@ int main(int argc, char* argv[])
     board(app, "Command1", folder, QStringLiteral("board-subtraction"));
     recognise(app, folder);
     find(app, folder);
+    recogniseAbove(app, folder);
+    findAbove(app, folder);
     return 0;
 }

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -44,6 +45,8 @@ class TestRecogniseFindWindow : public QObject {
     void recogniseKeysOtherThanEnter();
     void findSeriesInAutomaticMode();
     void findWaitingAndLevels();
+    void recogniseAboveInWaitingMode();
+    void findAboveWithTheScrollBar();
 };
 
 void TestRecogniseFindWindow::recogniseDesign()
@@ -200,6 +203,78 @@ void TestRecogniseFindWindow::findWaitingAndLevels()
     QVERIFY(b->cellButton(n)->isEnabled());
     QVERIFY(!avanti(b)->isEnabled());
     QVERIFY(asked(b) != n);
+}
+
+void TestRecogniseFindWindow::recogniseAboveInWaitingMode()
+{
+    Program p(32);
+    p.app.state().numeroMassimo = 30; // plays no part above 99
+    BoardWindow* b = openFromMenu(p, "Command8", true);
+    QCOMPARE(b->objectName(), QStringLiteral("Form100Ricon2"));
+    QCOMPARE(menuNames(b->menuBar()->actions()),
+             (QStringList{"MenuAzzera|Azzera conteggio        ",
+                          "MenuInformazioni|Informazioni          ", "mnuEsci|Esci"}));
+    QCOMPARE(b->cellButton(0)->font().pointSizeF(), 12.0);
+    QVERIFY(b->cellButton(99)->isVisible());
+    auto* text = b->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    QCOMPARE(QApplication::focusWidget(), text);
+    for (int i = 0; i < 3; ++i) {
+        const int cell = asked(b);
+        const int number = *b->model().hundreds() * 100 + cell;
+        QVERIFY(isRed(b, cell));
+        QCOMPARE(b->cellButton(0)->text(), QStringLiteral(" %1").arg(number - cell));
+        QTest::keyClicks(text, QString::number(number));
+        QTest::keyClick(text, Qt::Key_Return);
+        QVERIFY(!text->isEnabled());
+        QVERIFY(isRed(b, cell));
+        QTest::mouseClick(avanti(b), Qt::LeftButton);
+        QVERIFY(isRed(b, asked(b)));
+        if (asked(b) != cell)
+            QVERIFY(!isRed(b, cell));
+        QVERIFY(text->isEnabled());
+    }
+    QCOMPARE(labelText(b, "EtichettaEsatti"), QStringLiteral(" 3"));
+}
+
+void TestRecogniseFindWindow::findAboveWithTheScrollBar()
+{
+    Program p(33);
+    BoardWindow* b = openFromMenu(p, "Command9", true);
+    QCOMPARE(b->objectName(), QStringLiteral("Form100Trova2"));
+    QMenu* levels = b->menuAction(BoardCommand::Quadena)->menu();
+    QCOMPARE(menuNames(levels->actions()), (QStringList{"mnuFacile|facile", "mnuMedia|media"}));
+    auto* bar = b->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
+    QCOMPARE(bar->minimum(), 0);
+    QCOMPARE(bar->maximum(), 9);
+    QCOMPARE(bar->value(), 0);
+    QVERIFY(!bar->accessibleName().isEmpty());
+    QVERIFY(bar->focusPolicy() & Qt::TabFocus);
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Right);
+    QCOMPARE(bar->value(), 1);
+    QCOMPARE(b->cellButton(0)->text(), QStringLiteral(" 100"));
+    QTest::keyClick(bar, Qt::Key_Left);
+    QCOMPARE(b->cellButton(0)->text(), QStringLiteral(" 0"));
+
+    const int number = asked(b);
+    QCOMPARE(labelText(b, "EtichettaNumero"), QStringLiteral(" %1").arg(number));
+    bar->setValue(number / 100);
+    QTest::mouseClick(b->cellButton(number % 100), Qt::LeftButton);
+    QCOMPARE(labelText(b, "EtichettaEsatti"), QStringLiteral(" 1"));
+    QVERIFY(isRed(b, number % 100));
+    for (int i = 0; i < 100; ++i)
+        QVERIFY(!b->cellButton(i)->isEnabled());
+    // Moving the scroll bar while waiting changes the captions only.
+    bar->setValue((number / 100 + 1) % 10);
+    QCOMPARE(b->cellButton(0)->text(), QStringLiteral(" %1").arg((number / 100 + 1) % 10 * 100));
+    QVERIFY(!b->cellButton(0)->isEnabled());
+    QVERIFY(isRed(b, number % 100));
+    QTest::mouseClick(avanti(b), Qt::LeftButton);
+    for (int i = 0; i < 100; ++i) {
+        QVERIFY(b->cellButton(i)->isEnabled());
+        QVERIFY(!isRed(b, i));
+    }
+    QCOMPARE(bar->value(), (number / 100 + 1) % 10);
 }
 
 QTEST_MAIN(TestRecogniseFindWindow)

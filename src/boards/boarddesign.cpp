@@ -123,11 +123,44 @@ constexpr ControlSpec kForm100Trova[] = {
     avanti(6360, 5160, 975),
 };
 
+constexpr ControlSpec kForm100Ricon2[] = {
+    {"Label3", ControlKind::Label, 6300, 3015, 2625, 630, u"quale numero è rosso?", kArial13,
+     kLabel},
+    {"Text1",
+     ControlKind::TextBox,
+     6615,
+     3750,
+     1665,
+     1335,
+     u"",
+     {FontFamily::Arial, 36, true},
+     kNoBackground,
+     nullptr,
+     u"numero della casella rossa"},
+    avanti(6480, 5280, 855),
+};
+constexpr ControlSpec kForm100Trova2[] = {
+    {"Label3", ControlKind::Label, 6300, 2535, 2520, 315, u"clicca sul numero", kArial13, kLabel},
+    {"EtichettaNumero",
+     ControlKind::Display,
+     6825,
+     3060,
+     1155,
+     840,
+     u"Forma il numero",
+     {FontFamily::Arial, 24, true},
+     kLabel},
+    {"HScroll1", ControlKind::ScrollBar, 6405, 4530, 2535, 435, nullptr, kArial12, kNoBackground,
+     nullptr, u"centinaia"},
+    avanti(6600, 5160, 855),
+};
+
 constexpr MenuItemSpec kFacile{"mnuFacile", u"facile", BoardCommand::Facile};
 constexpr MenuItemSpec kMedia{"mnuMedia", u"media", BoardCommand::Media};
 constexpr MenuItemSpec kDifficile{"mnuDifficile", u"difficile", BoardCommand::Difficile};
 constexpr MenuItemSpec kTwoLevels[] = {kMedia, kDifficile};
 constexpr MenuItemSpec kThreeLevels[] = {kFacile, kMedia, kDifficile};
+constexpr MenuItemSpec kEasyLevels[] = {kFacile, kMedia};
 constexpr auto kQuadena = u"Quadena          ";
 
 constexpr MenuItemSpec kMenuRicon[] = {kAzzera,
@@ -144,6 +177,10 @@ constexpr MenuItemSpec kMenuTrova[] = {
     kInformazioni,
     kEsci};
 
+constexpr MenuItemSpec kMenuRicon2[] = {kAzzera, kInformazioni, kEsci};
+constexpr MenuItemSpec kMenuTrova2[] = {
+    kAzzera, {"mnuQuadena", kQuadena, BoardCommand::Quadena, kEasyLevels}, kInformazioni, kEsci};
+
 constexpr BoardDesign kDesigns[] = {
     {"Form100a", 9510, 6525, kForm100a, kMenuAbd, 18},
     {"Form100b", 10185, 6600, kForm100b, kMenuAbd, 18},
@@ -153,6 +190,8 @@ constexpr BoardDesign kDesigns[] = {
     {"Form100e", 9510, 6525, kForm100de, kMenuE, 18},
     {"Form100Ricon", 9510, 6525, kForm100Ricon, kMenuRicon, 18},
     {"Form100Trova", 9510, 6525, kForm100Trova, kMenuTrova, 18},
+    {"Form100Ricon2", 9510, 6525, kForm100Ricon2, kMenuRicon2, 12},
+    {"Form100Trova2", 9510, 6525, kForm100Trova2, kMenuTrova2, 12},
 };
 
 /// Cell names stay alive for the controls' whole life: QObject copies them anyway.

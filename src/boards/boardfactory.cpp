@@ -3,7 +3,9 @@
 #include "arithmetic.h"
 #include "boarddesign.h"
 #include "boardwindow.h"
+#include "recognise_find/findabove.h"
 #include "recognise_find/findboard.h"
+#include "recognise_find/recogniseabove.h"
 #include "recognise_find/recogniseboard.h"
 
 namespace {
@@ -39,6 +41,10 @@ std::unique_ptr<BoardModel> makeBoardModel(BoardKind kind, const BoardServices& 
         return std::make_unique<RecogniseBoard>(s.state, s.random, s.sounds);
     case BoardKind::Form100Trova:
         return std::make_unique<FindBoard>(s.state, s.random, s.sounds);
+    case BoardKind::Form100Ricon2:
+        return std::make_unique<RecogniseAboveBoard>(s.state, s.random, s.sounds);
+    case BoardKind::Form100Trova2:
+        return std::make_unique<FindAboveBoard>(s.state, s.random, s.sounds);
     default:
         return nullptr;
     }

@@ -16,7 +16,8 @@ void BoardModel::setUp()
 {
     avantiVisible_ = state_.attendiBottone;
     resetCounters();
-    showCellsUpToMaximum();
+    if (usesMaximum())
+        showCellsUpToMaximum();
     riempiQuadena();
     newTask();
 }
@@ -25,7 +26,7 @@ void BoardModel::clickCell(int i)
 {
     if (i < 0 || i >= kCellCount || !cell(i).visible || !cell(i).enabled)
         return;
-    if (i != target()) {
+    if (!isRightCell(i)) {
         judgeWrong();
         return;
     }

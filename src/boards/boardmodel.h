@@ -59,6 +59,8 @@ class BoardModel {
     const AnswerBox& answerBox() const { return answerBox_; }
     /// The level of the boards that have levels.
     virtual std::optional<Level> level() const { return std::nullopt; }
+    /// The hundreds digit of the window on show, on the boards above 99.
+    virtual std::optional<int> hundreds() const { return std::nullopt; }
 
     /// The set-up sequence: "avanti" shown by the mode, counters to "0", cells shown up to
     /// the maximum, captions, a first task. A task drawn while waiting ends the wait first.
@@ -76,6 +78,8 @@ class BoardModel {
     virtual void stampaScheda() {}
     /// A level chosen in the menu; boards without levels ignore it.
     virtual void setLevel(Level) {}
+    /// The hundred chosen with the scroll bar; boards without it ignore it.
+    virtual void setHundreds(int) {}
     /// Enter released in the answer box holding `typed`; boards without the box ignore it.
     virtual void typedAnswer(const QString& typed) { Q_UNUSED(typed); }
     /// "Numero massimo" with the text of the input box (empty on Cancel). Returns false when
@@ -91,6 +95,10 @@ class BoardModel {
     virtual void nuovaDomanda() = 0;
     /// Index of the cell that is the right answer to the current task.
     virtual int target() const = 0;
+    /// Whether a click on cell i answers the task rightly.
+    virtual bool isRightCell(int i) const { return i == target(); }
+    /// False on the boards that always show all their cells, whatever the maximum.
+    virtual bool usesMaximum() const { return true; }
     /// Captions " 0" to " 99".
     virtual void riempiQuadena();
     /// A click on the target cell, or the right typed answer: faces, counter and sound,

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolButton>
 
 namespace {
@@ -64,6 +65,16 @@ BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
         });
     }
 
+    hundreds_ = area_->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
+    if (hundreds_) {
+        hundreds_->setRange(0, 9);
+        hundreds_->setSingleStep(1);
+        hundreds_->setPageStep(1);
+        connect(hundreds_, &QScrollBar::valueChanged, this, [this](int value) {
+            model_->setHundreds(value);
+            render();
+        });
+    }
     answer_ = area_->findChild<QLineEdit*>(QStringLiteral("Text1"));
     if (answer_)
         answer_->installEventFilter(this);
@@ -204,6 +215,10 @@ void BoardWindow::render()
     for (const auto& [command, action] : actions_) {
         if (const auto level = levelOf(command))
             action->setChecked(m.level() == level);
+    }
+    if (hundreds_ && m.hundreds()) {
+        const QSignalBlocker quiet(hundreds_);
+        hundreds_->setValue(*m.hundreds());
     }
     if (answer_) {
         const AnswerBox& box = m.answerBox();

@@ -12,6 +12,7 @@
 class Dialogs;
 class QLabel;
 class QLineEdit;
+class QScrollBar;
 class QPushButton;
 class QToolButton;
 
@@ -58,6 +59,7 @@ class BoardWindow final : public ProgramWindow {
     QWidget* faceSad_;
     QToolButton* avanti_ = nullptr;
     QLineEdit* answer_ = nullptr;
+    QScrollBar* hundreds_ = nullptr;
     int focusRequestsSeen_ = 0;
     std::vector<std::pair<BoardCommand, QAction*>> actions_;
     bool setUpDone_ = false;

@@ -8,12 +8,16 @@ void RecogniseBoard::typedAnswer(const QString& typed)
     answerBox_.text = typed;
     if (typed.isEmpty() || !answerBox_.enabled)
         return;
-    const int asked = programState().numeroCercato;
-    if (runtime::numericValue(typed) != asked) {
+    if (runtime::numericValue(typed) != expectedAnswer()) {
         judgeWrong();
         return;
     }
-    answeredRight(asked);
+    answeredRight(programState().numeroCercato);
+}
+
+int RecogniseBoard::expectedAnswer() const
+{
+    return programState().numeroCercato;
 }
 
 void RecogniseBoard::answeredRight(int cellIndex)
@@ -22,12 +26,6 @@ void RecogniseBoard::answeredRight(int cellIndex)
     mutableCell(cellIndex).caption = runtime::numberText(cellIndex);
     countInSeries();
     continueAfterRight();
-}
-
-void RecogniseBoard::setLevel(Level level)
-{
-    if (level != Level::Facile)
-        SeriesBoard::setLevel(level);
 }
 
 void RecogniseBoard::nuovaDomanda()

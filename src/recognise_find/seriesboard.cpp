@@ -10,6 +10,8 @@ SeriesBoard::SeriesBoard(ProgramState& state, RandomSource& random, SoundSink& s
 
 void SeriesBoard::setLevel(Level level)
 {
+    if (!offersLevel(level))
+        return;
     level_ = level;
     riempiQuadena();
 }
@@ -30,7 +32,7 @@ void SeriesBoard::riempiQuadena()
     for (int i = 0; i < kCellCount; ++i) {
         const bool shown =
             level_ == Level::Facile || (level_ == Level::Media && (i < 10 || i % 10 == 0));
-        mutableCell(i).caption = shown ? runtime::numberText(i) : QString();
+        mutableCell(i).caption = shown ? runtime::numberText(numberOf(i)) : QString();
     }
 }
 

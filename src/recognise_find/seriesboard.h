@@ -12,7 +12,8 @@ class SeriesBoard : public BoardModel {
     SeriesBoard(ProgramState& state, RandomSource& random, SoundSink& sounds);
 
     std::optional<Level> level() const override { return level_; }
-    /// Only the captions are filled anew: question, red cells and series stay.
+    /// Only the captions are filled anew: question, red cells and series stay. A level the
+    /// board does not offer is ignored.
     void setLevel(Level level) override;
     int rightInSeries() const { return esattiGiro_; }
 
@@ -23,6 +24,8 @@ class SeriesBoard : public BoardModel {
     int target() const override;
     /// Captions for the level: all (facile), first row and column (media), none (difficile).
     void riempiQuadena() override;
+    /// The number cell i stands for: i itself on the boards of 0 to 99.
+    virtual int numberOf(int cell) const { return cell; }
     /// A new series: count to 0, every cell light green, captions for the level.
     void ricomincia();
     /// A right answer counts towards the series; the tenth starts a new one.
@@ -52,6 +55,12 @@ class SeriesBoard : public BoardModel {
     }
     int maximum() const;
     void drawAmong(const std::vector<int>& free);
+    /// The levels the board offers in its menu.
+    virtual bool offersLevel(Level level) const
+    {
+        Q_UNUSED(level);
+        return true;
+    }
 
     Level level_ = Level::Media;
     int esattiGiro_ = 0;

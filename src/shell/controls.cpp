@@ -3,10 +3,12 @@
 #include "runtime.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QToolButton>
@@ -51,6 +53,57 @@ void setBackground(QWidget* widget, Bgr bgr)
 }
 
 namespace {
+
+/// A scroll bar a child sees at once: a white track, a large blue handle and big arrow buttons;
+/// red border when it has the keyboard focus.
+constexpr char kScrollBarStyle[] = R"(
+QScrollBar:horizontal { background: #ffffff; border: 2px solid #0b2f73; border-radius: 4px;
+                        margin: 0 28px 0 28px; }
+QScrollBar:horizontal:focus { border-color: #d81f26; }
+QScrollBar::handle:horizontal { background: #1f5fd6; min-width: 36px; border-radius: 3px;
+                                margin: 2px; }
+QScrollBar::add-line:horizontal, QScrollBar::sub-line:horizontal {
+    background: #1f5fd6; width: 26px; border: 2px solid #0b2f73; border-radius: 4px;
+    subcontrol-origin: margin; }
+QScrollBar::add-line:horizontal { subcontrol-position: right; }
+QScrollBar::sub-line:horizontal { subcontrol-position: left; }
+QScrollBar::left-arrow:horizontal { image: url(:/pictures/freccia_sinistra.svg); width: 14px; height: 14px; }
+QScrollBar::right-arrow:horizontal { image: url(:/pictures/freccia_destra.svg); width: 14px; height: 14px; }
+QScrollBar::add-page:horizontal, QScrollBar::sub-page:horizontal { background: none; }
+)";
+
+/// A horizontal scroll bar that also answers the keyboard: arrows move it by one step,
+/// Home and End to its ends (Qt's own scroll bar has no keyboard interface).
+class KeyScrollBar final : public QScrollBar {
+  public:
+    explicit KeyScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent)
+    {
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Down:
+            triggerAction(SliderSingleStepSub);
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+            triggerAction(SliderSingleStepAdd);
+            break;
+        case Qt::Key_Home:
+            triggerAction(SliderToMinimum);
+            break;
+        case Qt::Key_End:
+            triggerAction(SliderToMaximum);
+            break;
+        default:
+            QScrollBar::keyPressEvent(event);
+        }
+    }
+};
 
 /// An option button whose caption wraps inside its box, as the window designs expect.
 class WrappingRadioButton final : public QRadioButton {
@@ -124,6 +177,11 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& row, const QString& capt
         return new WrappingRadioButton(caption, parent);
     case ControlKind::TextBox:
         return new QLineEdit(caption, parent);
+    case ControlKind::ScrollBar: {
+        auto* bar = new KeyScrollBar(parent);
+        bar->setStyleSheet(QString::fromLatin1(kScrollBarStyle));
+        return bar;
+    }
     }
     return nullptr;
 }

@@ -26,6 +26,7 @@ enum class ControlKind {
     CaptionedPicture, // QToolButton: caption under a picture
     OptionButton,     // QRadioButton
     TextBox,          // QLineEdit
+    ScrollBar,        // horizontal QScrollBar
 };
 
 inline constexpr Bgr kNoBackground = 0xFFFFFFFF;
