@@ -3,6 +3,7 @@
 #include "shell/random.h"
 #include "shell/soundservice.h"
 #include "shell/startup.h"
+#include "worksheets/printing.h"
 
 #include <QApplication>
 
@@ -14,7 +15,8 @@ int main(int argc, char* argv[])
     SeededRandom random(SeededRandom::clockSeed());
     SoundService sounds(SoundService::defaultFolder());
     QtDialogs dialogs;
-    Application app(random, sounds, dialogs);
+    PrinterService printer;
+    Application app(random, sounds, dialogs, printer);
     QObject::connect(&app, &Application::ended, &qtApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     app.main();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/dialogs.h"
+#include "worksheets/printing.h"
 
 #include <QList>
 #include <QStringList>
@@ -36,4 +37,19 @@ class ScriptedDialogs final : public Dialogs {
     QList<MessageStyle> styles;
     QStringList prompts;
     QStringList defaults;
+};
+
+/// Remembers every print job instead of printing it.
+class RecordingPrinter final : public PrintService {
+  public:
+    void printText(const QString& text, const FontSpec& font) override
+    {
+        texts.append(text);
+        fonts.append(font);
+    }
+    void printWidget(QWidget* widget) override { widgets.append(widget); }
+
+    QStringList texts;
+    QList<FontSpec> fonts;
+    QList<QWidget*> widgets;
 };

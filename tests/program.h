@@ -15,10 +15,13 @@
 
 /// The whole program with a scripted generator, recorded sounds and scripted dialogs.
 struct Program {
-    explicit Program(std::uint32_t seed = 77) : random({}, seed), app(random, sounds, dialogs) {}
+    explicit Program(std::uint32_t seed = 77)
+        : random({}, seed), app(random, sounds, dialogs, printer)
+    {}
     ScriptedRandom random;
     RecordingSounds sounds;
     ScriptedDialogs dialogs;
+    RecordingPrinter printer;
     Application app;
 };
 

@@ -10,6 +10,9 @@
 #include "shell/sounds.h"
 #include "shell/startup.h"
 #include "shell/startwindow.h"
+#include "worksheets/gridwindow.h"
+#include "worksheets/printing.h"
+#include "worksheets/worksheetwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -51,6 +54,11 @@ void board(Application& app, const char* button, const QString& folder, const QS
     b->cellButton(target == 0 ? 1 : target - 1)->click();
     b->cellButton(target)->click();
     save(b, folder, name);
+    if (name == QStringLiteral("board-addition")) {
+        b->menuAction(BoardCommand::Stampa)->trigger();
+        save(app.worksheetWindow(), folder, QStringLiteral("worksheet-window"));
+        click(app.worksheetWindow(), "BottoneEsci");
+    }
     app.showMenu();
     QTest::qWait(100);
 }
@@ -68,6 +76,9 @@ void recognise(Application& app, const QString& folder)
     }
     QTest::keyClicks(text, QStringLiteral("7"));
     save(b, folder, QStringLiteral("board-recognise"));
+    b->menuAction(BoardCommand::Stampa)->trigger();
+    save(app.recogniseGridWindow(), folder, QStringLiteral("grid-recognise"));
+    app.recogniseGridWindow()->close();
     app.showMenu();
     QTest::qWait(100);
 }
@@ -83,6 +94,10 @@ void find(Application& app, const QString& folder)
         b->findChild<QAbstractButton*>(QStringLiteral("BottoneAvanti"))->click();
     }
     save(b, folder, QStringLiteral("board-find"));
+    b->menuAction(BoardCommand::Media)->trigger();
+    b->menuAction(BoardCommand::Stampa)->trigger();
+    save(app.findGridWindow(), folder, QStringLiteral("grid-find"));
+    app.findGridWindow()->close();
     app.showMenu();
     QTest::qWait(100);
 }
@@ -138,7 +153,8 @@ int main(int argc, char* argv[])
     SeededRandom random(20261208);
     Silence sounds;
     QtDialogs dialogs;
-    Application app(random, sounds, dialogs);
+    PrinterService printer([] { return std::unique_ptr<QPrinter>(); });
+    Application app(random, sounds, dialogs, printer);
     app.main();
     save(app.startWindow(), folder, QStringLiteral("start-window"));
     click(app.startWindow(), "Command1");

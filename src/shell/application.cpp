@@ -5,9 +5,12 @@
 #include "dialogs.h"
 #include "menuwindow.h"
 #include "startwindow.h"
+#include "worksheets/gridwindow.h"
+#include "worksheets/worksheetwindow.h"
 
-Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs)
-    : random_(random), sounds_(sounds), dialogs_(dialogs)
+Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs,
+                         PrintService& printer)
+    : random_(random), sounds_(sounds), dialogs_(dialogs), printer_(printer)
 {}
 
 Application::~Application() = default;
@@ -43,11 +46,52 @@ void Application::openBoard(BoardKind kind)
         board_ = makeBoardWindow(kind, {state_, random_, sounds_, dialogs_, host_});
         if (!board_)
             return;
+        boardKind_ = kind;
         connect(board_.get(), &BoardWindow::esciConfirmed, this, &Application::showMenu);
+        connect(board_.get(), &BoardWindow::stampaRequested, this, &Application::showWorksheet);
         connect(board_.get(), &ProgramWindow::closedByUser, this, [this] { unload(board_); });
     }
     host_.show(board_.get());
     unload(menu_);
+}
+
+void Application::showWorksheet()
+{
+    if (!board_)
+        return;
+    if (boardKind_ == BoardKind::Form100Trova || boardKind_ == BoardKind::Form100Ricon) {
+        const bool find = boardKind_ == BoardKind::Form100Trova;
+        WindowPtr<GridWindow>& grid = find ? findGrid_ : recogniseGrid_;
+        if (!grid) {
+            // The find sheet follows the find board's level; with that board gone, the level
+            // it has when created.
+            auto findLevel = [this] {
+                if (board_ && boardKind_ == BoardKind::Form100Trova)
+                    return board_->model().level().value_or(Level::Media);
+                return Level::Media;
+            };
+            grid = std::make_unique<GridWindow>(
+                host_, find ? GridWindow::Kind::Find : GridWindow::Kind::Recognise, random_,
+                printer_, findLevel);
+            connect(grid.get(), &ProgramWindow::closedByUser, this,
+                    [this, &grid] { closeGrid(grid); });
+        }
+        host_.show(grid.get());
+        return;
+    }
+    if (!worksheet_) {
+        worksheet_ = std::make_unique<WorksheetWindow>(host_, state_, random_, printer_);
+        connect(worksheet_.get(), &ProgramWindow::closedByUser, this,
+                [this] { unload(worksheet_); });
+    }
+    host_.show(worksheet_.get());
+}
+
+void Application::closeGrid(WindowPtr<GridWindow>& grid)
+{
+    unload(grid);
+    if (board_ && board_->isVisible())
+        host_.show(board_.get());
 }
 
 void Application::end()
@@ -55,5 +99,8 @@ void Application::end()
     unload(start_);
     unload(menu_);
     unload(board_);
+    unload(worksheet_);
+    unload(findGrid_);
+    unload(recogniseGrid_);
     emit ended();
 }

@@ -8,6 +8,9 @@
 
 class BoardWindow;
 class Dialogs;
+class GridWindow;
+class PrintService;
+class WorksheetWindow;
 class MenuWindow;
 class RandomSource;
 class SoundSink;
@@ -19,7 +22,7 @@ class StartWindow;
 class Application final : public QObject {
     Q_OBJECT
   public:
-    Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs);
+    Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs, PrintService& printer);
     ~Application() override;
 
     /// Start-up: "avanti" awaited, the start window shown.
@@ -30,6 +33,9 @@ class Application final : public QObject {
     StartWindow* startWindow() const { return start_.get(); }
     MenuWindow* menuWindow() const { return menu_.get(); }
     BoardWindow* boardWindow() const { return board_.get(); }
+    WorksheetWindow* worksheetWindow() const { return worksheet_.get(); }
+    GridWindow* findGridWindow() const { return findGrid_.get(); }
+    GridWindow* recogniseGridWindow() const { return recogniseGrid_.get(); }
 
     /// Shows the main menu (created if needed), then unloads the start window or the board.
     void showMenu();
@@ -43,13 +49,22 @@ class Application final : public QObject {
 
   private:
     void end();
+    /// "Stampa scheda" of the open board: its worksheet window, created if needed, shown.
+    void showWorksheet();
+    /// A grid worksheet closed: the user is back on the board.
+    void closeGrid(WindowPtr<GridWindow>& grid);
 
     RandomSource& random_;
     SoundSink& sounds_;
     Dialogs& dialogs_;
+    PrintService& printer_;
     ProgramState state_;
     WindowHost host_;
     WindowPtr<StartWindow> start_;
     WindowPtr<MenuWindow> menu_;
     WindowPtr<BoardWindow> board_;
+    BoardKind boardKind_ = BoardKind::Form100a;
+    WindowPtr<WorksheetWindow> worksheet_;
+    WindowPtr<GridWindow> findGrid_;
+    WindowPtr<GridWindow> recogniseGrid_;
 };

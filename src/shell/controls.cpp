@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -135,6 +136,17 @@ class WrappingRadioButton final : public QRadioButton {
     }
 };
 
+/// A button whose caption is wider than the button grows around its centre, so the caption
+/// is read whole rather than cut short.
+void fitButton(QAbstractButton* button)
+{
+    const int needed = QFontMetrics(button->font()).horizontalAdvance(button->text()) + 12;
+    if (needed <= button->width())
+        return;
+    const QRect r = button->geometry();
+    button->setGeometry(r.center().x() - needed / 2, r.top(), needed, r.height());
+}
+
 /// A label wraps when its box holds two lines or more; a one-line label that its caption
 /// does not fit grows to the right rather than cut the caption off.
 void fitLabel(QLabel* label)
@@ -177,6 +189,11 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& row, const QString& capt
         return new WrappingRadioButton(caption, parent);
     case ControlKind::TextBox:
         return new QLineEdit(caption, parent);
+    case ControlKind::TextArea: {
+        auto* box = new QPlainTextEdit(caption, parent);
+        box->setTabChangesFocus(true);
+        return box;
+    }
     case ControlKind::ScrollBar: {
         auto* bar = new KeyScrollBar(parent);
         bar->setStyleSheet(QString::fromLatin1(kScrollBarStyle));
@@ -207,6 +224,8 @@ QWidget* createControl(QWidget* parent, const ControlSpec& row)
         widget->setAccessibleName(QString::fromUtf16(row.accessibleName));
     if (row.kind == ControlKind::Label)
         fitLabel(static_cast<QLabel*>(widget));
+    if (row.kind == ControlKind::CaptionedPicture)
+        fitButton(static_cast<QAbstractButton*>(widget));
     return widget;
 }
 

@@ -26,6 +26,7 @@ enum class ControlKind {
     CaptionedPicture, // QToolButton: caption under a picture
     OptionButton,     // QRadioButton
     TextBox,          // QLineEdit
+    TextArea,         // QPlainTextEdit, several lines
     ScrollBar,        // horizontal QScrollBar
 };
 

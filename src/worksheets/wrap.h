@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+/// `DividiRighe`: greedy word wrap by characters. The text, without the spaces at its two
+/// ends, is broken at spaces into lines of at most `width` characters followed by the space
+/// after their last word; a carriage return in the text ends a line where it stands; the
+/// result ends with CR LF. A word longer than a line is cut into pieces of `width`
+/// characters, each on a line of its own, so nothing is lost and no line is longer.
+/// Runs in time linear in the length of the text. Precondition: width >= 1.
+QString dividiRighe(const QString& text, int width);
