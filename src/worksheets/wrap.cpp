@@ -51,31 +51,29 @@ QString dividiRighe(const QString& text, int width)
             rest += c;
             flushLine(false);
         } else if (p == 0) {
-            break;
+            // No space is left: the last word, which may still be too long for its line.
+            const qsizetype last = s.size() - rest;
+            if (l > 0 && l + last > width) {
+                flushLine(true);
+            } else if (l == 0 && last > width) {
+                rest += width;
+                flushLine(true);
+            } else {
+                rest = s.size();
+                flushLine(true);
+                break;
+            }
         } else if (p + l <= m) {
             rest += p;
-        } else if (p > m) {
-            // A word longer than a line: the words gathered so far end their line, then the
-            // word is cut into pieces of `width` characters while it does not fit.
-            if (l > 0)
-                flushLine(true);
+        } else if (p > m && l == 0) {
+            // A word longer than a line, alone on its line: a piece of `width` characters.
+            // (A carriage return within reach would have ended the line above.)
             rest += width;
             flushLine(true);
         } else {
+            // The word goes on the next line; a word too long for any line is then cut.
             flushLine(true);
         }
     }
-
-    // No space is left in the rest: the last word, which may still be longer than a line.
-    qsizetype last = s.size() - rest;
-    if (lineLength() > 0 && lineLength() + last > width)
-        flushLine(true);
-    while (lineLength() + last > width) {
-        rest += width;
-        flushLine(true);
-        last = s.size() - rest;
-    }
-    rest = s.size();
-    flushLine(true);
     return result;
 }
