@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the unit and widget tests, real
-# sound playback through a PulseAudio server, and the same tests again in a build with
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# sound playback through a PulseAudio server, real printing through a private CUPS server,
+# the wrap benchmark's figures, and the tests again in a build with AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh" --tests
@@ -11,6 +12,12 @@ ctest --test-dir "$root/build" --output-on-failure
 
 echo "== Sound playback"
 "$root/tests/sound_playback.sh" "$root/build/tests/play_sounds"
+
+echo "== Printing through CUPS"
+"$root/tests/print_e2e.sh" "$root/build/tests/print_jobs"
+
+echo "== Wrap benchmark"
+"$root/build/tests/bench_wrap"
 
 echo "== Tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUADENA_SANITIZE=ON >/dev/null

@@ -18,6 +18,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -57,6 +59,7 @@ void board(Application& app, const char* button, const QString& folder, const QS
     if (name == QStringLiteral("board-addition")) {
         b->menuAction(BoardCommand::Stampa)->trigger();
         save(app.worksheetWindow(), folder, QStringLiteral("worksheet-window"));
+        click(app.worksheetWindow(), "btnCD");
         click(app.worksheetWindow(), "BottoneEsci");
     }
     app.showMenu();
@@ -97,6 +100,7 @@ void find(Application& app, const QString& folder)
     b->menuAction(BoardCommand::Media)->trigger();
     b->menuAction(BoardCommand::Stampa)->trigger();
     save(app.findGridWindow(), folder, QStringLiteral("grid-find"));
+    app.findGridWindow()->menuBar()->actions().at(0)->trigger();
     app.findGridWindow()->close();
     app.showMenu();
     QTest::qWait(100);
@@ -153,7 +157,15 @@ int main(int argc, char* argv[])
     SeededRandom random(20261208);
     Silence sounds;
     QtDialogs dialogs;
-    PrinterService printer([] { return std::unique_ptr<QPrinter>(); });
+    // Print jobs become PDF files beside the pictures: printed-1.pdf, printed-2.pdf.
+    int jobs = 0;
+    PrinterService printer([&] {
+        auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        pdf->setOutputFormat(QPrinter::PdfFormat);
+        pdf->setPageSize(QPageSize(QPageSize::A4));
+        pdf->setOutputFileName(QDir(folder).filePath(QStringLiteral("printed-%1.pdf").arg(++jobs)));
+        return pdf;
+    });
     Application app(random, sounds, dialogs, printer);
     app.main();
     save(app.startWindow(), folder, QStringLiteral("start-window"));

@@ -40,7 +40,7 @@ QList<Operands> parseRow(const QString& row, int offset, QList<int>* results = n
 
 class TestWorksheets : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void exampleCells_data();
     void exampleCells();
     void everySheetOverManyDraws_data();
@@ -72,17 +72,16 @@ void TestWorksheets::exampleCells_data()
                                << QStringLiteral("    99 -  98 = ______    ")
                                << QStringLiteral("    99 -  98 =  1        ");
     // Sheet 20 with t = 90 leaves b from 0 to 9: the largest sum is 99.
-    QTest::newRow("20: t=90, b=9") << 20 << 0.99999994f << 0.99999994f
-                                   << QStringLiteral("    9 +  90 = ______     ")
-                                   << QStringLiteral("    9 +  90 =  99        ");
+    QTest::newRow("20: t=90, b=9")
+        << 20 << 0.99999994f << 0.99999994f << QStringLiteral("    9 +  90 = ______     ")
+        << QStringLiteral("    9 +  90 =  99        ");
     // Sheet 21 with x = 0: a difference of 0.
     QTest::newRow("21: x=0, u=7") << 21 << 0.0f << 6.5f / 9
                                   << QStringLiteral("    7 -  7 = ______      ")
                                   << QStringLiteral("    7 -  7 =  0          ");
     QTest::newRow("19: 0 + 1") << 19 << 0.0f << 0.0f << QStringLiteral("    0 +  1 = ______      ")
                                << QStringLiteral("    0 +  1 =  1          ");
-    QTest::newRow("22: 10, 0") << 22 << 0.0f << 0.0f
-                               << QStringLiteral("    10 -  10 = ______    ")
+    QTest::newRow("22: 10, 0") << 22 << 0.0f << 0.0f << QStringLiteral("    10 -  10 = ______    ")
                                << QStringLiteral("    10 -  10 =  0        ");
 }
 
@@ -134,7 +133,8 @@ void TestWorksheets::everySheetOverManyDraws()
             const QString solution = solutions.at(3 + 2 * r);
             QCOMPARE(row.size(), 84);
             QCOMPARE(solution.size(), 80);
-            QVERIFY(row.startsWith(QStringLiteral("    ")) && row.endsWith(QStringLiteral("     ")));
+            QVERIFY(row.startsWith(QStringLiteral("    ")) &&
+                    row.endsWith(QStringLiteral("     ")));
             QVERIFY(rows.at(4 + 2 * r).isEmpty());
             QList<int> results;
             const QList<Operands> exercises = parseRow(row, 4);
@@ -208,8 +208,7 @@ void TestWorksheets::wrapCases_data()
         {"long word alone", "abcdefghijkl", 5, "abcde\r\nfghij\r\nkl\r\n"},
         {"long word after words", "ab abcdefghijkl cd", 5, "ab \r\nabcde\r\nfghij\r\nkl cd\r\n"},
         {"line feed travels on", "ab\r\ncd ef", 4, "ab\r\ncd \r\nef\r\n"},
-        {"carriage return within a long word", "ab abcdefg\r\nh", 6,
-         "ab \r\nabcdef\r\ng\r\nh\r\n"},
+        {"carriage return within a long word", "ab abcdefg\r\nh", 6, "ab \r\nabcdef\r\ng\r\nh\r\n"},
         {"text without spaces", "abcdefghij", 4, "abcd\r\nefgh\r\nij\r\n"},
         {"tabs are characters", "a\tb c", 3, "a\tb \r\nc\r\n"},
     };
@@ -254,7 +253,8 @@ void TestWorksheets::wrapKeepsTextAndWidth()
                 line.remove(0, 1);
             if (line.endsWith(u' '))
                 line.chop(1);
-            QVERIFY2(line.size() <= width, qPrintable(QStringLiteral("%1 > %2").arg(line.size()).arg(width)));
+            QVERIFY2(line.size() <= width,
+                     qPrintable(QStringLiteral("%1 > %2").arg(line.size()).arg(width)));
         }
     }
     // The program's own sheets come out line for line.
@@ -316,9 +316,11 @@ void TestWorksheets::recogniseGridSheet()
         marked += caption == QStringLiteral("X");
     }
     QCOMPARE(marked, 11); // 3 repeats: fewer X than answer fields
-    QCOMPARE(sheet.sideText, QString(QStringLiteral("  ________     ________\r\n\r\n")).repeated(6));
+    QCOMPARE(sheet.sideText,
+             QString(QStringLiteral("  ________     ________\r\n\r\n")).repeated(6));
     QCOMPARE(sheet.instruction,
-             QStringLiteral(" Scrivi in cifre i numeri che corrispondono alle caselle segnate con la X"));
+             QStringLiteral(
+                 " Scrivi in cifre i numeri che corrispondono alle caselle segnate con la X"));
 }
 
 QTEST_APPLESS_MAIN(TestWorksheets)
