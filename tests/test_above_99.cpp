@@ -1,4 +1,4 @@
-#include "fakes.h"
+#include "board_fixture.h"
 #include "recognise_find/findabove.h"
 #include "recognise_find/recogniseabove.h"
 #include "shell/programstate.h"
@@ -8,27 +8,8 @@
 
 namespace {
 
-template <typename Board> struct Fixture {
-    explicit Fixture(bool waiting = true, std::uint32_t seed = 9)
-        : random({}, seed), board(state, random, sounds)
-    {
-        state.attendiBottone = waiting;
-    }
-    int redCells() const
-    {
-        int n = 0;
-        for (int i = 0; i < 100; ++i)
-            n += board.cell(i).colour == colours::kRed;
-        return n;
-    }
-    ProgramState state;
-    ScriptedRandom random;
-    RecordingSounds sounds;
-    Board board;
-};
-
-using Recognise = Fixture<RecogniseAboveBoard>;
-using Find = Fixture<FindAboveBoard>;
+using Recognise = BoardFixture<RecogniseAboveBoard>;
+using Find = BoardFixture<FindAboveBoard>;
 
 /// Scripts a recognise question: red cell `cell`, window `hundreds`.
 void scriptRecognise(Recognise& f, int cell, int hundreds)

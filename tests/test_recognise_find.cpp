@@ -1,4 +1,4 @@
-#include "fakes.h"
+#include "board_fixture.h"
 #include "recognise_find/findboard.h"
 #include "recognise_find/recogniseboard.h"
 #include "shell/programstate.h"
@@ -9,35 +9,9 @@
 namespace {
 
 /// A recognise or find board with its program state, scripted generator and sounds.
-template <typename Board> struct Fixture {
-    explicit Fixture(bool waiting = true, std::uint32_t seed = 5)
-        : random({}, seed), board(state, random, sounds)
-    {
-        state.attendiBottone = waiting;
-    }
-    int asked() const { return state.numeroCercato; }
-    /// Scripts the next question to ask cell `n` among `free` free cells at index `slot`.
-    void nextQuestion(int slot, int free)
-    {
-        random.push(0.0f); // colour
-        random.push((slot + 0.5f) / static_cast<float>(free));
-    }
-    int redCells() const
-    {
-        int n = 0;
-        for (int i = 0; i < 100; ++i)
-            n += board.cell(i).colour == colours::kRed;
-        return n;
-    }
 
-    ProgramState state;
-    ScriptedRandom random;
-    RecordingSounds sounds;
-    Board board;
-};
-
-using Recognise = Fixture<RecogniseBoard>;
-using Find = Fixture<FindBoard>;
+using Recognise = BoardFixture<RecogniseBoard>;
+using Find = BoardFixture<FindBoard>;
 
 bool mediaHelp(int i)
 {

@@ -28,6 +28,9 @@ void WindowHost::show(ProgramWindow* window)
 
 void WindowHost::hide(ProgramWindow* window)
 {
+    // A hidden window is no longer the active one: showing it again is a return to it.
+    if (current_ == window)
+        current_ = nullptr;
     window->hide();
     const auto windows = QApplication::topLevelWidgets();
     const bool anyVisible = std::any_of(windows.begin(), windows.end(), [](QWidget* w) {

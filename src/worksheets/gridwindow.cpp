@@ -4,6 +4,7 @@
 #include "printing.h"
 #include "shell/controls.h"
 #include "shell/runtime.h"
+#include "wrap.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -16,11 +17,6 @@ constexpr FontSpec kGridFont{FontFamily::Arial, 15.75, true};
 QString cellName(int i)
 {
     return QStringLiteral("Label1(%1)").arg(i);
-}
-
-QString fromCrLf(const QString& text)
-{
-    return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 } // namespace
@@ -108,5 +104,5 @@ void GridWindow::showSheet(const GridSheet& sheet)
     for (int i = 0; i < 100; ++i)
         area_->findChild<QLabel*>(cellName(i))->setText(sheet.captions.at(std::size_t(i)));
     instruction_->setPlainText(sheet.instruction);
-    side_->setPlainText(fromCrLf(sheet.sideText));
+    side_->setPlainText(withLineFeeds(sheet.sideText));
 }

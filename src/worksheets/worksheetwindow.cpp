@@ -37,17 +37,6 @@ constexpr ControlSpec kDesign[] = {
      ":/pictures/stop.svg"},
 };
 
-/// The boxes show lines; the sheets and the printer speak CR LF.
-QString fromCrLf(const QString& text)
-{
-    return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-QString toCrLf(const QString& text)
-{
-    return QString(text).replace(u'\n', QStringLiteral("\r\n"));
-}
-
 } // namespace
 
 WorksheetWindow::WorksheetWindow(WindowHost& host, const ProgramState& state, RandomSource& random,
@@ -84,12 +73,12 @@ void WorksheetWindow::activated()
     sheet_->clear();
     solutions_->clear();
     if (const auto sheet = faiScheda(state_.tipoScheda, random_)) {
-        sheet_->setPlainText(fromCrLf(sheet->sheet));
-        solutions_->setPlainText(fromCrLf(sheet->solutions));
+        sheet_->setPlainText(withLineFeeds(sheet->sheet));
+        solutions_->setPlainText(withLineFeeds(sheet->solutions));
     }
 }
 
 void WorksheetWindow::print(QPlainTextEdit* box, int width)
 {
-    printer_.printText(dividiRighe(toCrLf(box->toPlainText()), width), kPrintFont);
+    printer_.printText(dividiRighe(withCrLf(box->toPlainText()), width), kPrintFont);
 }

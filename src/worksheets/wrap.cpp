@@ -77,3 +77,13 @@ QString dividiRighe(const QString& text, int width)
     }
     return result;
 }
+
+QString withLineFeeds(const QString& crLfText)
+{
+    return QString(crLfText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString withCrLf(const QString& lineFeedText)
+{
+    return QString(lineFeedText).replace(u'\n', QStringLiteral("\r\n"));
+}

@@ -9,3 +9,7 @@
 /// characters, each on a line of its own, so nothing is lost and no line is longer.
 /// Runs in time linear in the length of the text. Precondition: width >= 1.
 QString dividiRighe(const QString& text, int width);
+
+/// The sheets end their lines with CR LF; text boxes show lines ending with LF.
+QString withLineFeeds(const QString& crLfText);
+QString withCrLf(const QString& lineFeedText);
