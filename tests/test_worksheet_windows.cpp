@@ -161,6 +161,11 @@ void TestWorksheetWindows::esciHidesAndBoardStays()
     QVERIFY(board->isVisible());
     QCOMPARE(labelText(board, "EtichettaNumero"), task);
     QVERIFY(p.dialogs.messages.isEmpty());
+    // The next "Stampa scheda" shows it again with a new sheet.
+    const int draws = p.random.draws;
+    board->menuAction(BoardCommand::Stampa)->trigger();
+    QVERIFY(w->isVisible());
+    QCOMPARE(p.random.draws, draws + 120);
 }
 
 void TestWorksheetWindows::findGridFollowsTheLevel()
