@@ -6,6 +6,8 @@
 # nothing. cups-pdf's output folder is set in /etc/cups/cups-pdf.conf, which is put back as
 # it was; only the processes started here are stopped.
 set -euo pipefail
+# The CUPS server runs the cups-pdf backend as root only when it runs as root itself.
+[[ $(id -u) -eq 0 ]] || exec sudo --preserve-env=PATH "$0" "$@"
 jobs_bin="$(realpath "$1")"
 work="$(mktemp -d)"
 chmod 755 "$work"
