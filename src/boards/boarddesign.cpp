@@ -93,63 +93,53 @@ constexpr MenuItemSpec kMenuE[] = {kAzzera, maximum("mnuNum", kMax8), kStampa, k
 constexpr MenuItemSpec kMenuF[] = {kAzzera, maximum("NumMas", kMax8), kStampa, kInformazioni,
                                    kEsci};
 
+/// The recognise boards' question and answer box, and the find boards' number to find:
+/// the same rows at the places of each board.
+constexpr ControlSpec recogniseLabel(int top, int height)
+{
+    return {"Label3", ControlKind::Label,       6300,     top,   2625,
+            height,   u"quale numero è rosso?", kArial13, kLabel};
+}
+
+constexpr ControlSpec answerBox(int left, int top)
+{
+    return {"Text1",
+            ControlKind::TextBox,
+            left,
+            top,
+            1665,
+            1335,
+            u"",
+            {FontFamily::Arial, 36, true},
+            kNoBackground,
+            nullptr,
+            u"numero della casella rossa"};
+}
+
+constexpr ControlSpec numberToFind(int top)
+{
+    return {"EtichettaNumero",  ControlKind::Display,          6825,  top, 1155, 840,
+            u"Forma il numero", {FontFamily::Arial, 24, true}, kLabel};
+}
+
 constexpr ControlSpec kForm100Ricon[] = {
-    {"Label3", ControlKind::Label, 6300, 2655, 2625, 735, u"quale numero è rosso?", kArial13,
-     kLabel},
-    {"Text1",
-     ControlKind::TextBox,
-     6600,
-     3360,
-     1665,
-     1335,
-     u"",
-     {FontFamily::Arial, 36, true},
-     kNoBackground,
-     nullptr,
-     u"numero della casella rossa"},
+    recogniseLabel(2655, 735),
+    answerBox(6600, 3360),
     avanti(6600, 5160, 855),
 };
 constexpr ControlSpec kForm100Trova[] = {
     kLabel3,
-    {"EtichettaNumero",
-     ControlKind::Display,
-     6825,
-     3780,
-     1155,
-     840,
-     u"Forma il numero",
-     {FontFamily::Arial, 24, true},
-     kLabel},
+    numberToFind(3780),
     avanti(6360, 5160, 975),
 };
-
 constexpr ControlSpec kForm100Ricon2[] = {
-    {"Label3", ControlKind::Label, 6300, 3015, 2625, 630, u"quale numero è rosso?", kArial13,
-     kLabel},
-    {"Text1",
-     ControlKind::TextBox,
-     6615,
-     3750,
-     1665,
-     1335,
-     u"",
-     {FontFamily::Arial, 36, true},
-     kNoBackground,
-     nullptr,
-     u"numero della casella rossa"},
+    recogniseLabel(3015, 630),
+    answerBox(6615, 3750),
     avanti(6480, 5280, 855),
 };
 constexpr ControlSpec kForm100Trova2[] = {
     {"Label3", ControlKind::Label, 6300, 2535, 2520, 315, u"clicca sul numero", kArial13, kLabel},
-    {"EtichettaNumero",
-     ControlKind::Display,
-     6825,
-     3060,
-     1155,
-     840,
-     u"Forma il numero",
-     {FontFamily::Arial, 24, true},
-     kLabel},
+    numberToFind(3060),
     {"HScroll1", ControlKind::ScrollBar, 6405, 4530, 2535, 435, nullptr, kArial12, kNoBackground,
      nullptr, u"centinaia"},
     avanti(6600, 5160, 855),
