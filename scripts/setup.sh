@@ -7,9 +7,9 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 
 packages=(cmake ninja-build g++ pkg-config
           qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins
-          libqt6svg6 fonts-liberation fonts-comic-neue fonts-dejavu-core)
+          libqt6svg6 libxcb1-dev fonts-liberation fonts-comic-neue fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(xvfb xauth pulseaudio pulseaudio-utils sox poppler-utils cups cups-client cups-pdf)
+    packages+=(xvfb xauth pulseaudio pulseaudio-utils sox poppler-utils cups cups-client)
 fi
 
 missing=()

@@ -19,7 +19,7 @@ int target(BoardWindow* b)
 
 QColor cellColour(BoardWindow* b, int i)
 {
-    return b->cellButton(i)->palette().color(QPalette::Button);
+    return b->cellButton(i)->faceColour();
 }
 
 /// A second window of the program, such as the worksheet window the boards open.

@@ -5,6 +5,7 @@
 
 #include <QTest>
 #include <set>
+#include <type_traits>
 
 namespace {
 
@@ -18,6 +19,46 @@ bool mediaHelp(int i)
     return i < 10 || i % 10 == 0;
 }
 
+/// Answers the cells `found` one after the other in automatic mode, the first asked by the
+/// start sequence, then lets the next question take `fractions`. Returns how many fractions
+/// were scripted.
+template <typename Fixture>
+int answerThenAsk(Fixture& f, const QList<int>& found, const QList<float>& fractions)
+{
+    const float cells = static_cast<float>(f.state.numeroMassimo + 1);
+    int scripted = 0;
+    const auto push = [&](float r) {
+        f.random.push(r);
+        ++scripted;
+    };
+    const auto pushAll = [&] {
+        for (float r : fractions)
+            push(r);
+    };
+    if (found.isEmpty()) {
+        pushAll();
+        f.board.setUp();
+        return scripted;
+    }
+    push(0.0f); // colour
+    push((found.first() + 0.5f) / cells);
+    f.board.setUp();
+    for (qsizetype k = 0; k < found.size(); ++k) {
+        push(0.0f); // sound
+        if (k + 1 < found.size()) {
+            push(0.0f);
+            push((found.at(k + 1) + 0.5f) / cells);
+        } else {
+            pushAll();
+        }
+        if constexpr (std::is_same_v<Fixture, Recognise>)
+            f.board.typedAnswer(QString::number(found.at(k)));
+        else
+            f.board.clickCell(found.at(k));
+    }
+    return scripted;
+}
+
 } // namespace
 
 class TestRecogniseFind : public QObject {
@@ -25,6 +66,8 @@ class TestRecogniseFind : public QObject {
   private slots:
     void typedAnswers_data();
     void typedAnswers();
+    void questionDrawnAgainUntilFree_data();
+    void questionDrawnAgainUntilFree();
     void recogniseAsksHiddenCellsOnly_data();
     void recogniseAsksHiddenCellsOnly();
     void findAsksCellsNotRedOnly_data();
@@ -85,7 +128,6 @@ void TestRecogniseFind::typedAnswers()
     QCOMPARE(f.asked(), cell);
     QCOMPARE(f.board.cell(cell).colour, colours::kRed);
     f.board.typedAnswer(typed);
-    QCOMPARE(f.board.answerBox().text, typed);
     if (outcome == QStringLiteral("nothing")) {
         QCOMPARE(f.board.esattiText(), QStringLiteral("0"));
         QCOMPARE(f.board.erratiText(), QStringLiteral("0"));
@@ -104,6 +146,69 @@ void TestRecogniseFind::typedAnswers()
         QCOMPARE(f.board.cell(cell).colour, colours::kRed);
         QCOMPARE(f.board.rightInSeries(), 1);
         QVERIFY(!f.board.answerBox().enabled); // waiting for "avanti"
+    }
+}
+
+void TestRecogniseFind::questionDrawnAgainUntilFree_data()
+{
+    // The colour takes the first fraction; each draw after it is one cell of 0 to the
+    // maximum, drawn again while the cell is not free (a caption on the recognise board, a
+    // red cell on the find board).
+    QTest::addColumn<bool>("recognise");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<QList<int>>("found");
+    QTest::addColumn<QList<float>>("fractions");
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("series"); // right answers in the series when the question is on
+    const int media = int(Level::Media);
+    QTest::newRow("recognise: help cells 0 and 50 drawn again")
+        << true << media << 99 << QList<int>{} << QList<float>{0.0f, 0.0f, 0.5f, 0.555f} << 55 << 0;
+    QTest::newRow("recognise: free at the first draw")
+        << true << media << 99 << QList<int>{} << QList<float>{0.0f, 0.555f} << 55 << 0;
+    QTest::newRow("recognise: answered cell drawn again")
+        << true << media << 99 << QList<int>{55} << QList<float>{0.0f, 0.555f, 0.0f, 0.115f} << 11
+        << 1;
+    QTest::newRow("recognise: difficile asks cell 0")
+        << true << int(Level::Difficile) << 99 << QList<int>{} << QList<float>{0.0f, 0.0f} << 0
+        << 0;
+    QTest::newRow("recognise: maximum 20")
+        << true << media << 20 << QList<int>{} << QList<float>{0.0f, 0.5f, 0.99f, 0.7f} << 14 << 0;
+    QTest::newRow("recognise: none free, a new series first")
+        << true << media << 19 << QList<int>{11, 12, 13, 14, 15, 16, 17, 18, 19}
+        << QList<float>{0.0f, 0.5f, 0.61f} << 12 << 0;
+    QTest::newRow("find: help cell asked")
+        << false << media << 99 << QList<int>{} << QList<float>{0.0f, 0.0f} << 0 << 0;
+    QTest::newRow("find: red cells drawn again")
+        << false << media << 99 << QList<int>{37, 55} << QList<float>{0.0f, 0.375f, 0.555f, 0.905f}
+        << 90 << 2;
+}
+
+void TestRecogniseFind::questionDrawnAgainUntilFree()
+{
+    QFETCH(bool, recognise);
+    QFETCH(int, level);
+    QFETCH(int, maximum);
+    QFETCH(QList<int>, found);
+    QFETCH(QList<float>, fractions);
+    QFETCH(int, asked);
+    QFETCH(int, series);
+    const auto check = [&](auto& f) {
+        f.state.numeroMassimo = static_cast<qint16>(maximum);
+        f.board.setLevel(static_cast<Level>(level));
+        const int scripted = answerThenAsk(f, found, fractions);
+        QCOMPARE(f.asked(), asked);
+        QCOMPARE(f.random.draws, scripted); // no fraction more
+        QCOMPARE(f.board.rightInSeries(), series);
+    };
+    if (recognise) {
+        Recognise f(false);
+        check(f);
+        QCOMPARE(f.board.cell(asked).colour, colours::kRed);
+    } else {
+        Find f(false);
+        check(f);
+        QCOMPARE(f.board.taskText(), QStringLiteral(" %1").arg(asked));
     }
 }
 
@@ -307,13 +412,13 @@ void TestRecogniseFind::recogniseWaitingMode()
     r.board.typedAnswer(QString::number(n));
     QVERIFY(!r.board.answerBox().enabled);
     QVERIFY(r.board.avantiEnabled());
-    QCOMPARE(r.board.answerBox().text, QString::number(n));
+    QCOMPARE(r.board.answerBox().questions, 1);
     r.board.typedAnswer(QString::number(n)); // disabled box: no second answer
     QCOMPARE(r.board.esattiText(), QStringLiteral(" 1"));
     r.board.avanti();
     QVERIFY(r.board.answerBox().enabled);
     QVERIFY(!r.board.avantiEnabled());
-    QVERIFY(r.board.answerBox().text.isEmpty());
+    QCOMPARE(r.board.answerBox().questions, 2);
     QCOMPARE(r.board.answerBox().focusRequests, 2);
     QVERIFY(r.asked() != n);
     QCOMPARE(r.board.cell(n).colour, colours::kRed); // answered cells stay red in the series

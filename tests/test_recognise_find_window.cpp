@@ -23,7 +23,7 @@ int asked(BoardWindow* b)
 
 bool isRed(BoardWindow* b, int i)
 {
-    return b->cellButton(i)->palette().color(QPalette::Button) == QColor(0xFF, 0, 0);
+    return b->cellButton(i)->faceColour() == QColor(0xFF, 0, 0);
 }
 
 QStringList menuNames(const QList<QAction*>& actions)

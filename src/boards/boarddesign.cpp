@@ -206,7 +206,7 @@ std::span<const ControlSpec> commonBoardControls()
 ControlSpec cellSpec(int index, double points)
 {
     return {cellNames().at(static_cast<std::size_t>(index)).constData(),
-            ControlKind::Button,
+            ControlKind::Cell,
             120 + 600 * (index % 10),
             120 + 600 * (index / 10),
             615,

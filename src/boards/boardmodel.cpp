@@ -19,7 +19,10 @@ void BoardModel::setUp()
     if (usesMaximum())
         showCellsUpToMaximum();
     riempiQuadena();
-    newTask();
+    if (waiting_ && avantiVisible_ && setUpKeepsWait())
+        nuovaDomanda(); // "avanti" still ends the wait
+    else
+        newTask();
 }
 
 void BoardModel::clickCell(int i)

@@ -24,10 +24,12 @@ enum class Face { Sad, Happy };
 /// How many numbers the recognise and find boards show as help.
 enum class Level { Facile, Media, Difficile };
 
-/// The text box `Text1` of the boards where the answer is typed.
+/// The text box `Text1` of the boards where the answer is typed. What is typed belongs to
+/// the box; the rules only say when it is emptied and when it takes the focus.
 struct AnswerBox {
-    QString text;
     bool enabled = true;
+    /// Grows with each new question: the box is emptied then.
+    int questions = 0;
     /// Grows each time the box is to receive the keyboard focus.
     int focusRequests = 0;
 };
@@ -63,7 +65,8 @@ class BoardModel {
     virtual std::optional<int> hundreds() const { return std::nullopt; }
 
     /// The set-up sequence: "avanti" shown by the mode, counters to "0", cells shown up to
-    /// the maximum, captions, a first task. A task drawn while waiting ends the wait first.
+    /// the maximum, captions, a first task. A task drawn while waiting ends the wait first,
+    /// unless the board keeps its wait (`setUpKeepsWait`) and "avanti" is still shown.
     virtual void setUp();
     /// True when the set-up runs every time the window becomes active, false when only once.
     virtual bool setUpOnEveryActivation() const { return true; }
@@ -97,6 +100,8 @@ class BoardModel {
     virtual int target() const = 0;
     /// Whether a click on cell i answers the task rightly.
     virtual bool isRightCell(int i) const { return i == target(); }
+    /// True on the boards whose set-up leaves a wait, its locks and colours to "avanti".
+    virtual bool setUpKeepsWait() const { return false; }
     /// False on the boards that always show all their cells, whatever the maximum.
     virtual bool usesMaximum() const { return true; }
     /// Captions " 0" to " 99".

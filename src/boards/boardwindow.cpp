@@ -42,8 +42,7 @@ BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
     setCentralWidget(area_);
 
     for (int i = 0; i < BoardModel::kCellCount; ++i) {
-        auto* cell =
-            static_cast<QPushButton*>(createControl(area_, cellSpec(i, design.cellPoints)));
+        auto* cell = static_cast<CellButton*>(createControl(area_, cellSpec(i, design.cellPoints)));
         cells_.at(static_cast<std::size_t>(i)) = cell;
         connect(cell, &QPushButton::clicked, this, [this, i] {
             model_->clickCell(i);
@@ -113,13 +112,33 @@ void BoardWindow::addMenuItems(QWidget* menu, std::span<const MenuItemSpec> item
 
 bool BoardWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == answer_ && event->type() == QEvent::KeyRelease) {
+    if (watched != answer_)
+        return ProgramWindow::eventFilter(watched, event);
+    const auto isEnter = [event] {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->isAutoRepeat() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
-            model_->typedAnswer(answer_->text());
-            render();
+        return !key->isAutoRepeat() &&
+               (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter);
+    };
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (isEnter())
+            enterPressedInAnswer_ = true;
+        break;
+    case QEvent::FocusOut:
+        enterPressedInAnswer_ = false;
+        break;
+    case QEvent::KeyRelease:
+        // The release of an Enter pressed elsewhere (closing a box) is not an answer.
+        if (isEnter()) {
+            if (std::exchange(enterPressedInAnswer_, false)) {
+                model_->typedAnswer(answer_->text());
+                render();
+            }
             return true;
         }
+        break;
+    default:
+        break;
     }
     return ProgramWindow::eventFilter(watched, event);
 }
@@ -190,7 +209,7 @@ void BoardWindow::render()
     setBackground(area_, m.windowColour());
     for (int i = 0; i < BoardModel::kCellCount; ++i) {
         const Cell& c = m.cell(i);
-        QPushButton* button = cells_.at(static_cast<std::size_t>(i));
+        CellButton* button = cells_.at(static_cast<std::size_t>(i));
         button->setText(c.caption);
         // A cell without caption is named for assistive technology; one with a caption is
         // read by its caption.
@@ -198,7 +217,7 @@ void BoardWindow::render()
                                       ? (c.colour == colours::kRed ? QStringLiteral("casella rossa")
                                                                    : QStringLiteral("casella"))
                                       : QString());
-        setBackground(button, c.colour);
+        button->setFaceColour(toColor(c.colour));
         button->setEnabled(c.enabled);
         button->setVisible(c.visible);
     }
@@ -222,8 +241,9 @@ void BoardWindow::render()
     }
     if (answer_) {
         const AnswerBox& box = m.answerBox();
-        if (answer_->text() != box.text)
-            answer_->setText(box.text);
+        if (box.questions != questionsSeen_)
+            answer_->clear();
+        questionsSeen_ = box.questions;
         answer_->setEnabled(box.enabled);
         if (box.focusRequests != focusRequestsSeen_ && box.enabled)
             answer_->setFocus();

@@ -2,6 +2,7 @@
 
 #include "boarddesign.h"
 #include "boardmodel.h"
+#include "shell/cellbutton.h"
 #include "shell/windowhost.h"
 
 #include <array>
@@ -26,7 +27,7 @@ class BoardWindow final : public ProgramWindow {
     ~BoardWindow() override;
 
     BoardModel& model() { return *model_; }
-    QPushButton* cellButton(int i) const { return cells_.at(static_cast<std::size_t>(i)); }
+    CellButton* cellButton(int i) const { return cells_.at(static_cast<std::size_t>(i)); }
     QAction* menuAction(BoardCommand command) const;
 
     /// The board's set-up: at every activation, or only the first, as the board wants.
@@ -39,7 +40,8 @@ class BoardWindow final : public ProgramWindow {
     void stampaRequested();
 
   protected:
-    /// Enter released in the answer box (not a repeat of a held key) is the answer.
+    /// Enter pressed and released in the answer box (not a repeat of a held key) is the
+    /// answer.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -51,7 +53,7 @@ class BoardWindow final : public ProgramWindow {
     std::unique_ptr<BoardModel> model_;
     Dialogs& dialogs_;
     QWidget* area_;
-    std::array<QPushButton*, BoardModel::kCellCount> cells_{};
+    std::array<CellButton*, BoardModel::kCellCount> cells_{};
     QLabel* esatti_;
     QLabel* errati_;
     QLabel* task_ = nullptr;
@@ -60,6 +62,8 @@ class BoardWindow final : public ProgramWindow {
     QToolButton* avanti_ = nullptr;
     QLineEdit* answer_ = nullptr;
     QScrollBar* hundreds_ = nullptr;
+    int questionsSeen_ = 0;
+    bool enterPressedInAnswer_ = false;
     int focusRequestsSeen_ = 0;
     std::vector<std::pair<BoardCommand, QAction*>> actions_;
     bool setUpDone_ = false;

@@ -22,6 +22,7 @@ class FindAboveBoard final : public SeriesBoard {
     void unlockAfterWait() override;
     int numberOf(int cell) const override { return centinaia_ * 100 + cell; }
     bool usesMaximum() const override { return false; }
+    bool setUpKeepsWait() const override { return true; }
 
   private:
     bool offersLevel(Level level) const override { return level != Level::Difficile; }

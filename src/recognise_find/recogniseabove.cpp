@@ -11,7 +11,7 @@ void RecogniseAboveBoard::nuovaDomanda()
     mutableCell(n).colour = colours::kRed;
     centinaia_ = random().below(10);
     riempiQuadena();
-    answerBox_.text.clear();
+    ++answerBox_.questions;
     if (answerBox_.enabled)
         ++answerBox_.focusRequests;
 }

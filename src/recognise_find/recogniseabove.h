@@ -20,6 +20,7 @@ class RecogniseAboveBoard final : public RecogniseBoard {
     void unlockAfterWait() override;
     int numberOf(int cell) const override { return centinaia_ * 100 + cell; }
     bool usesMaximum() const override { return false; }
+    bool setUpKeepsWait() const override { return true; }
 
   private:
     bool offersLevel(Level) const override { return false; }

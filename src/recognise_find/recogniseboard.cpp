@@ -5,7 +5,6 @@
 
 void RecogniseBoard::typedAnswer(const QString& typed)
 {
-    answerBox_.text = typed;
     if (typed.isEmpty() || !answerBox_.enabled)
         return;
     if (runtime::numericValue(typed) != expectedAnswer()) {
@@ -33,7 +32,7 @@ void RecogniseBoard::nuovaDomanda()
     caricaColori();
     drawQuestion([](const Cell& c) { return c.caption.isEmpty(); });
     mutableCell(programState().numeroCercato).colour = colours::kRed;
-    answerBox_.text.clear();
+    ++answerBox_.questions;
     if (answerBox_.enabled)
         ++answerBox_.focusRequests;
 }

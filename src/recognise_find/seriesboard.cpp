@@ -55,8 +55,12 @@ int SeriesBoard::maximum() const
     return std::min<int>(programState().numeroMassimo, kCellCount - 1);
 }
 
-void SeriesBoard::drawAmong(const std::vector<int>& free)
+int SeriesBoard::drawUpToMaximum()
 {
-    const int n = free.at(static_cast<std::size_t>(random().below(static_cast<int>(free.size()))));
-    state().numeroCercato = static_cast<qint16>(n);
+    return random().below(maximum() + 1);
+}
+
+void SeriesBoard::ask(int cellIndex)
+{
+    state().numeroCercato = static_cast<qint16>(cellIndex);
 }

@@ -2,11 +2,9 @@
 
 #include "boards/boardmodel.h"
 
-#include <vector>
-
 /// What the recognise and find boards of 0 to 99 share: a level that decides which captions
 /// show as help, series of ten right answers (`EsattiGiro`) ended by `Ricomincia`, and the
-/// question drawn among the cells still free.
+/// question drawn again until it falls on a cell still free.
 class SeriesBoard : public BoardModel {
   public:
     SeriesBoard(ProgramState& state, RandomSource& random, SoundSink& sounds);
@@ -30,31 +28,33 @@ class SeriesBoard : public BoardModel {
     void ricomincia();
     /// A right answer counts towards the series; the tenth starts a new one.
     void countInSeries();
-    /// Draws `NumeroCercato` uniformly among the cells 0 to the maximum for which `isFree`
-    /// holds, with one draw. When none is free a new series is started first, so that the
-    /// search always ends.
+    /// Draws `NumeroCercato` from 0 to the maximum, and again while its cell is not free by
+    /// `isFree`. When no cell is free a new series is started first, and should that free
+    /// none the first draw is taken, so that the search always ends.
     template <typename Free> void drawQuestion(Free isFree)
     {
-        std::vector<int> free = freeCells(isFree);
-        if (free.empty()) {
+        if (!anyFree(isFree))
             ricomincia();
-            free = freeCells(isFree);
-        }
-        drawAmong(free);
+        int n = 0;
+        do {
+            n = drawUpToMaximum();
+        } while (!isFree(cell(n)) && anyFree(isFree));
+        ask(n);
     }
 
   private:
-    template <typename Free> std::vector<int> freeCells(Free isFree) const
+    template <typename Free> bool anyFree(Free isFree) const
     {
-        std::vector<int> free;
         for (int i = 0; i <= maximum(); ++i) {
             if (isFree(cell(i)))
-                free.push_back(i);
+                return true;
         }
-        return free;
+        return false;
     }
     int maximum() const;
-    void drawAmong(const std::vector<int>& free);
+    /// One uniform draw from 0 to the maximum.
+    int drawUpToMaximum();
+    void ask(int cellIndex);
     /// The levels the board offers in its menu.
     virtual bool offersLevel(Level level) const
     {

@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "cellbutton.h"
 #include "runtime.h"
 
 #include <QIcon>
@@ -136,6 +137,24 @@ class WrappingRadioButton final : public QRadioButton {
     }
 };
 
+/// An option button whose wrapped caption would fill its box to the edges grows to the
+/// right (by half its width at most), so the caption keeps clear of the controls below.
+void fitOption(QRadioButton* option)
+{
+    const int indicator = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) + 8;
+    const QFontMetrics metrics(option->font());
+    const auto textHeight = [&](int width) {
+        return metrics
+            .boundingRect(QRect(0, 0, width - indicator, 10000), Qt::TextWordWrap, option->text())
+            .height();
+    };
+    const int room = option->height() - metrics.height() / 2;
+    int width = option->width();
+    while (textHeight(width) > room && width < option->width() * 3 / 2)
+        width += 4;
+    option->resize(width, option->height());
+}
+
 /// A button whose caption is wider than the button grows around its centre, so the caption
 /// is read whole rather than cut short.
 void fitButton(QAbstractButton* button)
@@ -173,6 +192,11 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& row, const QString& capt
     }
     case ControlKind::Button:
         return new QPushButton(caption, parent);
+    case ControlKind::Cell: {
+        auto* cell = new CellButton(parent);
+        cell->setText(caption);
+        return cell;
+    }
     case ControlKind::PictureButton: {
         auto* button = new QPushButton(parent);
         button->setFocusPolicy(Qt::NoFocus);
@@ -212,8 +236,11 @@ QWidget* createControl(QWidget* parent, const ControlSpec& row)
     widget->setObjectName(QString::fromLatin1(row.name));
     widget->setGeometry(runtime::twipsRect(row.left, row.top, row.width, row.height));
     widget->setFont(makeFont(row.font));
-    if (row.background != kNoBackground)
+    if (auto* cell = qobject_cast<CellButton*>(widget)) {
+        cell->setFaceColour(toColor(row.background));
+    } else if (row.background != kNoBackground) {
         setBackground(widget, row.background);
+    }
     if (row.picture) {
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             button->setIcon(QIcon(QString::fromLatin1(row.picture)));
@@ -226,6 +253,8 @@ QWidget* createControl(QWidget* parent, const ControlSpec& row)
         fitLabel(static_cast<QLabel*>(widget));
     if (row.kind == ControlKind::CaptionedPicture)
         fitButton(static_cast<QAbstractButton*>(widget));
+    if (row.kind == ControlKind::OptionButton)
+        fitOption(static_cast<QRadioButton*>(widget));
     return widget;
 }
 

@@ -22,6 +22,7 @@ enum class ControlKind {
     Label,            // QLabel with a fixed caption and its own background
     Display,          // QLabel whose text the program sets (counters, task)
     Button,           // QPushButton with a caption
+    Cell,             // CellButton: a board cell, painted flat in its background
     PictureButton,    // QPushButton showing only a picture
     CaptionedPicture, // QToolButton: caption under a picture
     OptionButton,     // QRadioButton

@@ -1,6 +1,7 @@
 #include "dialogs.h"
 
 #include "texts.h"
+#include "windowhost.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
@@ -19,6 +20,7 @@ Answer QtDialogs::messageBox(QWidget* parent, const QString& text, MessageStyle 
         QPushButton* no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(no);
+        const ModalScope modal;
         box.exec();
         return box.clickedButton() == yes ? Answer::Yes : Answer::No;
     }
@@ -30,6 +32,7 @@ Answer QtDialogs::messageBox(QWidget* parent, const QString& text, MessageStyle 
         break;
     }
     box.setEscapeButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    const ModalScope modal;
     box.exec();
     return Answer::Ok;
 }
@@ -42,6 +45,7 @@ QString QtDialogs::inputBox(QWidget* parent, const QString& prompt, const QStrin
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Annulla"));
+    const ModalScope modal;
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 

@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "controls.h"
+#include "safepaste.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -12,12 +13,12 @@
 void prepareApplication(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("quadena"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quadena dei numeri"));
     QApplication::setDesktopFileName(QStringLiteral("quadena"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/quadena.svg")));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(makeFont({FontFamily::MsSansSerif, 10, false}));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    installSafePaste(app);
 
     auto* translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -24,6 +24,7 @@ class ProgramWindow : public QMainWindow {
 
   protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -48,8 +49,20 @@ class WindowHost {
 
 template <typename T> using WindowPtr = std::unique_ptr<T>;
 
-/// Unloads a window: hidden at once, destroyed from the event loop, so that a window may be
-/// unloaded from one of its own handlers.
+/// Marks a modal dialog running its own event loop. While one runs, the handler that opened
+/// it is still on the stack, so unloaded windows wait for the last one to end.
+class ModalScope {
+  public:
+    ModalScope();
+    ~ModalScope();
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+    static bool running();
+};
+
+/// Unloads a window: at once hidden and deaf to input; destroyed from the event loop once
+/// no modal dialog runs, so that a window may be unloaded from one of its own handlers or
+/// while a dialog it opened is still open.
 void unloadWindow(std::unique_ptr<QWidget> window);
 
 template <typename T> void unload(WindowPtr<T>& window)

@@ -51,18 +51,18 @@ QString dividiRighe(const QString& text, int width)
             rest += c;
             flushLine(false);
         } else if (p == 0) {
-            // No space is left: the last word, which may still be too long for its line.
-            const qsizetype last = s.size() - rest;
-            if (l > 0 && l + last > width) {
-                flushLine(true);
-            } else if (l == 0 && last > width) {
-                rest += width;
-                flushLine(true);
-            } else {
+            // No space is left: the last word joins the current line when that line fits.
+            // The line feed left at the front of a line by the carriage return before it
+            // takes no room on the line.
+            const qsizetype lineFeed = lineStart < s.size() && s[lineStart] == u'\n' ? 1 : 0;
+            if (s.size() - lineStart - lineFeed <= width) {
                 rest = s.size();
                 flushLine(true);
                 break;
             }
+            if (l == 0)
+                rest += width; // a last word longer than a line
+            flushLine(true);
         } else if (p + l <= m) {
             rest += p;
         } else if (p > m && l == 0) {

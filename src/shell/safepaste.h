@@ -1,0 +1,11 @@
+#pragma once
+
+class QApplication;
+
+/// Makes pasting into the multi-line text boxes (QPlainTextEdit) insert the clipboard's text,
+/// or nothing, whatever the clipboard holds. On X11, Qt 6.4 crashes when such a box pastes
+/// from a clipboard or selection without an owner (nothing copied since the X server started,
+/// or the program that copied has gone): the paste keys, the middle click and the "Incolla"
+/// item of the context menu are taken over for every editable QPlainTextEdit. QLineEdit reads
+/// the clipboard's text itself and is safe as it is.
+void installSafePaste(QApplication& app);
