@@ -3,6 +3,7 @@
 #include "cellbutton.h"
 #include "runtime.h"
 
+#include <QHash>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -46,6 +47,9 @@ QColor toColor(Bgr bgr)
 void setBackground(QWidget* widget, Bgr bgr)
 {
     const QColor colour = toColor(bgr);
+    if (widget->autoFillBackground() &&
+        widget->palette().color(QPalette::Active, widget->backgroundRole()) == colour)
+        return; // a new palette would reach every child
     QPalette palette = widget->palette();
     // Only the widget's own background role: a window's colour must not reach its buttons.
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
@@ -136,6 +140,19 @@ class WrappingRadioButton final : public QRadioButton {
         }
     }
 };
+
+/// One icon per picture for the whole program: the icon engine caches what it renders under
+/// the icon's own serial number, so an icon made anew for every window would leave new
+/// cache entries behind each time.
+QIcon sharedIcon(const char* picture)
+{
+    static QHash<QString, QIcon> icons;
+    const QString path = QString::fromLatin1(picture);
+    auto it = icons.find(path);
+    if (it == icons.end())
+        it = icons.insert(path, QIcon(path));
+    return *it;
+}
 
 /// An option button whose wrapped caption would fill its box to the edges grows to the
 /// right (by half its width at most), so the caption keeps clear of the controls below.
@@ -243,7 +260,7 @@ QWidget* createControl(QWidget* parent, const ControlSpec& row)
     }
     if (row.picture) {
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            button->setIcon(QIcon(QString::fromLatin1(row.picture)));
+            button->setIcon(sharedIcon(row.picture));
             button->setIconSize(QSize(32, 32));
         }
     }

@@ -2,12 +2,12 @@
 
 #include "controls.h"
 #include "safepaste.h"
+#include "steadystyle.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QStyleFactory>
 #include <QTranslator>
 
 void prepareApplication(QApplication& app)
@@ -15,7 +15,7 @@ void prepareApplication(QApplication& app)
     QApplication::setApplicationName(QStringLiteral("quadena"));
     QApplication::setDesktopFileName(QStringLiteral("quadena"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/quadena.svg")));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new SteadyStyle);
     QApplication::setFont(makeFont({FontFamily::MsSansSerif, 10, false}));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     installSafePaste(app);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QProxyStyle>
+
+/// The program's style: Fusion, painting every control with one palette object per set of
+/// colours. Fusion caches what it paints under keys that carry the palette's identity, and Qt
+/// gives each widget a palette object of its own, so every new window, and every new window
+/// colour, would add keys that are never used again; the cache keeps them for good. With one
+/// palette object per set of colours the keys repeat and the cache stays small.
+class SteadyStyle final : public QProxyStyle {
+  public:
+    SteadyStyle();
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override;
+};
