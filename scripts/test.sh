@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the unit and widget tests, real
 # sound playback through a PulseAudio server, real printing through a private CUPS server,
-# the wrap and soak benchmarks' figures, and the tests again in a build with
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# the program on a hostile desktop, the wrap and soak benchmarks' figures, and the tests and
+# the hostile desktop again in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh" --tests
@@ -19,6 +19,9 @@ echo "== Printing through CUPS"
 echo "== Wrap benchmark"
 "$root/build/tests/bench_wrap"
 
+echo "== A hostile desktop: broken sounds, no or silent sound server, no printer, no home"
+"$root/tests/hostile_desktop.sh" "$root/build/tests/hostile_session"
+
 echo "== Soak benchmark: memory over a school day of openings"
 "$root/tests/xvfb_test.sh" "$root/build/tests/bench_soak" 1000 100
 
@@ -31,3 +34,9 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS=suppressions="$root/tests/lsan.supp":print_suppressions=0 \
     ctest --test-dir "$root/build-asan" --output-on-failure
+
+echo "== A hostile desktop, with the sanitizers"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+LSAN_OPTIONS=suppressions="$root/tests/lsan.supp":print_suppressions=0 \
+    "$root/tests/hostile_desktop.sh" "$root/build-asan/tests/hostile_session"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end printing: a private CUPS server with a PDF printer as the default printer. The
 # program prints a worksheet, its solutions and a grid sheet; the PDFs must come out with one
-# page each and must not be blank. Then, with no print system at all, printing must do nothing
-# and say nothing.
+# page each and must not be blank. Then, with a printer that rejects jobs and with no print
+# system at all, printing must do nothing and say nothing.
 #
 # Everything lives in one temporary folder: the server's configuration, spool, logs and socket,
 # and its own ServerBin, which lends the machine's CUPS filters but has a single backend of our
@@ -183,6 +183,14 @@ for i in "${!pdfs[@]}"; do
     fi
 done
 
+# A printer that rejects jobs: printing does nothing visible and says nothing.
+cupsreject PDF 2>/dev/null
+if run_jobs --no-printer >"$work/rejecting.out"; then
+    pass "a printer that rejects jobs: $(head -n 2 "$work/rejecting.out" | tr '\n' ' ')"
+else
+    fail "a printer that rejects jobs"
+fi
+
 kill "$cupsd_pid"; wait "$cupsd_pid" 2>/dev/null || true
 cupsd_pid=""
 # No print system: the socket is gone.
@@ -194,5 +202,5 @@ fi
 [[ $(ls -A "$work/out" | wc -l) -eq ${#pdfs[@]} ]] \
     && pass "nothing more was printed" || fail "something was printed without a print system"
 
-echo "$((7 - failed)) passed, $failed failed"
+echo "$((8 - failed)) passed, $failed failed"
 exit $((failed > 0))

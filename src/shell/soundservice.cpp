@@ -75,12 +75,20 @@ class SoundWorker final : public QObject {
             return;
         if (!loaded_)
             load();
+        // Every sound starts on an effect of its own, made anew: with Qt 6.4's PulseAudio
+        // backend an effect stopped and started again quickly a few times stays silent for
+        // good. The samples stay in the library's cache, so a new effect does not read the file.
         for (auto& effect : effects_) {
-            if (effect)
+            if (effect && effect->isPlaying())
                 effect->stop();
         }
-        if (auto& effect = effects_.at(static_cast<std::size_t>(wanted)))
-            effect->play();
+        const QUrl& source = sources_.at(static_cast<std::size_t>(wanted));
+        if (source.isEmpty())
+            return;
+        auto& effect = effects_.at(static_cast<std::size_t>(wanted));
+        effect = std::make_unique<QSoundEffect>();
+        effect->setSource(source);
+        effect->play();
     }
 
     /// Destroys the effects here and ends the thread; the worker is deleted as it ends.
@@ -95,15 +103,14 @@ class SoundWorker final : public QObject {
     void load()
     {
         loaded_ = true;
-        std::array<QUrl, kSoundCount> sources;
         for (std::size_t i = 0; i < kSoundCount; ++i)
-            sources.at(i) = verifiedSource(static_cast<Sound>(i));
+            sources_.at(i) = verifiedSource(static_cast<Sound>(i));
         for (std::size_t i = 0; i < kSoundCount; ++i) {
-            if (sources.at(i).isEmpty())
+            if (sources_.at(i).isEmpty())
                 continue;
             state_->libraryUsed = true;
             effects_.at(i) = std::make_unique<QSoundEffect>();
-            effects_.at(i)->setSource(sources.at(i));
+            effects_.at(i)->setSource(sources_.at(i));
         }
     }
 
@@ -132,6 +139,7 @@ class SoundWorker final : public QObject {
     QString copies_;
     std::shared_ptr<SoundState> state_;
     bool loaded_ = false;
+    std::array<QUrl, kSoundCount> sources_;
     std::array<std::unique_ptr<QSoundEffect>, kSoundCount> effects_;
 };
 
