@@ -52,8 +52,10 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${quadena_generated}/cha
 
 # The Debian package. Runtime dependencies come from the libraries the program links
 # (dpkg-shlibdeps) plus what it loads or reads without a link:
-# - the platform plugin (xcb) and the multimedia backends ship in libqt6gui6 and
-#   libqt6multimedia6, which the links already bring in;
+# - the platform plugin (xcb) ships in libqt6gui6, which the link already brings in;
+# - the sounds play through the PulseAudio client inside libQt6Multimedia (libqt6multimedia6,
+#   from the link, depends on libpulse0), without any of its backend plugins; they are heard
+#   only with a sound server that speaks PulseAudio's protocol, hence the recommendation;
 # - libqt6svg6: the SVG icon engine and image plugins that draw the window icon and the
 #   pictures; the program calls nothing of Qt Svg directly, so the linker drops that library;
 # - qt6-translations-l10n: the Italian texts of Qt's own dialogs and buttons (qtbase_it.qm);
@@ -82,6 +84,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.example.org/quadena/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6svg6, qt6-translations-l10n, fonts-liberation, fonts-comic-neue, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

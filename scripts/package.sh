@@ -18,11 +18,13 @@ esac
 # Timestamps inside the package come from the changelog's latest entry, so that the same
 # sources give the same package.
 stamp="$(sed -n 's/^ -- .*>  //p' "$root/packaging/changelog" | head -n 1)"
-export SOURCE_DATE_EPOCH="$(date -d "$stamp" +%s)"
-export DEB_BUILD_MAINT_OPTIONS="hardening=+all"
-# CMake has no CPPFLAGS: the preprocessor's hardening flags go with the compiler's.
-export CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
-export LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
+SOURCE_DATE_EPOCH="$(date -d "$stamp" +%s)"
+# Debian's build flags with every hardening feature; no debugging information, which the
+# stripped package would not ship anyway. CMake has no CPPFLAGS: they go with the compiler's.
+export DEB_BUILD_MAINT_OPTIONS="hardening=+all" DEB_CXXFLAGS_MAINT_STRIP="-g"
+CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
+export SOURCE_DATE_EPOCH CXXFLAGS LDFLAGS
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUADENA_TESTS=OFF \
     -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 cmake --build "$build" -j2

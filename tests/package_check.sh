@@ -19,7 +19,7 @@ start_size=584x441
 # waits for its start window and reports what it loaded.
 if [[ "${1:-}" == "--run-unpacked" ]]; then
     work="$2"
-    mkdir -p -m 700 "$work/home" "$work/run" "$work/tmp"
+    mkdir -m 700 "$work/home" "$work/run" "$work/tmp"
     export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" TMPDIR="$work/tmp"
     export XDG_CONFIG_HOME="$work/home/.config" PULSE_CLIENTCONFIG="$work/client.conf"
     echo "autospawn = no" >"$PULSE_CLIENTCONFIG" # no sound server is started behind our back
@@ -45,17 +45,22 @@ fi
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
+work="$(mktemp -d -t package_check.XXXXXX)"
+trap 'rm -rf "$work"' EXIT
+
 deb="${1:-}"
 if [[ -z "$deb" ]]; then
     start=$(date +%s)
-    deb="$("$root/scripts/package.sh" | tail -n 1)"
+    "$root/scripts/package.sh" >"$work/package.log" 2>&1 || {
+        tail -n 40 "$work/package.log"
+        echo "FAIL: the package was not built"
+        exit 1
+    }
+    deb="$(tail -n 1 "$work/package.log")"
     echo "package built in $(($(date +%s) - start)) s"
 fi
 deb="$(realpath "$deb")"
 echo "$(basename "$deb"): $(stat -c %s "$deb") bytes"
-
-work="$(mktemp -d -t package_check.XXXXXX)"
-trap 'rm -rf "$work"' EXIT
 
 echo "-- lintian"
 lintian_rc=0
@@ -87,7 +92,10 @@ expected=(usr/bin/quadena usr/libexec/quadena/quadena
 printf '%s\n' "${expected[@]}" | sort >"$work/expected"
 (cd "$tree" && find . ! -type d | sed 's|^\./||' | sort) >"$work/actual"
 diff "$work/expected" "$work/actual" | sed -n 's/^< /missing: /p; s/^> /unexpected: /p' >"$work/diff" || true
-[[ -s "$work/diff" ]] && { cat "$work/diff"; fail "the package's files differ from the list"; }
+if [[ -s "$work/diff" ]]; then
+    cat "$work/diff"
+    fail "the package's files differ from the list"
+fi
 [[ "$(readlink -f "$tree/usr/bin/quadena")" == "$tree/usr/libexec/quadena/quadena" ]] ||
     fail "usr/bin/quadena does not lead to usr/libexec/quadena/quadena inside the package"
 for size in 48 64 128 256; do
@@ -100,7 +108,8 @@ for sound in "${sounds[@]}"; do
 done
 
 echo "-- the unpacked program on a private X server"
-"$root/tests/xvfb_test.sh" "$root/tests/package_check.sh" --run-unpacked "$work" | tee "$work/run.out" || fail "the program did not run"
+"$root/tests/xvfb_test.sh" "$root/tests/package_check.sh" --run-unpacked "$work" |
+    tee "$work/run.out" || fail "the program did not run"
 grep -q "^window: .* $start_size+" "$work/run.out" || fail "no start window of $start_size"
 # Started through usr/bin, the program runs from its private folder, where it finds "suoni".
 grep -qx "exe: $tree/usr/libexec/quadena/quadena" "$work/run.out" ||
