@@ -1,16 +1,27 @@
 #!/usr/bin/env bash
 # Installs whatever is missing on a Debian 12 machine, then configures and builds the
-# program in build/. With --tests it also installs what the tests need (Xvfb, PulseAudio,
-# sox). Packages are installed with apt-get, through sudo when not run as root.
+# program in build/. Options:
+#   --tests     also what the tests need (Xvfb, PulseAudio, sox, CUPS, the package checks)
+#   --package   also what building the Debian package needs (dpkg-dev, file)
+#   --no-build  install only; configure and build nothing
+# Packages are installed with apt-get, through sudo when not run as root.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
 packages=(cmake ninja-build g++ pkg-config
           qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins
-          libqt6svg6 libxcb1-dev fonts-liberation fonts-comic-neue fonts-dejavu-core)
-if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(xvfb xauth pulseaudio pulseaudio-utils sox poppler-utils cups cups-client)
-fi
+          libqt6svg6 libxcb1-dev fonts-liberation fonts-comic-neue fonts-dejavu-core librsvg2-bin)
+build=1
+for option in "$@"; do
+    case "$option" in
+    --tests)
+        packages+=(xvfb xauth pulseaudio pulseaudio-utils sox poppler-utils cups cups-client
+                   dpkg-dev file lintian desktop-file-utils appstream x11-utils) ;;
+    --package) packages+=(dpkg-dev file) ;;
+    --no-build) build=0 ;;
+    *) echo "usage: $0 [--tests] [--package] [--no-build]" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
@@ -25,5 +36,6 @@ if ((${#missing[@]})); then
         "${missing[@]}" >/dev/null
 fi
 
+((build)) || exit 0
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$root/build" -j"$(nproc)"

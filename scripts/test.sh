@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the unit and widget tests, real
 # sound playback through a PulseAudio server, real printing through a private CUPS server,
-# the program on a hostile desktop, the wrap and soak benchmarks' figures, and the tests and
-# the hostile desktop again in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+# the program on a hostile desktop, the wrap and soak benchmarks' figures, the Debian
+# package's checks, and the tests and the hostile desktop again in a build with
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh" --tests
@@ -24,6 +25,9 @@ echo "== A hostile desktop: broken sounds, no or silent sound server, no printer
 
 echo "== Soak benchmark: memory over a school day of openings"
 "$root/tests/xvfb_test.sh" "$root/build/tests/bench_soak" 1000 100
+
+echo "== Debian package: lintian, desktop entry, AppStream, the program started from it"
+"$root/tests/package_check.sh"
 
 echo "== Tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUADENA_SANITIZE=ON >/dev/null

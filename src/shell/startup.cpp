@@ -13,7 +13,7 @@
 void prepareApplication(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("quadena"));
-    QApplication::setDesktopFileName(QStringLiteral("quadena"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.quadena"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/quadena.svg")));
     QApplication::setStyle(new SteadyStyle);
     QApplication::setFont(makeFont({FontFamily::MsSansSerif, 10, false}));

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds the Debian package quadena_<version>_<arch>.deb in the project folder, from a clean
+# Release build in build-package/ with Debian's hardening and build flags.
+#   scripts/package.sh [--keep-build]
+# --keep-build reuses build-package/ when it is there instead of starting afresh.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="$root/build-package"
+keep=0
+case "${1:-}" in
+--keep-build) keep=1 ;;
+"") ;;
+*) echo "usage: $0 [--keep-build]" >&2; exit 2 ;;
+esac
+"$root/scripts/setup.sh" --package --no-build
+
+((keep)) || rm -rf "$build"
+# Timestamps inside the package come from the changelog's latest entry, so that the same
+# sources give the same package.
+stamp="$(sed -n 's/^ -- .*>  //p' "$root/packaging/changelog" | head -n 1)"
+SOURCE_DATE_EPOCH="$(date -d "$stamp" +%s)"
+# Debian's build flags with every hardening feature; no debugging information, which the
+# stripped package would not ship anyway. CMake has no CPPFLAGS: they go with the compiler's.
+export DEB_BUILD_MAINT_OPTIONS="hardening=+all" DEB_CXXFLAGS_MAINT_STRIP="-g"
+CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
+export SOURCE_DATE_EPOCH CXXFLAGS LDFLAGS
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUADENA_TESTS=OFF \
+    -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+cmake --build "$build" -j2
+(cd "$build" && cpack -G DEB >/dev/null)
+deb="$(cd "$build" && ls quadena_*.deb)"
+mv "$build/$deb" "$root/$deb"
+echo "$root/$deb"
