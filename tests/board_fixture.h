@@ -1,8 +1,8 @@
 #pragma once
 
 #include "fakes.h"
-#include "shell/palette.h"
-#include "shell/programstate.h"
+#include "core/palette.h"
+#include "core/programstate.h"
 
 /// A board's rules with their own program state, scripted generator and recorded sounds.
 template <typename Board> struct BoardFixture {

@@ -8,7 +8,7 @@
 // The session prints one line of figures: the longest play() call, the longest stall of the
 // event loop while the sounds were asked for, and the wall-clock time of the quit, which the
 // script compares with the moment the process has ended.
-#include "shell/soundservice.h"
+#include "ui/soundservice.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

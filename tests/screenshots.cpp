@@ -1,18 +1,18 @@
 // Walks through the program with a fixed seed and saves pictures of its windows as the
 // user sees them, for the README: start window, main menu and some boards mid-exercise.
 // Run under a real X server (scripts/screenshots.sh uses Xvfb).
-#include "boards/boardwindow.h"
-#include "shell/application.h"
-#include "shell/dialogs.h"
-#include "shell/menuwindow.h"
-#include "shell/programstate.h"
-#include "shell/random.h"
-#include "shell/sounds.h"
-#include "shell/startup.h"
-#include "shell/startwindow.h"
-#include "worksheets/gridwindow.h"
-#include "worksheets/printing.h"
-#include "worksheets/worksheetwindow.h"
+#include "ui/boardwindow.h"
+#include "app/application.h"
+#include "ui/dialogs.h"
+#include "ui/menuwindow.h"
+#include "core/programstate.h"
+#include "core/random.h"
+#include "core/sounds.h"
+#include "ui/startup.h"
+#include "ui/startwindow.h"
+#include "ui/gridwindow.h"
+#include "ui/printing.h"
+#include "ui/worksheetwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

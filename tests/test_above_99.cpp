@@ -1,7 +1,7 @@
 #include "board_fixture.h"
-#include "recognise_find/findabove.h"
-#include "recognise_find/recogniseabove.h"
-#include "shell/programstate.h"
+#include "core/findabove.h"
+#include "core/recogniseabove.h"
+#include "core/programstate.h"
 
 #include <QTest>
 #include <set>

@@ -1,4 +1,4 @@
-#include "boards/arithmetic.h"
+#include "core/arithmetic.h"
 #include "fakes.h"
 
 #include <QTest>

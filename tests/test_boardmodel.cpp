@@ -1,6 +1,6 @@
-#include "boards/arithmetic.h"
+#include "core/arithmetic.h"
 #include "fakes.h"
-#include "shell/programstate.h"
+#include "core/programstate.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "program.h"
-#include "shell/programstate.h"
-#include "shell/startwindow.h"
-#include "shell/texts.h"
+#include "core/programstate.h"
+#include "ui/startwindow.h"
+#include "core/texts.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -3,10 +3,10 @@
 // after every event checks the rules that hold whatever the child has done.
 #include "monkey_hands.h"
 #include "program.h"
-#include "recognise_find/seriesboard.h"
-#include "shell/programstate.h"
-#include "shell/runtime.h"
-#include "worksheets/worksheetwindow.h"
+#include "core/seriesboard.h"
+#include "core/programstate.h"
+#include "core/runtime.h"
+#include "ui/worksheetwindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,5 +1,5 @@
 #include "fakes.h"
-#include "shell/palette.h"
+#include "core/palette.h"
 
 #include <QTest>
 #include <set>

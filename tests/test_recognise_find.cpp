@@ -1,7 +1,7 @@
 #include "board_fixture.h"
-#include "recognise_find/findboard.h"
-#include "recognise_find/recogniseboard.h"
-#include "shell/programstate.h"
+#include "core/findboard.h"
+#include "core/recogniseboard.h"
+#include "core/programstate.h"
 
 #include <QTest>
 #include <set>

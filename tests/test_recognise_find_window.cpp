@@ -1,7 +1,7 @@
 #include "program.h"
-#include "shell/menuwindow.h"
-#include "shell/programstate.h"
-#include "shell/startwindow.h"
+#include "ui/menuwindow.h"
+#include "core/programstate.h"
+#include "ui/startwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "fakes.h"
-#include "shell/runtime.h"
+#include "core/runtime.h"
 
 #include <QTest>
 #include <cmath>

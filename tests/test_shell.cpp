@@ -1,8 +1,8 @@
 #include "program.h"
-#include "shell/controls.h"
-#include "shell/menuwindow.h"
-#include "shell/startwindow.h"
-#include "shell/texts.h"
+#include "ui/controls.h"
+#include "ui/menuwindow.h"
+#include "ui/startwindow.h"
+#include "core/texts.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "program.h"
-#include "shell/programstate.h"
-#include "worksheets/gridwindow.h"
-#include "worksheets/worksheetwindow.h"
-#include "worksheets/wrap.h"
+#include "core/programstate.h"
+#include "ui/gridwindow.h"
+#include "ui/worksheetwindow.h"
+#include "core/wrap.h"
 
 #include <QLabel>
 #include <QMenuBar>

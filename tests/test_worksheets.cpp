@@ -1,7 +1,7 @@
 #include "fakes.h"
-#include "worksheets/gridsheets.h"
-#include "worksheets/layouts.h"
-#include "worksheets/wrap.h"
+#include "core/gridsheets.h"
+#include "core/layouts.h"
+#include "core/wrap.h"
 
 #include <QRegularExpression>
 #include <QTest>
