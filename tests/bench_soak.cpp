@@ -40,7 +40,7 @@ void answer(BoardWindow* board, int opening)
 {
     auto* text = board->findChild<QLineEdit*>(QStringLiteral("Text1"));
     auto* scroll = board->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
-    const BoardModel& model = board->model();
+    const BoardFrame& model = board->frame();
     for (int k = 0; k < 20; ++k) {
         if (model.avantiVisible() && model.avantiEnabled()) {
             avanti(board)->click();

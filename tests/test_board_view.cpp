@@ -111,7 +111,7 @@ void TestBoardView::cellFaces()
     QFETCH(qreal, scale);
     Program p(41);
     BoardWindow* b = openFromMenu(p, "Command7", true); // the recognise board, waiting mode
-    const int asked = p.app.boardWindow()->model().programState().numeroCercato;
+    const int asked = p.app.boardWindow()->frame().programState().numeroCercato;
     const int plain = asked == 0 ? 1 : 0;
     // The asked cell, red; answered in waiting mode it stays red and is disabled.
     const FaceReading red = readFace(b->cellButton(asked), scale);

@@ -102,9 +102,9 @@ void TestPrinting::worksheetAndItsSolutions()
 {
     PdfJobs jobs;
     SeededRandom random(17);
-    const auto sheet = faiScheda(17, random);
-    jobs.service.printText(dividiRighe(sheet->sheet, 100), kPrintFont);
-    jobs.service.printText(dividiRighe(sheet->solutions, 90), kPrintFont);
+    const Worksheet sheet = faiScheda(WorksheetKind::SubTensUnits, random);
+    jobs.service.printText(dividiRighe(sheet.sheet, 100), kPrintFont);
+    jobs.service.printText(dividiRighe(sheet.solutions, 90), kPrintFont);
     QCOMPARE(jobs.count, 2);
     const QString printed = pdfText(jobs.file(1));
     const QString corrected = pdfText(jobs.file(2));

@@ -1,11 +1,13 @@
 #include "app/application.h"
 
-#include "app/boardfactory.h"
+#include "core/boardframe.h"
+#include "core/boardsheets.h"
+#include "ui/boarddesign.h"
 #include "ui/boardwindow.h"
 #include "ui/dialogs.h"
+#include "ui/gridwindow.h"
 #include "ui/menuwindow.h"
 #include "ui/startwindow.h"
-#include "ui/gridwindow.h"
 #include "ui/worksheetwindow.h"
 
 Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs,
@@ -43,9 +45,11 @@ void Application::showMenu()
 void Application::openBoard(BoardKind kind)
 {
     if (!board_) {
-        board_ = makeBoardWindow(kind, {state_, random_, sounds_, dialogs_, host_});
-        if (!board_)
+        if (!hasBoardDesign(kind))
             return;
+        board_ = std::make_unique<BoardWindow>(
+            host_, boardDesign(kind),
+            std::make_unique<BoardFrame>(makeExercise(kind), state_, random_, sounds_), dialogs_);
         boardKind_ = kind;
         connect(board_.get(), &BoardWindow::esciConfirmed, this, &Application::showMenu);
         connect(board_.get(), &BoardWindow::stampaRequested, this, &Application::showWorksheet);
@@ -57,34 +61,35 @@ void Application::openBoard(BoardKind kind)
 
 void Application::showWorksheet()
 {
-    if (!board_)
+    const BoardSheet* sheet = board_ ? boardSheet(boardKind_) : nullptr;
+    if (!sheet)
         return;
-    if (boardKind_ == BoardKind::Form100Trova || boardKind_ == BoardKind::Form100Ricon) {
-        const bool find = boardKind_ == BoardKind::Form100Trova;
-        WindowPtr<GridWindow>& grid = find ? findGrid_ : recogniseGrid_;
-        if (!grid) {
-            // The find sheet follows the find board's level; with that board gone, the level
-            // it has when created.
-            auto findLevel = [this] {
-                if (board_ && boardKind_ == BoardKind::Form100Trova)
-                    return board_->model().level().value_or(Level::Media);
-                return Level::Media;
-            };
-            grid = std::make_unique<GridWindow>(
-                host_, find ? GridWindow::Kind::Find : GridWindow::Kind::Recognise, random_,
-                printer_, findLevel);
-            connect(grid.get(), &ProgramWindow::closedByUser, this,
-                    [this, &grid] { closeGrid(grid); });
+    if (sheet->window == SheetWindow::Arithmetic) {
+        state_.tipoScheda = sheet->kind;
+        if (!worksheet_) {
+            worksheet_ = std::make_unique<WorksheetWindow>(host_, state_, random_, printer_);
+            connect(worksheet_.get(), &ProgramWindow::closedByUser, this,
+                    [this] { unload(worksheet_); });
         }
-        host_.show(grid.get());
+        host_.show(worksheet_.get());
         return;
     }
-    if (!worksheet_) {
-        worksheet_ = std::make_unique<WorksheetWindow>(host_, state_, random_, printer_);
-        connect(worksheet_.get(), &ProgramWindow::closedByUser, this,
-                [this] { unload(worksheet_); });
+    const bool find = sheet->window == SheetWindow::FindGrid;
+    WindowPtr<GridWindow>& grid = find ? findGrid_ : recogniseGrid_;
+    if (!grid) {
+        // The sheet follows the level of the board it names while that board is open; with
+        // that board gone, the level it has when created.
+        auto level = [this, source = sheet->levelSource] {
+            if (board_ && boardKind_ == source)
+                return board_->frame().level().value_or(Level::Media);
+            return Level::Media;
+        };
+        grid = std::make_unique<GridWindow>(
+            host_, find ? GridWindow::Kind::Find : GridWindow::Kind::Recognise, random_, printer_,
+            level);
+        connect(grid.get(), &ProgramWindow::closedByUser, this, [this, &grid] { closeGrid(grid); });
     }
-    host_.show(worksheet_.get());
+    host_.show(grid.get());
 }
 
 void Application::closeGrid(WindowPtr<GridWindow>& grid)

@@ -1,73 +1,94 @@
 #include "core/arithmetic.h"
 
-#include "core/programstate.h"
-#include "core/random.h"
 #include "core/runtime.h"
 
 #include <algorithm>
 
-bool isAddition(ArithmeticKind kind)
+namespace {
+
+/// How a board draws its task: two draws, in the board's order, within 0 to `m`.
+using Draw = ArithmeticTask (*)(int m, RandomSource& random);
+
+struct ArithmeticRules {
+    ArithmeticKind kind;
+    bool addition;
+    Draw draw;
+};
+
+constexpr ArithmeticRules kRules[] = {
+    {ArithmeticKind::AddUnits, true,
+     [](int m, RandomSource& r) {
+         ArithmeticTask t;
+         t.primo = r.below(m - 10) + 10;
+         t.secondo = r.below(std::min(9, m - t.primo + 1));
+         t.risultato = t.primo + t.secondo;
+         return t;
+     }},
+    {ArithmeticKind::AddTens, true,
+     [](int m, RandomSource& r) {
+         ArithmeticTask t;
+         t.risultato = r.below(m) + 1;
+         t.secondo = r.below(t.risultato) / 10 * 10;
+         t.primo = t.risultato - t.secondo;
+         return t;
+     }},
+    {ArithmeticKind::AddTensUnits, true,
+     [](int m, RandomSource& r) {
+         ArithmeticTask t;
+         t.risultato = r.below(m) + 1;
+         t.primo = r.below(t.risultato);
+         t.secondo = t.risultato - t.primo;
+         return t;
+     }},
+    {ArithmeticKind::SubUnits, false,
+     [](int m, RandomSource& r) {
+         ArithmeticTask t;
+         t.primo = r.below(m - 19) + 10;
+         t.secondo = r.below(9);
+         t.risultato = t.primo - t.secondo;
+         return t;
+     }},
+    {ArithmeticKind::SubTens, false,
+     [](int m, RandomSource& r) {
+         ArithmeticTask t;
+         t.primo = r.below(m) + 1;
+         t.secondo = r.below(t.primo) / 10 * 10;
+         t.risultato = t.primo - t.secondo;
+         return t;
+     }},
+    {ArithmeticKind::SubTensUnits, false,
+     [](int m, RandomSource& r) {
+         ArithmeticTask t;
+         t.primo = r.below(m) + 1;
+         t.risultato = r.below(t.primo);
+         t.secondo = t.primo - t.risultato;
+         return t;
+     }},
+};
+
+constexpr const ArithmeticRules& rulesOf(ArithmeticKind kind)
 {
-    return kind == ArithmeticKind::AddUnits || kind == ArithmeticKind::AddTens ||
-           kind == ArithmeticKind::AddTensUnits;
+    return kRules[static_cast<std::size_t>(kind)];
 }
 
-qint16 worksheetKind(ArithmeticKind kind)
-{
-    switch (kind) {
-    case ArithmeticKind::AddUnits:
-        return 19;
-    case ArithmeticKind::AddTens:
-        return 20;
-    case ArithmeticKind::AddTensUnits:
-        return 15;
-    case ArithmeticKind::SubUnits:
-        return 21;
-    case ArithmeticKind::SubTens:
-        return 22;
-    case ArithmeticKind::SubTensUnits:
-        break;
+static_assert([] {
+    for (std::size_t i = 0; i < std::size(kRules); ++i) {
+        if (static_cast<std::size_t>(kRules[i].kind) != i)
+            return false;
     }
-    return 17;
+    return true;
+}());
+
+} // namespace
+
+bool isAddition(ArithmeticKind kind)
+{
+    return rulesOf(kind).addition;
 }
 
 ArithmeticTask drawArithmeticTask(ArithmeticKind kind, int maximum, RandomSource& random)
 {
-    const int m = maximum;
-    ArithmeticTask t;
-    switch (kind) {
-    case ArithmeticKind::AddUnits:
-        t.primo = random.below(m - 10) + 10;
-        t.secondo = random.below(std::min(9, m - t.primo + 1));
-        t.risultato = t.primo + t.secondo;
-        break;
-    case ArithmeticKind::AddTens:
-        t.risultato = random.below(m) + 1;
-        t.secondo = random.below(t.risultato) / 10 * 10;
-        t.primo = t.risultato - t.secondo;
-        break;
-    case ArithmeticKind::AddTensUnits:
-        t.risultato = random.below(m) + 1;
-        t.primo = random.below(t.risultato);
-        t.secondo = t.risultato - t.primo;
-        break;
-    case ArithmeticKind::SubUnits:
-        t.primo = random.below(m - 19) + 10;
-        t.secondo = random.below(9);
-        t.risultato = t.primo - t.secondo;
-        break;
-    case ArithmeticKind::SubTens:
-        t.primo = random.below(m) + 1;
-        t.secondo = random.below(t.primo) / 10 * 10;
-        t.risultato = t.primo - t.secondo;
-        break;
-    case ArithmeticKind::SubTensUnits:
-        t.primo = random.below(m) + 1;
-        t.risultato = random.below(t.primo);
-        t.secondo = t.primo - t.risultato;
-        break;
-    }
-    return t;
+    return rulesOf(kind).draw(maximum, random);
 }
 
 QString arithmeticTaskText(ArithmeticKind kind, const ArithmeticTask& task)
@@ -77,33 +98,34 @@ QString arithmeticTaskText(ArithmeticKind kind, const ArithmeticTask& task)
            QStringLiteral(" = ");
 }
 
-ArithmeticBoard::ArithmeticBoard(ArithmeticKind kind, ProgramState& state, RandomSource& random,
-                                 SoundSink& sounds)
-    : BoardModel(state, random, sounds), kind_(kind)
-{}
-
-void ArithmeticBoard::stampaScheda()
+void ArithmeticExercise::fillCaptions(BoardSurface& s) const
 {
-    state().tipoScheda = worksheetKind(kind_);
+    for (int i = 0; i < BoardSurface::kCellCount; ++i)
+        s.setCaption(i, runtime::numberText(i));
 }
 
-void ArithmeticBoard::nuovaDomanda()
+void ArithmeticExercise::drawTask(BoardSurface& s)
 {
-    caricaColori();
-    const ArithmeticTask t = drawArithmeticTask(kind_, state().numeroMassimo, random());
-    state().primoNumero = static_cast<qint16>(t.primo);
-    state().secondoNumero = static_cast<qint16>(t.secondo);
-    state().risultato = static_cast<qint16>(t.risultato);
-    taskText_ = arithmeticTaskText(kind_, t);
+    const ArithmeticTask t = drawArithmeticTask(kind_, s.state().numeroMassimo, s.random());
+    s.state().primoNumero = static_cast<qint16>(t.primo);
+    s.state().secondoNumero = static_cast<qint16>(t.secondo);
+    s.state().risultato = static_cast<qint16>(t.risultato);
+    s.setTaskText(arithmeticTaskText(kind_, t));
 }
 
-int ArithmeticBoard::target() const
+bool ArithmeticExercise::judgeClick(const BoardSurface& s, int cell) const
 {
-    return programState().risultato;
+    return cell == s.state().risultato;
 }
 
-void ArithmeticBoard::lockWhileWaiting()
+void ArithmeticExercise::lock(BoardSurface& s)
 {
-    taskText_ += cell(target()).caption;
-    BoardModel::lockWhileWaiting();
+    const int target = s.state().risultato;
+    s.setTaskText(s.taskText() + s.cell(target).caption);
+    s.setEnabled(target, false);
+}
+
+void ArithmeticExercise::unlock(BoardSurface& s)
+{
+    s.setEnabled(s.state().risultato, true);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "core/boardmodel.h"
+#include "core/exerciseparts.h"
+
+#include <QString>
 
 /// The six addition and subtraction boards.
 enum class ArithmeticKind {
@@ -21,9 +23,6 @@ struct ArithmeticTask {
 
 bool isAddition(ArithmeticKind kind);
 
-/// The worksheet "Stampa scheda" asks for: 19, 20, 15, 21, 22, 17.
-qint16 worksheetKind(ArithmeticKind kind);
-
 /// Two draws in the board's order. Additions give sums 1 to `maximum` (10 to `maximum` on
 /// AddUnits, whose second addend is drawn below `maximum` - first + 1 so the sum never
 /// passes the maximum); subtractions give minuends, subtrahends and differences within
@@ -33,23 +32,22 @@ ArithmeticTask drawArithmeticTask(ArithmeticKind kind, int maximum, RandomSource
 /// " 34 +  5 = ", " 57 -  3 = ".
 QString arithmeticTaskText(ArithmeticKind kind, const ArithmeticTask& task);
 
-/// An addition or subtraction board: the target cell is the result; additions set
-/// themselves up at each activation, subtractions once.
-class ArithmeticBoard final : public BoardModel {
+/// The rules of an addition or subtraction board: the task is drawn and shown as text, the
+/// result's cell is the answer; while the board waits the text shows the result and that
+/// cell is locked. Additions set themselves up at each activation, subtractions once.
+class ArithmeticExercise {
   public:
-    ArithmeticBoard(ArithmeticKind kind, ProgramState& state, RandomSource& random,
-                    SoundSink& sounds);
+    explicit ArithmeticExercise(ArithmeticKind kind) : kind_(kind) {}
 
     ArithmeticKind kind() const { return kind_; }
-    bool setUpOnEveryActivation() const override { return isAddition(kind_); }
-    /// "Stampa scheda": sets the program's worksheet kind.
-    void stampaScheda() override;
-
-  protected:
-    void nuovaDomanda() override;
-    int target() const override;
-    /// The task text is completed with the answer while the board waits.
-    void lockWhileWaiting() override;
+    ExerciseTraits traits() const { return {isAddition(kind_), true, false}; }
+    /// Captions " 0" to " 99".
+    void fillCaptions(BoardSurface& s) const;
+    void drawTask(BoardSurface& s);
+    bool judgeClick(const BoardSurface& s, int cell) const;
+    void markRight(BoardSurface&, bool) {}
+    void lock(BoardSurface& s);
+    void unlock(BoardSurface& s);
 
   private:
     ArithmeticKind kind_;

@@ -1,46 +1,46 @@
 #include "core/findabove.h"
 
-#include "core/programstate.h"
-#include "core/random.h"
 #include "core/runtime.h"
 
-#include <algorithm>
-
-void FindAboveBoard::setHundreds(int hundreds)
+void FindAboveExercise::drawTask(BoardSurface& s)
 {
-    centinaia_ = std::clamp(hundreds, 0, 9);
-    riempiQuadena();
+    s.state().numeroCercato = static_cast<qint16>(s.random().below(999));
+    s.setTaskText(runtime::numberText(s.state().numeroCercato));
 }
 
-void FindAboveBoard::nuovaDomanda()
+bool FindAboveExercise::judgeClick(const BoardSurface& s, int cell) const
 {
-    caricaColori();
-    state().numeroCercato = static_cast<qint16>(random().below(999));
-    taskText_ = runtime::numberText(programState().numeroCercato);
+    return window_.numberOf(cell) == s.state().numeroCercato;
 }
 
-bool FindAboveBoard::isRightCell(int i) const
+void FindAboveExercise::markRight(BoardSurface& s, bool)
 {
-    return numberOf(i) == programState().numeroCercato;
+    s.setColour(s.state().numeroCercato - window_.numberOf(0), colours::kRed);
 }
 
-void FindAboveBoard::answeredRight(int cellIndex)
+void FindAboveExercise::lock(BoardSurface& s)
 {
-    judgeRight();
-    mutableCell(cellIndex).colour = colours::kRed;
-    continueAfterRight();
+    for (int i = 0; i < BoardSurface::kCellCount; ++i)
+        s.setEnabled(i, false);
 }
 
-void FindAboveBoard::lockWhileWaiting()
+void FindAboveExercise::unlock(BoardSurface& s)
 {
-    for (int i = 0; i < kCellCount; ++i)
-        mutableCell(i).enabled = false;
-}
-
-void FindAboveBoard::unlockAfterWait()
-{
-    for (int i = 0; i < kCellCount; ++i) {
-        mutableCell(i).enabled = true;
-        mutableCell(i).colour = colours::kCell;
+    for (int i = 0; i < BoardSurface::kCellCount; ++i) {
+        s.setEnabled(i, true);
+        s.setColour(i, colours::kCell);
     }
+}
+
+void FindAboveExercise::setLevel(BoardSurface& s, Level level)
+{
+    if (levels_.choose(level))
+        fillCaptions(s);
+}
+
+void FindAboveExercise::setHundreds(BoardSurface& s, int hundreds)
+{
+    window_.show(hundreds);
+    s.note(BoardChange::Hundreds);
+    fillCaptions(s);
 }

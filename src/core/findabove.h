@@ -1,31 +1,31 @@
 #pragma once
 
-#include "core/seriesboard.h"
+#include "core/exerciseparts.h"
 
-/// `Form100Trova2`: the find board for the numbers 0 to 998. The child picks the hundred
-/// with the scroll bar and clicks the cell; a right click paints it red, its caption as it
-/// was. In waiting mode every cell is locked until "avanti", which repaints the board.
-/// Levels facile and media; no series, no maximum.
-class FindAboveBoard final : public SeriesBoard {
+/// `Form100Trova2`: a number from 0 to 998 is shown; the child picks its hundred with the
+/// scroll bar and clicks its cell, which turns red, its caption as it was. While the board
+/// waits every cell is locked, and "avanti" repaints the board; a set-up leaves the wait to
+/// "avanti". Levels facile and media decide the help captions; no series, no maximum.
+class FindAboveExercise {
   public:
-    using SeriesBoard::SeriesBoard;
+    ExerciseTraits traits() const { return {true, false, true}; }
+    void fillCaptions(BoardSurface& s) const
+    {
+        fillHelpCaptions(s, levels_.level(), window_.numberOf(0));
+    }
+    void drawTask(BoardSurface& s);
+    bool judgeClick(const BoardSurface& s, int cell) const;
+    void markRight(BoardSurface& s, bool waits);
+    void lock(BoardSurface& s);
+    void unlock(BoardSurface& s);
 
-    std::optional<int> hundreds() const override { return centinaia_; }
+    Level level() const { return levels_.level(); }
+    void setLevel(BoardSurface& s, Level level);
+    int hundreds() const { return window_.value(); }
     /// The hundred on show: the captions only are filled anew.
-    void setHundreds(int hundreds) override;
-
-  protected:
-    void nuovaDomanda() override;
-    bool isRightCell(int i) const override;
-    void answeredRight(int cellIndex) override;
-    void lockWhileWaiting() override;
-    void unlockAfterWait() override;
-    int numberOf(int cell) const override { return centinaia_ * 100 + cell; }
-    bool usesMaximum() const override { return false; }
-    bool setUpKeepsWait() const override { return true; }
+    void setHundreds(BoardSurface& s, int hundreds);
 
   private:
-    bool offersLevel(Level level) const override { return level != Level::Difficile; }
-
-    int centinaia_ = 0;
+    LevelChoice levels_{Level::Facile, Level::Media};
+    HundredsWindow window_;
 };

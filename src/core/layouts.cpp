@@ -14,46 +14,47 @@ struct Exercise {
     int result;
 };
 
-bool isAdditionSheet(int kind)
+bool isAdditionSheet(WorksheetKind kind)
 {
-    return kind == 15 || kind == 19 || kind == 20;
+    return kind == WorksheetKind::AddTensUnits || kind == WorksheetKind::AddUnits ||
+           kind == WorksheetKind::AddTens;
 }
 
 /// The two draws of one exercise and how its operands are arranged.
-Exercise drawExercise(int kind, RandomSource& random)
+Exercise drawExercise(WorksheetKind kind, RandomSource& random)
 {
     switch (kind) {
-    case 15: {
+    case WorksheetKind::AddTensUnits: {
         const int a = random.below(80) + 1;
         const int b = random.below(100 - a);
         return {b, a, a + b};
     }
-    case 17: {
+    case WorksheetKind::SubTensUnits: {
         const int a = random.below(80) + 1;
         const int b = random.below(100 - a);
         return {a + b, b, a};
     }
-    case 19: {
+    case WorksheetKind::AddUnits: {
         const int x = random.below(90);
         const int u = random.below(9) + 1;
         return {x, u, x + u};
     }
-    case 20: {
+    case WorksheetKind::AddTens: {
         const int t = (random.below(9) + 1) * 10;
         const int b = random.below(100 - t);
         return {b, t, t + b};
     }
-    case 21: {
+    case WorksheetKind::SubUnits: {
         const int x = random.below(90);
         const int u = random.below(9) + 1;
         return {x + u, u, x};
     }
-    default: { // 22
-        const int t = (random.below(9) + 1) * 10;
-        const int b = random.below(100 - t);
-        return {t + b, t, b};
+    case WorksheetKind::SubTens:
+        break;
     }
-    }
+    const int t = (random.below(9) + 1) * 10;
+    const int b = random.below(100 - t);
+    return {t + b, t, b};
 }
 
 void padTo(QString& line, int length)
@@ -64,16 +65,14 @@ void padTo(QString& line, int length)
 
 } // namespace
 
-QString worksheetTitle(int tipoScheda)
+QString worksheetTitle(WorksheetKind tipoScheda)
 {
     return isAdditionSheet(tipoScheda) ? QStringLiteral("           ESEGUI LE ADDIZIONI")
                                        : QStringLiteral("           ESEGUI LE SOTTRAZIONI");
 }
 
-std::optional<Worksheet> faiScheda(int tipoScheda, RandomSource& random)
+Worksheet faiScheda(WorksheetKind tipoScheda, RandomSource& random)
 {
-    if (tipoScheda != 15 && tipoScheda != 17 && (tipoScheda < 19 || tipoScheda > 22))
-        return std::nullopt;
     using runtime::numberText;
     const QString op = isAdditionSheet(tipoScheda) ? QStringLiteral(" + ") : QStringLiteral(" - ");
     const QString head = kCrLf + worksheetTitle(tipoScheda) + kCrLf + kCrLf;

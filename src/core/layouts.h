@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/worksheetkind.h"
+
 #include <QString>
-#include <optional>
 
 class RandomSource;
 
@@ -12,10 +13,9 @@ struct Worksheet {
     QString solutions;
 };
 
-/// Builds the worksheet of kind `tipoScheda` (15, 17, 19, 20, 21 or 22; `FaiScheda15` ...
-/// `FaiScheda22`) with 120 draws, two per exercise, row by row and cell by cell. Nothing for
-/// any other kind, and then nothing is drawn.
-std::optional<Worksheet> faiScheda(int tipoScheda, RandomSource& random);
+/// Builds the worksheet of kind `tipoScheda` with 120 draws, two per exercise, row by row and
+/// cell by cell.
+Worksheet faiScheda(WorksheetKind tipoScheda, RandomSource& random);
 
 /// "           ESEGUI LE ADDIZIONI" or "           ESEGUI LE SOTTRAZIONI".
-QString worksheetTitle(int tipoScheda);
+QString worksheetTitle(WorksheetKind tipoScheda);

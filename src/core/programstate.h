@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QtGlobal>
+#include "core/worksheetkind.h"
+
+#include <optional>
 
 /// The state that lives for the whole run and passes between windows. Every number is a
 /// 16-bit signed whole number.
@@ -13,5 +15,5 @@ struct ProgramState {
     qint16 secondoNumero = 0;
     qint16 risultato = 0;
     qint16 numeroCercato = 0;
-    qint16 tipoScheda = 0; // which worksheet the worksheet window builds
+    std::optional<WorksheetKind> tipoScheda; // which worksheet the worksheet window builds
 };

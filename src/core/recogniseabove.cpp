@@ -1,37 +1,35 @@
 #include "core/recogniseabove.h"
 
-#include "core/programstate.h"
-#include "core/random.h"
+#include "core/runtime.h"
 
-void RecogniseAboveBoard::nuovaDomanda()
+void RecogniseAboveExercise::drawTask(BoardSurface& s)
 {
-    caricaColori();
-    const int n = random().below(99);
-    state().numeroCercato = static_cast<qint16>(n);
-    mutableCell(n).colour = colours::kRed;
-    centinaia_ = random().below(10);
-    riempiQuadena();
-    ++answerBox_.questions;
-    if (answerBox_.enabled)
-        ++answerBox_.focusRequests;
+    const int n = s.random().below(99);
+    s.state().numeroCercato = static_cast<qint16>(n);
+    s.setColour(n, colours::kRed);
+    window_.show(s.random().below(10));
+    s.note(BoardChange::Hundreds);
+    fillCaptions(s);
+    s.askInAnswerBox();
 }
 
-void RecogniseAboveBoard::answeredRight(int cellIndex)
+bool RecogniseAboveExercise::judgeTyped(const BoardSurface& s, const QString& typed) const
 {
-    judgeRight();
-    countInSeries();
-    if (!avantiVisible())
-        mutableCell(cellIndex).colour = colours::kCell;
-    continueAfterRight();
+    return runtime::numericValue(typed) == window_.numberOf(s.state().numeroCercato);
 }
 
-int RecogniseAboveBoard::expectedAnswer() const
+void RecogniseAboveExercise::markRight(BoardSurface& s, bool waits)
 {
-    return numberOf(programState().numeroCercato);
+    if (series_.countRight()) {
+        s.clearColours();
+        fillCaptions(s);
+    }
+    if (!waits)
+        s.setColour(s.state().numeroCercato, colours::kCell);
 }
 
-void RecogniseAboveBoard::unlockAfterWait()
+void RecogniseAboveExercise::unlock(BoardSurface& s)
 {
-    mutableCell(programState().numeroCercato).colour = colours::kCell;
-    RecogniseBoard::unlockAfterWait();
+    s.setColour(s.state().numeroCercato, colours::kCell);
+    s.setAnswerEnabled(true);
 }

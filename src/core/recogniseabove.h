@@ -1,29 +1,33 @@
 #pragma once
 
-#include "core/recogniseboard.h"
+#include "core/exerciseparts.h"
 
-/// `Form100Ricon2`: the recognise board for a window of a hundred numbers above 99. Each
-/// question draws the red cell (0 to 98) and the hundred (0 to 9); the first row and column
-/// carry their numbers. A right answer is not written into the cell, and the red cell turns
-/// light green again before the next question. No maximum and no levels.
-class RecogniseAboveBoard final : public RecogniseBoard {
+#include <QString>
+
+/// `Form100Ricon2`: a window of a hundred numbers above 99. Each question draws the red cell
+/// (0 to 98) and the hundred (0 to 9); the first row and column carry their numbers. The
+/// child types the number of the red cell. A right answer is not written into the cell, and
+/// the red cell turns light green again before the next question; the tenth starts a new
+/// series. While the board waits the answer box is locked, and a set-up leaves the wait to
+/// "avanti". No maximum and no levels.
+class RecogniseAboveExercise {
   public:
-    using RecogniseBoard::RecogniseBoard;
+    ExerciseTraits traits() const { return {true, false, true}; }
+    void fillCaptions(BoardSurface& s) const
+    {
+        fillHelpCaptions(s, Level::Media, window_.numberOf(0));
+    }
+    void drawTask(BoardSurface& s);
+    bool judgeTyped(const BoardSurface& s, const QString& typed) const;
+    void markRight(BoardSurface& s, bool waits);
+    void lock(BoardSurface& s) { s.setAnswerEnabled(false); }
+    void unlock(BoardSurface& s);
 
-    std::optional<Level> level() const override { return std::nullopt; }
-    std::optional<int> hundreds() const override { return centinaia_; }
-
-  protected:
-    void nuovaDomanda() override;
-    void answeredRight(int cellIndex) override;
-    int expectedAnswer() const override;
-    void unlockAfterWait() override;
-    int numberOf(int cell) const override { return centinaia_ * 100 + cell; }
-    bool usesMaximum() const override { return false; }
-    bool setUpKeepsWait() const override { return true; }
+    int hundreds() const { return window_.value(); }
+    Series& series() { return series_; }
+    const Series& series() const { return series_; }
 
   private:
-    bool offersLevel(Level) const override { return false; }
-
-    int centinaia_ = 0;
+    HundredsWindow window_;
+    Series series_;
 };

@@ -33,21 +33,18 @@ std::optional<Level> levelOf(BoardCommand command)
 } // namespace
 
 BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
-                         std::unique_ptr<BoardModel> model, Dialogs& dialogs)
-    : ProgramWindow(host), model_(std::move(model)), dialogs_(dialogs), area_(new QWidget(this))
+                         std::unique_ptr<BoardFrame> frame, Dialogs& dialogs)
+    : ProgramWindow(host), frame_(std::move(frame)), dialogs_(dialogs), area_(new QWidget(this))
 {
     setObjectName(QString::fromLatin1(design.name));
     setAccessibleName(QStringLiteral("Quadena dei numeri"));
     area_->setFixedSize(runtime::twips(design.width), runtime::twips(design.height));
     setCentralWidget(area_);
 
-    for (int i = 0; i < BoardModel::kCellCount; ++i) {
+    for (int i = 0; i < BoardFrame::kCellCount; ++i) {
         auto* cell = static_cast<CellButton*>(createControl(area_, cellSpec(i, design.cellPoints)));
         cells_.at(static_cast<std::size_t>(i)) = cell;
-        connect(cell, &QPushButton::clicked, this, [this, i] {
-            model_->clickCell(i);
-            render();
-        });
+        connect(cell, &QPushButton::clicked, this, [this, i] { frame_->clickCell(i); });
     }
     createControls(area_, commonBoardControls());
     createControls(area_, design.controls);
@@ -58,10 +55,7 @@ BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
     task_ = area_->findChild<QLabel*>(QStringLiteral("EtichettaNumero"));
     avanti_ = area_->findChild<QToolButton*>(QStringLiteral("BottoneAvanti"));
     if (avanti_) {
-        connect(avanti_, &QToolButton::clicked, this, [this] {
-            model_->avanti();
-            render();
-        });
+        connect(avanti_, &QToolButton::clicked, frame_.get(), &BoardFrame::avanti);
     }
 
     hundreds_ = area_->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
@@ -69,10 +63,7 @@ BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
         hundreds_->setRange(0, 9);
         hundreds_->setSingleStep(1);
         hundreds_->setPageStep(1);
-        connect(hundreds_, &QScrollBar::valueChanged, this, [this](int value) {
-            model_->setHundreds(value);
-            render();
-        });
+        connect(hundreds_, &QScrollBar::valueChanged, frame_.get(), &BoardFrame::setHundreds);
     }
     answer_ = area_->findChild<QLineEdit*>(QStringLiteral("Text1"));
     if (answer_)
@@ -82,7 +73,12 @@ BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
     // items stay on the bar, with none pushed behind the extension arrow.
     menuBar()->setFont(makeFont({FontFamily::MsSansSerif, 8.25, false}));
     addMenuItems(menuBar(), design.menu);
-    render();
+    for (int i = 0; i < BoardFrame::kCellCount; ++i)
+        showCell(i);
+    showChanges(BoardChange::Colour | BoardChange::Counters | BoardChange::Face |
+                BoardChange::Task | BoardChange::Avanti | BoardChange::Level |
+                BoardChange::Hundreds | BoardChange::AnswerBox);
+    connect(frame_.get(), &BoardFrame::changed, this, &BoardWindow::showChanges);
 }
 
 BoardWindow::~BoardWindow() = default;
@@ -130,10 +126,8 @@ bool BoardWindow::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyRelease:
         // The release of an Enter pressed elsewhere (closing a box) is not an answer.
         if (isEnter()) {
-            if (std::exchange(enterPressedInAnswer_, false)) {
-                model_->typedAnswer(answer_->text());
-                render();
-            }
+            if (std::exchange(enterPressedInAnswer_, false))
+                frame_->typedAnswer(answer_->text());
             return true;
         }
         break;
@@ -154,24 +148,22 @@ QAction* BoardWindow::menuAction(BoardCommand command) const
 
 void BoardWindow::activated()
 {
-    if (!setUpDone_ || model_->setUpOnEveryActivation()) {
-        model_->setUp();
+    if (!setUpDone_ || frame_->setUpOnEveryActivation()) {
+        frame_->setUp();
         setUpDone_ = true;
     }
-    render();
 }
 
 void BoardWindow::run(BoardCommand command)
 {
     switch (command) {
     case BoardCommand::Azzera:
-        model_->azzeraConteggio();
+        frame_->azzeraConteggio();
         break;
     case BoardCommand::NumeroMassimo:
         askMaximum();
         break;
     case BoardCommand::Stampa:
-        model_->stampaScheda();
         emit stampaRequested();
         break;
     case BoardCommand::Informazioni:
@@ -180,7 +172,7 @@ void BoardWindow::run(BoardCommand command)
     case BoardCommand::Facile:
     case BoardCommand::Media:
     case BoardCommand::Difficile:
-        model_->setLevel(*levelOf(command));
+        frame_->setLevel(*levelOf(command));
         break;
     case BoardCommand::Quadena:
         break;
@@ -188,65 +180,78 @@ void BoardWindow::run(BoardCommand command)
         if (dialogs_.messageBox(this, QString::fromUtf16(texts::kBackToMenu),
                                 MessageStyle::Question) == Answer::Yes) {
             emit esciConfirmed();
-            return;
         }
         break;
     }
-    render();
 }
 
 void BoardWindow::askMaximum()
 {
     const QString answer = dialogs_.inputBox(this, QString::fromUtf16(texts::kMaximumPrompt),
-                                             QString::number(model_->programState().numeroMassimo));
-    if (!model_->numeroMassimo(answer))
+                                             QString::number(frame_->programState().numeroMassimo));
+    if (!frame_->numeroMassimo(answer))
         dialogs_.messageBox(this, QString::fromUtf16(texts::kRefused), MessageStyle::Critical);
 }
 
-void BoardWindow::render()
+void BoardWindow::showCell(int i)
 {
-    const BoardModel& m = *model_;
-    setBackground(area_, m.windowColour());
-    for (int i = 0; i < BoardModel::kCellCount; ++i) {
-        const Cell& c = m.cell(i);
-        CellButton* button = cells_.at(static_cast<std::size_t>(i));
-        button->setText(c.caption);
-        // A cell without caption is named for assistive technology; one with a caption is
-        // read by its caption.
-        button->setAccessibleName(c.caption.isEmpty()
-                                      ? (c.colour == colours::kRed ? QStringLiteral("casella rossa")
-                                                                   : QStringLiteral("casella"))
-                                      : QString());
-        button->setFaceColour(toColor(c.colour));
-        button->setEnabled(c.enabled);
-        button->setVisible(c.visible);
+    const Cell& c = frame_->cell(i);
+    CellButton* button = cells_.at(static_cast<std::size_t>(i));
+    button->setText(c.caption);
+    // A cell without caption is named for assistive technology; one with a caption is read
+    // by its caption.
+    button->setAccessibleName(c.caption.isEmpty()
+                                  ? (c.colour == colours::kRed ? QStringLiteral("casella rossa")
+                                                               : QStringLiteral("casella"))
+                                  : QString());
+    button->setFaceColour(toColor(c.colour));
+    button->setEnabled(c.enabled);
+    button->setVisible(c.visible);
+}
+
+void BoardWindow::showChanges(BoardChanges what)
+{
+    const BoardFrame& f = *frame_;
+    if (what & BoardChange::Colour)
+        setBackground(area_, f.windowColour());
+    if (what & BoardChange::Cells) {
+        const auto& changed = f.changedCells();
+        for (int i = 0; i < BoardFrame::kCellCount; ++i) {
+            if (changed.test(static_cast<std::size_t>(i)))
+                showCell(i);
+        }
     }
-    esatti_->setText(m.esattiText());
-    errati_->setText(m.erratiText());
-    faceHappy_->setVisible(m.face() == Face::Happy);
-    faceSad_->setVisible(m.face() == Face::Sad);
-    if (task_)
-        task_->setText(m.taskText());
-    if (avanti_) {
-        avanti_->setVisible(m.avantiVisible());
-        avanti_->setEnabled(m.avantiEnabled());
+    if (what & BoardChange::Counters) {
+        esatti_->setText(f.esattiText());
+        errati_->setText(f.erratiText());
     }
-    for (const auto& [command, action] : actions_) {
-        if (const auto level = levelOf(command))
-            action->setChecked(m.level() == level);
+    if (what & BoardChange::Face) {
+        faceHappy_->setVisible(f.face() == Face::Happy);
+        faceSad_->setVisible(f.face() == Face::Sad);
     }
-    if (hundreds_ && m.hundreds()) {
+    if (task_ && (what & BoardChange::Task))
+        task_->setText(f.taskText());
+    if (avanti_ && (what & BoardChange::Avanti)) {
+        avanti_->setVisible(f.avantiVisible());
+        avanti_->setEnabled(f.avantiEnabled());
+    }
+    if (what & BoardChange::Level) {
+        for (const auto& [command, action] : actions_) {
+            if (const auto level = levelOf(command))
+                action->setChecked(f.level() == level);
+        }
+    }
+    if (hundreds_ && f.hundreds() && (what & BoardChange::Hundreds)) {
         const QSignalBlocker quiet(hundreds_);
-        hundreds_->setValue(*m.hundreds());
+        hundreds_->setValue(*f.hundreds());
     }
-    if (answer_) {
-        const AnswerBox& box = m.answerBox();
-        if (box.questions != questionsSeen_)
-            answer_->clear();
-        questionsSeen_ = box.questions;
-        answer_->setEnabled(box.enabled);
-        if (box.focusRequests != focusRequestsSeen_ && box.enabled)
+    if (!answer_)
+        return;
+    if (what & BoardChange::AnswerBox)
+        answer_->setEnabled(f.answerEnabled());
+    if (what & BoardChange::Question) {
+        answer_->clear();
+        if (f.answerEnabled())
             answer_->setFocus();
-        focusRequestsSeen_ = box.focusRequests;
     }
 }

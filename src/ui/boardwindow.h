@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/boardframe.h"
 #include "ui/boarddesign.h"
-#include "core/boardmodel.h"
 #include "ui/cellbutton.h"
 #include "ui/windowhost.h"
 
@@ -17,16 +17,17 @@ class QScrollBar;
 class QPushButton;
 class QToolButton;
 
-/// The one board frame window for every exercise board: it builds the design, shows the
-/// board's state and forwards clicks and menu commands to the board's rules.
+/// The one board frame window for every exercise board: it builds the design, forwards
+/// clicks, typed answers and menu commands to the board's rules and shows what they report
+/// as changed. What is typed in the answer box and where the focus is are its own business.
 class BoardWindow final : public ProgramWindow {
     Q_OBJECT
   public:
-    BoardWindow(WindowHost& host, const BoardDesign& design, std::unique_ptr<BoardModel> model,
+    BoardWindow(WindowHost& host, const BoardDesign& design, std::unique_ptr<BoardFrame> frame,
                 Dialogs& dialogs);
     ~BoardWindow() override;
 
-    BoardModel& model() { return *model_; }
+    BoardFrame& frame() { return *frame_; }
     CellButton* cellButton(int i) const { return cells_.at(static_cast<std::size_t>(i)); }
     QAction* menuAction(BoardCommand command) const;
 
@@ -36,7 +37,7 @@ class BoardWindow final : public ProgramWindow {
   signals:
     /// "Esci" answered with Yes.
     void esciConfirmed();
-    /// "Stampa scheda": the board has recorded its worksheet; its window should show.
+    /// "Stampa scheda": the board's worksheet window should show.
     void stampaRequested();
 
   protected:
@@ -48,12 +49,14 @@ class BoardWindow final : public ProgramWindow {
     void addMenuItems(QWidget* menu, std::span<const MenuItemSpec> items);
     void run(BoardCommand command);
     void askMaximum();
-    void render();
+    /// Shows what `what` names of the board's state.
+    void showChanges(BoardChanges what);
+    void showCell(int i);
 
-    std::unique_ptr<BoardModel> model_;
+    std::unique_ptr<BoardFrame> frame_;
     Dialogs& dialogs_;
     QWidget* area_;
-    std::array<CellButton*, BoardModel::kCellCount> cells_{};
+    std::array<CellButton*, BoardFrame::kCellCount> cells_{};
     QLabel* esatti_;
     QLabel* errati_;
     QLabel* task_ = nullptr;
@@ -62,9 +65,7 @@ class BoardWindow final : public ProgramWindow {
     QToolButton* avanti_ = nullptr;
     QLineEdit* answer_ = nullptr;
     QScrollBar* hundreds_ = nullptr;
-    int questionsSeen_ = 0;
     bool enterPressedInAnswer_ = false;
-    int focusRequestsSeen_ = 0;
     std::vector<std::pair<BoardCommand, QAction*>> actions_;
     bool setUpDone_ = false;
 };

@@ -1,21 +1,13 @@
 #pragma once
 
 #include "core/palette.h"
+#include "ui/fontspec.h"
 
 #include <QColor>
 #include <QFont>
 #include <QString>
 #include <QWidget>
 #include <span>
-
-/// Font families of the window designs; each is requested with fallbacks found on Linux.
-enum class FontFamily { Arial, ComicSans, MsSansSerif };
-
-struct FontSpec {
-    FontFamily family = FontFamily::MsSansSerif;
-    double points = 8.25;
-    bool bold = false;
-};
 
 /// What kind of control a layout row creates.
 enum class ControlKind {

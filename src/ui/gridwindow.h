@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/boardmodel.h"
+#include "core/level.h"
 #include "ui/windowhost.h"
 
 #include <QList>

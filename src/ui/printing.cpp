@@ -1,5 +1,7 @@
 #include "ui/printing.h"
 
+#include "ui/controls.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QPainter>

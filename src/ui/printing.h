@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/controls.h"
+#include "ui/fontspec.h"
 
 #include <QPrinter>
 #include <functional>

@@ -72,9 +72,10 @@ void WorksheetWindow::activated()
 {
     sheet_->clear();
     solutions_->clear();
-    if (const auto sheet = faiScheda(state_.tipoScheda, random_)) {
-        sheet_->setPlainText(withLineFeeds(sheet->sheet));
-        solutions_->setPlainText(withLineFeeds(sheet->solutions));
+    if (state_.tipoScheda) {
+        const Worksheet sheet = faiScheda(*state_.tipoScheda, random_);
+        sheet_->setPlainText(withLineFeeds(sheet.sheet));
+        solutions_->setPlainText(withLineFeeds(sheet.solutions));
     }
 }
 

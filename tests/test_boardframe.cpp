@@ -1,30 +1,23 @@
-#include "core/arithmetic.h"
-#include "fakes.h"
-#include "core/programstate.h"
+#include "board_fixture.h"
 
 #include <QTest>
 
+Q_DECLARE_METATYPE(BoardKind)
+
 namespace {
 
-/// A board with its program state, scripted generator and recorded sounds.
-struct Fixture {
+/// An arithmetic board.
+struct Fixture : BoardFixture {
     explicit Fixture(ArithmeticKind kind = ArithmeticKind::AddUnits, bool waiting = true,
                      std::uint32_t seed = 3)
-        : random({}, seed), board(kind, state, random, sounds)
-    {
-        state.attendiBottone = waiting;
-    }
+        : BoardFixture(ArithmeticExercise(kind), waiting, seed)
+    {}
     int target() const { return state.risultato; }
     int wrongCell() const { return target() == 10 ? 11 : 10; }
-
-    ProgramState state;
-    ScriptedRandom random;
-    RecordingSounds sounds;
-    ArithmeticBoard board;
 };
 
 /// Everything a window shows, to prove that a refused entry changes nothing.
-QStringList snapshot(const BoardModel& b)
+QStringList snapshot(const BoardFrame& b)
 {
     QStringList s{b.taskText(),
                   b.esattiText(),
@@ -34,7 +27,7 @@ QStringList snapshot(const BoardModel& b)
                   QString::number(b.avantiVisible()),
                   QString::number(b.avantiEnabled()),
                   QString::number(b.programState().numeroMassimo)};
-    for (int i = 0; i < BoardModel::kCellCount; ++i) {
+    for (int i = 0; i < BoardFrame::kCellCount; ++i) {
         const Cell& c = b.cell(i);
         s << QStringLiteral("%1|%2|%3|%4")
                  .arg(c.caption)
@@ -47,7 +40,7 @@ QStringList snapshot(const BoardModel& b)
 
 } // namespace
 
-class TestBoardModel : public QObject {
+class TestBoardFrame : public QObject {
     Q_OBJECT
   private slots:
     void setUpSequence();
@@ -65,10 +58,9 @@ class TestBoardModel : public QObject {
     void setUpAgainWhileWaitingEndsTheWait();
     void countersStopAt32767();
     void setUpOnActivationOnlyForAdditions();
-    void stampaSchedaSetsTheWorksheet();
 };
 
-void TestBoardModel::setUpSequence()
+void TestBoardFrame::setUpSequence()
 {
     Fixture f;
     f.state.numeroMassimo = 35;
@@ -96,7 +88,7 @@ void TestBoardModel::setUpSequence()
     QVERIFY(!automatic.board.avantiVisible());
 }
 
-void TestBoardModel::colourIsDrawnBeforeTheTask()
+void TestBoardFrame::colourIsDrawnBeforeTheTask()
 {
     Fixture f(ArithmeticKind::SubUnits);
     f.random.push(0.0f);       // colour: entry 1
@@ -109,7 +101,7 @@ void TestBoardModel::colourIsDrawnBeforeTheTask()
     QCOMPARE(f.random.draws, 3);
 }
 
-void TestBoardModel::wrongClicksAreCounted()
+void TestBoardFrame::wrongClicksAreCounted()
 {
     Fixture f;
     f.board.setUp();
@@ -129,7 +121,7 @@ void TestBoardModel::wrongClicksAreCounted()
     QCOMPARE(f.board.face(), Face::Happy);
 }
 
-void TestBoardModel::rightAnswerInWaitingMode()
+void TestBoardFrame::rightAnswerInWaitingMode()
 {
     Fixture f;
     f.random.push(0.0f);
@@ -156,7 +148,7 @@ void TestBoardModel::rightAnswerInWaitingMode()
     QCOMPARE(f.board.taskText(), QStringLiteral(" 34 +  5 =  39"));
 }
 
-void TestBoardModel::avantiDrawsTheNextTask()
+void TestBoardFrame::avantiDrawsTheNextTask()
 {
     Fixture f;
     f.board.setUp();
@@ -174,7 +166,7 @@ void TestBoardModel::avantiDrawsTheNextTask()
     QVERIFY(f.board.taskText().endsWith(QStringLiteral(" = ")));
 }
 
-void TestBoardModel::rightAnswerInAutomaticMode()
+void TestBoardFrame::rightAnswerInAutomaticMode()
 {
     Fixture f(ArithmeticKind::AddTensUnits, false);
     f.board.setUp();
@@ -189,7 +181,7 @@ void TestBoardModel::rightAnswerInAutomaticMode()
         QVERIFY(f.board.cell(i).enabled);
 }
 
-void TestBoardModel::hiddenCellsAreUnreachable()
+void TestBoardFrame::hiddenCellsAreUnreachable()
 {
     Fixture f;
     f.state.numeroMassimo = 35;
@@ -202,7 +194,7 @@ void TestBoardModel::hiddenCellsAreUnreachable()
     QVERIFY(f.sounds.played.isEmpty());
 }
 
-void TestBoardModel::azzeraLeavesTheTask()
+void TestBoardFrame::azzeraLeavesTheTask()
 {
     Fixture f;
     f.board.setUp();
@@ -219,7 +211,7 @@ void TestBoardModel::azzeraLeavesTheTask()
     QCOMPARE(f.board.face(), Face::Happy);
 }
 
-void TestBoardModel::maximumEntries_data()
+void TestBoardFrame::maximumEntries_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<int>("maximum"); // 0: refused
@@ -246,7 +238,7 @@ void TestBoardModel::maximumEntries_data()
     QTest::newRow("2e1") << "2e1" << 20;
 }
 
-void TestBoardModel::maximumEntries()
+void TestBoardFrame::maximumEntries()
 {
     QFETCH(QString, entry);
     QFETCH(int, maximum);
@@ -274,7 +266,7 @@ void TestBoardModel::maximumEntries()
     }
 }
 
-void TestBoardModel::maximumKeepsTaskInRange()
+void TestBoardFrame::maximumKeepsTaskInRange()
 {
     for (auto kind :
          {ArithmeticKind::AddUnits, ArithmeticKind::AddTens, ArithmeticKind::AddTensUnits,
@@ -290,7 +282,7 @@ void TestBoardModel::maximumKeepsTaskInRange()
     }
 }
 
-void TestBoardModel::newTaskWhileWaitingEndsTheWait()
+void TestBoardFrame::newTaskWhileWaitingEndsTheWait()
 {
     Fixture f;
     f.board.setUp();
@@ -308,7 +300,7 @@ void TestBoardModel::newTaskWhileWaitingEndsTheWait()
     QVERIFY(f.board.waiting());
 }
 
-void TestBoardModel::setUpAgainWhileWaitingEndsTheWait()
+void TestBoardFrame::setUpAgainWhileWaitingEndsTheWait()
 {
     Fixture f;
     f.board.setUp();
@@ -321,7 +313,7 @@ void TestBoardModel::setUpAgainWhileWaitingEndsTheWait()
     QCOMPARE(f.board.esattiText(), QStringLiteral("0"));
 }
 
-void TestBoardModel::countersStopAt32767()
+void TestBoardFrame::countersStopAt32767()
 {
     Fixture f(ArithmeticKind::AddUnits, false);
     f.board.setUp();
@@ -335,7 +327,7 @@ void TestBoardModel::countersStopAt32767()
     QCOMPARE(f.board.erratiText(), QStringLiteral(" 32767"));
 }
 
-void TestBoardModel::setUpOnActivationOnlyForAdditions()
+void TestBoardFrame::setUpOnActivationOnlyForAdditions()
 {
     for (auto kind :
          {ArithmeticKind::AddUnits, ArithmeticKind::AddTens, ArithmeticKind::AddTensUnits})
@@ -345,15 +337,5 @@ void TestBoardModel::setUpOnActivationOnlyForAdditions()
         QVERIFY(!Fixture(kind).board.setUpOnEveryActivation());
 }
 
-void TestBoardModel::stampaSchedaSetsTheWorksheet()
-{
-    Fixture f(ArithmeticKind::SubTens);
-    f.board.setUp();
-    const QStringList before = snapshot(f.board);
-    f.board.stampaScheda();
-    QCOMPARE(f.state.tipoScheda, qint16(22));
-    QCOMPARE(snapshot(f.board), before);
-}
-
-QTEST_APPLESS_MAIN(TestBoardModel)
-#include "test_boardmodel.moc"
+QTEST_APPLESS_MAIN(TestBoardFrame)
+#include "test_boardframe.moc"
