@@ -4,8 +4,8 @@
 // growth per 100 openings. Run on xcb under a private X server (xvfb_test.sh), as the
 // program runs on a desktop. Arguments: [openings] [warm-up openings] [--leave-allocated].
 #include "program.h"
-#include "ui/startup.h"
 #include "ui/gridwindow.h"
+#include "ui/startup.h"
 #include "ui/worksheetwindow.h"
 
 #include <QApplication>

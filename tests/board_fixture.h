@@ -9,7 +9,7 @@
 /// sounds; keeps what the frame reported after each event.
 struct BoardFixture {
     explicit BoardFixture(Exercise exercise, bool waiting = true, std::uint32_t seed = 5)
-        : random({}, seed), board(std::move(exercise), state, random, sounds)
+        : random({}, seed), board(exercise, state, random, sounds)
     {
         state.attendiBottone = waiting;
         QObject::connect(&board, &BoardFrame::changed, [this](BoardChanges what) {

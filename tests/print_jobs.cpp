@@ -2,15 +2,15 @@
 // printer: a worksheet, its solutions and a grid sheet, as a user would with the buttons.
 // With "--no-printer" it checks instead that, with no print system, the buttons and "Stampa"
 // do nothing visible, show no message and change nothing. Driven by print_e2e.sh.
-#include "ui/boardwindow.h"
+#include "app/application.h"
 #include "fakes.h"
 #include "fakes_ui.h"
-#include "app/application.h"
+#include "ui/boardwindow.h"
+#include "ui/gridwindow.h"
 #include "ui/menuwindow.h"
+#include "ui/printing.h"
 #include "ui/startup.h"
 #include "ui/startwindow.h"
-#include "ui/gridwindow.h"
-#include "ui/printing.h"
 #include "ui/worksheetwindow.h"
 
 #include <QAbstractButton>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/boardwindow.h"
+#include "app/application.h"
 #include "fakes.h"
 #include "fakes_ui.h"
-#include "app/application.h"
+#include "ui/boardwindow.h"
 #include "ui/menuwindow.h"
 #include "ui/startwindow.h"
 

@@ -1,17 +1,17 @@
 // Walks through the program with a fixed seed and saves pictures of its windows as the
 // user sees them, for the README: start window, main menu and some boards mid-exercise.
 // Run under a real X server (scripts/screenshots.sh uses Xvfb).
-#include "ui/boardwindow.h"
 #include "app/application.h"
-#include "ui/dialogs.h"
-#include "ui/menuwindow.h"
 #include "core/programstate.h"
 #include "core/random.h"
 #include "core/sounds.h"
+#include "ui/boardwindow.h"
+#include "ui/dialogs.h"
+#include "ui/gridwindow.h"
+#include "ui/menuwindow.h"
+#include "ui/printing.h"
 #include "ui/startup.h"
 #include "ui/startwindow.h"
-#include "ui/gridwindow.h"
-#include "ui/printing.h"
 #include "ui/worksheetwindow.h"
 
 #include <QAbstractButton>

@@ -1,8 +1,8 @@
 // What the child sees and does on a board between answers: cell faces in pixels, the text
 // typed in Text1, Enter keys that belong to a box, and windows unloaded under a dialog.
+#include "core/programstate.h"
 #include "program.h"
 #include "ui/dialogs.h"
-#include "core/programstate.h"
 
 #include <QApplication>
 #include <QImage>

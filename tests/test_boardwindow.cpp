@@ -1,7 +1,7 @@
-#include "program.h"
 #include "core/programstate.h"
-#include "ui/startwindow.h"
 #include "core/texts.h"
+#include "program.h"
+#include "ui/startwindow.h"
 
 #include <QAbstractButton>
 #include <QLabel>

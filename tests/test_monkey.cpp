@@ -1,10 +1,10 @@
 // A monkey on the whole program: from fixed seeds it clicks, types, presses keys, runs menu
 // commands, moves the scroll bar, activates and closes windows on whatever is on screen, and
 // after every event checks the rules that hold whatever the child has done.
-#include "monkey_hands.h"
-#include "program.h"
 #include "core/programstate.h"
 #include "core/runtime.h"
+#include "monkey_hands.h"
+#include "program.h"
 #include "ui/worksheetwindow.h"
 
 #include <QApplication>

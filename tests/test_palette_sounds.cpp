@@ -1,5 +1,5 @@
-#include "fakes.h"
 #include "core/palette.h"
+#include "fakes.h"
 
 #include <QTest>
 #include <set>

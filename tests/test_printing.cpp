@@ -1,10 +1,10 @@
 // Print jobs rendered to PDF through the program's own print service, and read back with
 // pdftotext: what reaches the paper, not only what was asked for.
-#include "fakes.h"
 #include "core/gridsheets.h"
 #include "core/layouts.h"
-#include "ui/printing.h"
 #include "core/wrap.h"
+#include "fakes.h"
+#include "ui/printing.h"
 
 #include <QImage>
 #include <QLabel>

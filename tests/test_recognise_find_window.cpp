@@ -1,6 +1,6 @@
+#include "core/programstate.h"
 #include "program.h"
 #include "ui/menuwindow.h"
-#include "core/programstate.h"
 #include "ui/startwindow.h"
 
 #include <QAbstractButton>

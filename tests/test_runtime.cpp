@@ -1,5 +1,5 @@
-#include "fakes.h"
 #include "core/runtime.h"
+#include "fakes.h"
 
 #include <QTest>
 #include <cmath>

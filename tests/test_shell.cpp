@@ -1,8 +1,8 @@
+#include "core/texts.h"
 #include "program.h"
 #include "ui/controls.h"
 #include "ui/menuwindow.h"
 #include "ui/startwindow.h"
-#include "core/texts.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // have no title text, its boxes "Uso delle quadene dei numeri". Runs on xcb (xvfb_test.sh).
 #include "program.h"
 #include "ui/dialogs.h"
-#include "ui/startup.h"
 #include "ui/gridwindow.h"
+#include "ui/startup.h"
 #include "ui/worksheetwindow.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
-#include "program.h"
 #include "core/programstate.h"
+#include "core/wrap.h"
+#include "program.h"
 #include "ui/gridwindow.h"
 #include "ui/worksheetwindow.h"
-#include "core/wrap.h"
 
 #include <QLabel>
 #include <QMenuBar>

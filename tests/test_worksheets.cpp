@@ -1,7 +1,7 @@
-#include "fakes.h"
 #include "core/gridsheets.h"
 #include "core/layouts.h"
 #include "core/wrap.h"
+#include "fakes.h"
 
 #include <QRegularExpression>
 #include <QTest>

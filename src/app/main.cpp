@@ -1,9 +1,9 @@
 #include "app/application.h"
-#include "ui/dialogs.h"
 #include "core/random.h"
+#include "ui/dialogs.h"
+#include "ui/printing.h"
 #include "ui/soundservice.h"
 #include "ui/startup.h"
-#include "ui/printing.h"
 
 #include <QApplication>
 

@@ -23,15 +23,15 @@ enum class Face { Sad, Happy };
 
 /// What one event changed on a board; its window updates just that.
 enum class BoardChange {
-    Cells = 0x1,     // the cells in `changedCells`
-    Counters = 0x2,  // "Esatti" and "Errati"
-    Face = 0x4,      // the picture on show
-    Task = 0x8,      // the task text
-    Question = 0x10, // a new question: the answer box is emptied and takes the focus
-    Avanti = 0x20,   // the button shown or enabled
-    Colour = 0x40,   // the window colour
-    Level = 0x80,    // the level ticked in the menu
-    Hundreds = 0x100, // the hundred on show
+    Cells = 0x1,       // the cells in `changedCells`
+    Counters = 0x2,    // "Esatti" and "Errati"
+    Face = 0x4,        // the picture on show
+    Task = 0x8,        // the task text
+    Question = 0x10,   // a new question: the answer box is emptied and takes the focus
+    Avanti = 0x20,     // the button shown or enabled
+    Colour = 0x40,     // the window colour
+    Level = 0x80,      // the level ticked in the menu
+    Hundreds = 0x100,  // the hundred on show
     AnswerBox = 0x200, // the answer box locked or free
 };
 Q_DECLARE_FLAGS(BoardChanges, BoardChange)

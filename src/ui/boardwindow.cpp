@@ -1,9 +1,9 @@
 #include "ui/boardwindow.h"
 
-#include "ui/dialogs.h"
 #include "core/programstate.h"
 #include "core/runtime.h"
 #include "core/texts.h"
+#include "ui/dialogs.h"
 
 #include <QKeyEvent>
 #include <QLabel>

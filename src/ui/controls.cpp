@@ -1,7 +1,7 @@
 #include "ui/controls.h"
 
-#include "ui/cellbutton.h"
 #include "core/runtime.h"
+#include "ui/cellbutton.h"
 
 #include <QHash>
 #include <QIcon>

@@ -1,10 +1,10 @@
 #include "ui/gridwindow.h"
 
 #include "core/gridsheets.h"
-#include "ui/printing.h"
-#include "ui/controls.h"
 #include "core/runtime.h"
 #include "core/wrap.h"
+#include "ui/controls.h"
+#include "ui/printing.h"
 
 #include <QLabel>
 #include <QMenuBar>

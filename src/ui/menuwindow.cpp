@@ -1,9 +1,9 @@
 #include "ui/menuwindow.h"
 
-#include "ui/controls.h"
 #include "core/palette.h"
 #include "core/programstate.h"
 #include "core/runtime.h"
+#include "ui/controls.h"
 
 #include <QPushButton>
 #include <QRadioButton>

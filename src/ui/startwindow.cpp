@@ -1,9 +1,9 @@
 #include "ui/startwindow.h"
 
-#include "ui/controls.h"
 #include "core/palette.h"
 #include "core/programstate.h"
 #include "core/runtime.h"
+#include "ui/controls.h"
 
 #include <QToolButton>
 

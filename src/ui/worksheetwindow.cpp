@@ -1,11 +1,11 @@
 #include "ui/worksheetwindow.h"
 
 #include "core/layouts.h"
-#include "ui/printing.h"
-#include "ui/controls.h"
 #include "core/programstate.h"
 #include "core/runtime.h"
 #include "core/wrap.h"
+#include "ui/controls.h"
+#include "ui/printing.h"
 
 #include <QPlainTextEdit>
 #include <QToolButton>
