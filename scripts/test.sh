@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the unit and widget tests, real
-# sound playback through a PulseAudio server, real printing through a private CUPS server,
-# the program on a hostile desktop, the wrap and soak benchmarks' figures, the Debian
-# package's checks, and the tests and the hostile desktop again in a build with
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds, and runs every test: the include graph of the sources (no
+# folder includes a higher one), the unit and widget tests, real sound playback through a
+# PulseAudio server, real printing through a private CUPS server, the program on a hostile
+# desktop, the wrap and soak benchmarks' figures, the Debian package's checks, and the tests
+# and the hostile desktop again in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh" --tests
+
+echo "== Include graph of src/ by folder"
+"$root/scripts/include-graph.sh"
 
 echo "== Tests"
 ctest --test-dir "$root/build" --output-on-failure

@@ -4,9 +4,9 @@
 // growth per 100 openings. Run on xcb under a private X server (xvfb_test.sh), as the
 // program runs on a desktop. Arguments: [openings] [warm-up openings] [--leave-allocated].
 #include "program.h"
-#include "shell/startup.h"
-#include "worksheets/gridwindow.h"
-#include "worksheets/worksheetwindow.h"
+#include "ui/gridwindow.h"
+#include "ui/startup.h"
+#include "ui/worksheetwindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -40,7 +40,7 @@ void answer(BoardWindow* board, int opening)
 {
     auto* text = board->findChild<QLineEdit*>(QStringLiteral("Text1"));
     auto* scroll = board->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
-    const BoardModel& model = board->model();
+    const BoardFrame& model = board->frame();
     for (int k = 0; k < 20; ++k) {
         if (model.avantiVisible() && model.avantiEnabled()) {
             avanti(board)->click();

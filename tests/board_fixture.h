@@ -1,15 +1,21 @@
 #pragma once
 
+#include "core/boardframe.h"
+#include "core/palette.h"
+#include "core/programstate.h"
 #include "fakes.h"
-#include "shell/palette.h"
-#include "shell/programstate.h"
 
-/// A board's rules with their own program state, scripted generator and recorded sounds.
-template <typename Board> struct BoardFixture {
-    explicit BoardFixture(bool waiting = true, std::uint32_t seed = 5)
-        : random({}, seed), board(state, random, sounds)
+/// A board frame with its exercise, its own program state, scripted generator and recorded
+/// sounds; keeps what the frame reported after each event.
+struct BoardFixture {
+    explicit BoardFixture(Exercise exercise, bool waiting = true, std::uint32_t seed = 5)
+        : random({}, seed), board(exercise, state, random, sounds)
     {
         state.attendiBottone = waiting;
+        QObject::connect(&board, &BoardFrame::changed, [this](BoardChanges what) {
+            reports.append(what);
+            cellsReported = board.changedCells();
+        });
     }
     int asked() const { return state.numeroCercato; }
     /// Scripts the next question to fall on slot `slot` of `free` free cells.
@@ -25,9 +31,26 @@ template <typename Board> struct BoardFixture {
             n += board.cell(i).colour == colours::kRed;
         return n;
     }
+    /// How many new questions were put in the answer box.
+    int questions() const
+    {
+        int n = 0;
+        for (BoardChanges what : reports)
+            n += what.testFlag(BoardChange::Question);
+        return n;
+    }
 
     ProgramState state;
     ScriptedRandom random;
     RecordingSounds sounds;
-    Board board;
+    BoardFrame board;
+    QList<BoardChanges> reports;
+    std::bitset<BoardFrame::kCellCount> cellsReported;
+};
+
+/// The fixture of one exercise kind.
+template <typename E> struct ExerciseFixture : BoardFixture {
+    explicit ExerciseFixture(bool waiting = true, std::uint32_t seed = 5)
+        : BoardFixture(E(), waiting, seed)
+    {}
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/random.h"
-#include "shell/sounds.h"
+#include "core/random.h"
+#include "core/sounds.h"
 
 #include <QList>
 #include <deque>

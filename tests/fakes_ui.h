@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/dialogs.h"
-#include "worksheets/printing.h"
+#include "ui/dialogs.h"
+#include "ui/printing.h"
 
 #include <QList>
 #include <QStringList>

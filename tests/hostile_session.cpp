@@ -8,16 +8,16 @@
 // longest stall of the event loop, the messages shown other than the "Esci" questions, and
 // the wall-clock time at which the last window closed, which the script compares with the
 // moment the process has ended.
-#include "boards/boardwindow.h"
+#include "app/application.h"
+#include "core/random.h"
 #include "fakes_ui.h"
-#include "shell/application.h"
-#include "shell/menuwindow.h"
-#include "shell/random.h"
-#include "shell/soundservice.h"
-#include "shell/startup.h"
-#include "shell/startwindow.h"
-#include "worksheets/printing.h"
-#include "worksheets/worksheetwindow.h"
+#include "ui/boardwindow.h"
+#include "ui/menuwindow.h"
+#include "ui/printing.h"
+#include "ui/soundservice.h"
+#include "ui/startup.h"
+#include "ui/startwindow.h"
+#include "ui/worksheetwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

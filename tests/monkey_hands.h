@@ -1,8 +1,8 @@
 #pragma once
 // The monkey's hands and memory: the log of its events, the texts it types, the dialogs it
 // answers at random, and how it finds and names the controls on screen.
-#include "shell/cellbutton.h"
-#include "shell/dialogs.h"
+#include "ui/cellbutton.h"
+#include "ui/dialogs.h"
 
 #include <QCoreApplication>
 #include <QMenuBar>

@@ -5,7 +5,7 @@
 //                                 last one play to its end;
 //   play_sounds --burst [folder]  asks for many sounds at once and exits at once, to show that
 //                                 asking never blocks.
-#include "shell/soundservice.h"
+#include "ui/soundservice.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -2,16 +2,16 @@
 // printer: a worksheet, its solutions and a grid sheet, as a user would with the buttons.
 // With "--no-printer" it checks instead that, with no print system, the buttons and "Stampa"
 // do nothing visible, show no message and change nothing. Driven by print_e2e.sh.
-#include "boards/boardwindow.h"
+#include "app/application.h"
 #include "fakes.h"
 #include "fakes_ui.h"
-#include "shell/application.h"
-#include "shell/menuwindow.h"
-#include "shell/startup.h"
-#include "shell/startwindow.h"
-#include "worksheets/gridwindow.h"
-#include "worksheets/printing.h"
-#include "worksheets/worksheetwindow.h"
+#include "ui/boardwindow.h"
+#include "ui/gridwindow.h"
+#include "ui/menuwindow.h"
+#include "ui/printing.h"
+#include "ui/startup.h"
+#include "ui/startwindow.h"
+#include "ui/worksheetwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

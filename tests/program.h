@@ -1,11 +1,11 @@
 #pragma once
 
-#include "boards/boardwindow.h"
+#include "app/application.h"
 #include "fakes.h"
 #include "fakes_ui.h"
-#include "shell/application.h"
-#include "shell/menuwindow.h"
-#include "shell/startwindow.h"
+#include "ui/boardwindow.h"
+#include "ui/menuwindow.h"
+#include "ui/startwindow.h"
 
 #include <QAbstractButton>
 #include <QLabel>

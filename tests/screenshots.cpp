@@ -1,18 +1,18 @@
 // Walks through the program with a fixed seed and saves pictures of its windows as the
 // user sees them, for the README: start window, main menu and some boards mid-exercise.
 // Run under a real X server (scripts/screenshots.sh uses Xvfb).
-#include "boards/boardwindow.h"
-#include "shell/application.h"
-#include "shell/dialogs.h"
-#include "shell/menuwindow.h"
-#include "shell/programstate.h"
-#include "shell/random.h"
-#include "shell/sounds.h"
-#include "shell/startup.h"
-#include "shell/startwindow.h"
-#include "worksheets/gridwindow.h"
-#include "worksheets/printing.h"
-#include "worksheets/worksheetwindow.h"
+#include "app/application.h"
+#include "core/programstate.h"
+#include "core/random.h"
+#include "core/sounds.h"
+#include "ui/boardwindow.h"
+#include "ui/dialogs.h"
+#include "ui/gridwindow.h"
+#include "ui/menuwindow.h"
+#include "ui/printing.h"
+#include "ui/startup.h"
+#include "ui/startwindow.h"
+#include "ui/worksheetwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -49,10 +49,10 @@ void board(Application& app, const char* button, const QString& folder, const QS
     click(app.menuWindow(), button);
     BoardWindow* b = app.boardWindow();
     for (int i = 0; i < 3; ++i) {
-        b->cellButton(b->model().programState().risultato)->click();
+        b->cellButton(b->frame().programState().risultato)->click();
         b->findChild<QAbstractButton*>(QStringLiteral("BottoneAvanti"))->click();
     }
-    const int target = b->model().programState().risultato;
+    const int target = b->frame().programState().risultato;
     b->cellButton(target == 0 ? 1 : target - 1)->click();
     b->cellButton(target)->click();
     save(b, folder, name);
@@ -73,7 +73,7 @@ void recognise(Application& app, const QString& folder)
     BoardWindow* b = app.boardWindow();
     auto* text = b->findChild<QLineEdit*>(QStringLiteral("Text1"));
     for (int i = 0; i < 5; ++i) {
-        QTest::keyClicks(text, QString::number(b->model().programState().numeroCercato));
+        QTest::keyClicks(text, QString::number(b->frame().programState().numeroCercato));
         QTest::keyClick(text, Qt::Key_Return);
         b->findChild<QAbstractButton*>(QStringLiteral("BottoneAvanti"))->click();
     }
@@ -93,7 +93,7 @@ void find(Application& app, const QString& folder)
     BoardWindow* b = app.boardWindow();
     b->menuAction(BoardCommand::Difficile)->trigger();
     for (int i = 0; i < 6; ++i) {
-        b->cellButton(b->model().programState().numeroCercato)->click();
+        b->cellButton(b->frame().programState().numeroCercato)->click();
         b->findChild<QAbstractButton*>(QStringLiteral("BottoneAvanti"))->click();
     }
     save(b, folder, QStringLiteral("board-find"));
@@ -113,7 +113,7 @@ void recogniseAbove(Application& app, const QString& folder)
     BoardWindow* b = app.boardWindow();
     auto* text = b->findChild<QLineEdit*>(QStringLiteral("Text1"));
     auto expected = [b] {
-        return *b->model().hundreds() * 100 + b->model().programState().numeroCercato;
+        return *b->frame().hundreds() * 100 + b->frame().programState().numeroCercato;
     };
     for (int i = 0; i < 2; ++i) {
         QTest::keyClicks(text, QString::number(expected()));
@@ -133,12 +133,12 @@ void findAbove(Application& app, const QString& folder)
     BoardWindow* b = app.boardWindow();
     auto* bar = b->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
     for (int i = 0; i < 3; ++i) {
-        const int n = b->model().programState().numeroCercato;
+        const int n = b->frame().programState().numeroCercato;
         bar->setValue(n / 100);
         b->cellButton(n % 100)->click();
         b->findChild<QAbstractButton*>(QStringLiteral("BottoneAvanti"))->click();
     }
-    const int n = b->model().programState().numeroCercato;
+    const int n = b->frame().programState().numeroCercato;
     bar->setValue(std::max(1, n / 100));
     save(b, folder, QStringLiteral("board-find-above"));
     app.showMenu();

@@ -1,15 +1,13 @@
 #include "board_fixture.h"
-#include "recognise_find/findabove.h"
-#include "recognise_find/recogniseabove.h"
-#include "shell/programstate.h"
+#include "core/programstate.h"
 
 #include <QTest>
 #include <set>
 
 namespace {
 
-using Recognise = BoardFixture<RecogniseAboveBoard>;
-using Find = BoardFixture<FindAboveBoard>;
+using Recognise = ExerciseFixture<RecogniseAboveExercise>;
+using Find = ExerciseFixture<FindAboveExercise>;
 
 /// Scripts a recognise question: red cell `cell`, window `hundreds`.
 void scriptRecognise(Recognise& f, int cell, int hundreds)
@@ -117,15 +115,15 @@ void TestAbove99::recogniseWaitingMode()
     scriptRecognise(f, 47, 5);
     f.board.setUp();
     f.board.typedAnswer(QStringLiteral("547"));
-    QVERIFY(!f.board.answerBox().enabled);
+    QVERIFY(!f.board.answerEnabled());
     QVERIFY(f.board.avantiEnabled());
     QCOMPARE(f.board.cell(47).colour, colours::kRed);
     scriptRecognise(f, 12, 3);
     f.board.avanti();
     QCOMPARE(f.board.cell(47).colour, colours::kCell);
     QCOMPARE(f.board.cell(12).colour, colours::kRed);
-    QVERIFY(f.board.answerBox().enabled);
-    QCOMPARE(f.board.answerBox().focusRequests, 2);
+    QVERIFY(f.board.answerEnabled());
+    QCOMPARE(f.questions(), 2);
     QCOMPARE(f.board.cell(0).caption, QStringLiteral(" 300"));
 }
 
@@ -321,7 +319,7 @@ void TestAbove99::backToTheBoardWhileWaiting()
         f.board.setUp();
         check(
             f, 47, [&] { f.board.typedAnswer(QStringLiteral("547")); },
-            [&] { return !f.board.answerBox().enabled; });
+            [&] { return !f.board.answerEnabled(); });
     } else {
         Find f(true);
         f.board.setUp();

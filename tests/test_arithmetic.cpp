@@ -1,4 +1,4 @@
-#include "boards/arithmetic.h"
+#include "core/arithmetic.h"
 #include "fakes.h"
 
 #include <QTest>
@@ -29,7 +29,6 @@ class TestArithmetic : public QObject {
     void drawsInTableOrder();
     void taskText_data();
     void taskText();
-    void worksheetKinds();
 };
 
 void TestArithmetic::rangesOverManyDraws_data()
@@ -191,16 +190,6 @@ void TestArithmetic::taskText()
     QFETCH(int, secondo);
     QFETCH(QString, text);
     QCOMPARE(arithmeticTaskText(kind, {primo, secondo, 0}), text);
-}
-
-void TestArithmetic::worksheetKinds()
-{
-    QCOMPARE(worksheetKind(ArithmeticKind::AddUnits), qint16(19));
-    QCOMPARE(worksheetKind(ArithmeticKind::AddTens), qint16(20));
-    QCOMPARE(worksheetKind(ArithmeticKind::AddTensUnits), qint16(15));
-    QCOMPARE(worksheetKind(ArithmeticKind::SubUnits), qint16(21));
-    QCOMPARE(worksheetKind(ArithmeticKind::SubTens), qint16(22));
-    QCOMPARE(worksheetKind(ArithmeticKind::SubTensUnits), qint16(17));
 }
 
 QTEST_APPLESS_MAIN(TestArithmetic)

@@ -1,8 +1,8 @@
 // What the child sees and does on a board between answers: cell faces in pixels, the text
 // typed in Text1, Enter keys that belong to a box, and windows unloaded under a dialog.
+#include "core/programstate.h"
 #include "program.h"
-#include "shell/dialogs.h"
-#include "shell/programstate.h"
+#include "ui/dialogs.h"
 
 #include <QApplication>
 #include <QImage>
@@ -111,7 +111,7 @@ void TestBoardView::cellFaces()
     QFETCH(qreal, scale);
     Program p(41);
     BoardWindow* b = openFromMenu(p, "Command7", true); // the recognise board, waiting mode
-    const int asked = p.app.boardWindow()->model().programState().numeroCercato;
+    const int asked = p.app.boardWindow()->frame().programState().numeroCercato;
     const int plain = asked == 0 ? 1 : 0;
     // The asked cell, red; answered in waiting mode it stays red and is disabled.
     const FaceReading red = readFace(b->cellButton(asked), scale);

@@ -1,7 +1,7 @@
+#include "core/programstate.h"
+#include "core/texts.h"
 #include "program.h"
-#include "shell/programstate.h"
-#include "shell/startwindow.h"
-#include "shell/texts.h"
+#include "ui/startwindow.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -14,7 +14,7 @@ namespace {
 
 int target(BoardWindow* b)
 {
-    return b->model().programState().risultato;
+    return b->frame().programState().risultato;
 }
 
 QColor cellColour(BoardWindow* b, int i)
@@ -110,7 +110,7 @@ void TestBoardWindow::designOfEveryBoard()
     QVERIFY(!b->findChild<QWidget*>(QStringLiteral("ComandoIconaSi"))->isVisible());
     QVERIFY(!b->findChild<QWidget*>(QStringLiteral("ComandoIconaSi"))->accessibleName().isEmpty());
     QCOMPARE(b->centralWidget()->palette().color(QPalette::Window),
-             toColor(b->model().windowColour()));
+             toColor(b->frame().windowColour()));
 }
 
 void TestBoardWindow::additionInWaitingMode()
@@ -160,7 +160,7 @@ void TestBoardWindow::subtractionInAutomaticMode()
         QVERIFY(labelText(b, "EtichettaNumero").contains(QStringLiteral(" - ")));
     }
     QCOMPARE(b->centralWidget()->palette().color(QPalette::Window),
-             toColor(b->model().windowColour()));
+             toColor(b->frame().windowColour()));
     p.dialogs.answers.push_back(Answer::Yes);
     b->menuAction(BoardCommand::Esci)->trigger();
     flushUnloads();
@@ -243,7 +243,7 @@ void TestBoardWindow::stampaScheda()
     BoardWindow* b = openFromMenu(p, "Command5");
     const QString task = labelText(b, "EtichettaNumero");
     b->menuAction(BoardCommand::Stampa)->trigger();
-    QCOMPARE(p.app.state().tipoScheda, qint16(15));
+    QCOMPARE(p.app.state().tipoScheda, std::optional(WorksheetKind::AddTensUnits));
     QCOMPARE(labelText(b, "EtichettaNumero"), task);
     QVERIFY(b->isVisible());
 }

@@ -1,12 +1,11 @@
 // A monkey on the whole program: from fixed seeds it clicks, types, presses keys, runs menu
 // commands, moves the scroll bar, activates and closes windows on whatever is on screen, and
 // after every event checks the rules that hold whatever the child has done.
+#include "core/programstate.h"
+#include "core/runtime.h"
 #include "monkey_hands.h"
 #include "program.h"
-#include "recognise_find/seriesboard.h"
-#include "shell/programstate.h"
-#include "shell/runtime.h"
-#include "worksheets/worksheetwindow.h"
+#include "ui/worksheetwindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -182,7 +181,7 @@ void Monkey::key(QWidget* w, Qt::Key key, Qt::KeyboardModifiers modifiers)
 /// What a child who knows the answer does: "avanti" while waiting, else the right answer.
 void Monkey::answerRight(BoardWindow* board)
 {
-    const BoardModel& m = board->model();
+    const BoardFrame& m = board->frame();
     if (m.waiting()) {
         click(avanti(board));
         return;
@@ -295,7 +294,7 @@ void Monkey::noteActivations(ProgramWindow* before, BoardWindow* boardBefore)
         setUpAgain_ = true;
     }
     if (board)
-        askedOnBoard_.insert(board->model().programState().numeroCercato);
+        askedOnBoard_.insert(board->frame().programState().numeroCercato);
 }
 
 QString Monkey::broken()
@@ -317,7 +316,7 @@ QString Monkey::broken()
 
 QString Monkey::boardBroken(BoardWindow* b)
 {
-    const BoardModel& m = b->model();
+    const BoardFrame& m = b->frame();
     const ProgramState& s = m.programState();
     QString e = counterBroken(b, "EtichettaEsatti", s.quantiEsatti);
     if (e.isEmpty())
@@ -330,7 +329,7 @@ QString Monkey::boardBroken(BoardWindow* b)
     auto* text = b->findChild<QLineEdit*>(QStringLiteral("Text1"));
     if (text && text->isEnabled() == m.waiting())
         return wait.arg(QStringLiteral("Text1 %1").arg(text->isEnabled()));
-    for (int i = 0; i < BoardModel::kCellCount && !m.waiting(); ++i) {
+    for (int i = 0; i < BoardFrame::kCellCount && !m.waiting(); ++i) {
         if (b->cellButton(i)->isVisible() && !b->cellButton(i)->isEnabled())
             return QStringLiteral("cell %1 disabled outside a wait").arg(i);
     }
@@ -348,12 +347,12 @@ QString Monkey::recogniseBroken(BoardWindow* b)
     const bool above = b->objectName() == u"Form100Ricon2";
     if (!above && b->objectName() != u"Form100Ricon")
         return {};
-    const BoardModel& m = b->model();
+    const BoardFrame& m = b->frame();
     const int n = m.programState().numeroCercato;
     const CellButton* asked = b->cellButton(n);
     if (m.waiting()) {
         // The tenth right answer of a series has turned the board green.
-        if (!isRed(asked) && dynamic_cast<const SeriesBoard&>(m).rightInSeries() != 0)
+        if (!isRed(asked) && m.rightInSeries() != 0)
             return QStringLiteral("answered cell %1 not red while waiting").arg(n);
     } else {
         // A level change may write the number of a help cell into the asked cell.
@@ -363,7 +362,7 @@ QString Monkey::recogniseBroken(BoardWindow* b)
         if (n > (above ? 98 : m.programState().numeroMassimo))
             return QStringLiteral("asked cell %1 above the highest").arg(n);
     }
-    for (int i = 0; i < BoardModel::kCellCount; ++i) {
+    for (int i = 0; i < BoardFrame::kCellCount; ++i) {
         if (!isRed(b->cellButton(i)) || i == n)
             continue;
         // Cells answered in the series stay red; above 99 only the asked one is red, unless

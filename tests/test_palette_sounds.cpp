@@ -1,5 +1,5 @@
+#include "core/palette.h"
 #include "fakes.h"
-#include "shell/palette.h"
 
 #include <QTest>
 #include <set>

@@ -2,9 +2,9 @@
 // the clipboard inside the program and never shows the fault, so this test runs on the xcb
 // platform against an X server of its own (xvfb_test.sh), where nothing has been copied.
 #include "program.h"
-#include "shell/startup.h"
-#include "worksheets/gridwindow.h"
-#include "worksheets/worksheetwindow.h"
+#include "ui/gridwindow.h"
+#include "ui/startup.h"
+#include "ui/worksheetwindow.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

@@ -1,10 +1,10 @@
 // Print jobs rendered to PDF through the program's own print service, and read back with
 // pdftotext: what reaches the paper, not only what was asked for.
+#include "core/gridsheets.h"
+#include "core/layouts.h"
+#include "core/wrap.h"
 #include "fakes.h"
-#include "worksheets/gridsheets.h"
-#include "worksheets/layouts.h"
-#include "worksheets/printing.h"
-#include "worksheets/wrap.h"
+#include "ui/printing.h"
 
 #include <QImage>
 #include <QLabel>
@@ -102,9 +102,9 @@ void TestPrinting::worksheetAndItsSolutions()
 {
     PdfJobs jobs;
     SeededRandom random(17);
-    const auto sheet = faiScheda(17, random);
-    jobs.service.printText(dividiRighe(sheet->sheet, 100), kPrintFont);
-    jobs.service.printText(dividiRighe(sheet->solutions, 90), kPrintFont);
+    const Worksheet sheet = faiScheda(WorksheetKind::SubTensUnits, random);
+    jobs.service.printText(dividiRighe(sheet.sheet, 100), kPrintFont);
+    jobs.service.printText(dividiRighe(sheet.solutions, 90), kPrintFont);
     QCOMPARE(jobs.count, 2);
     const QString printed = pdfText(jobs.file(1));
     const QString corrected = pdfText(jobs.file(2));

@@ -1,7 +1,5 @@
 #include "board_fixture.h"
-#include "recognise_find/findboard.h"
-#include "recognise_find/recogniseboard.h"
-#include "shell/programstate.h"
+#include "core/programstate.h"
 
 #include <QTest>
 #include <set>
@@ -9,10 +7,8 @@
 
 namespace {
 
-/// A recognise or find board with its program state, scripted generator and sounds.
-
-using Recognise = BoardFixture<RecogniseBoard>;
-using Find = BoardFixture<FindBoard>;
+using Recognise = ExerciseFixture<RecogniseExercise>;
+using Find = ExerciseFixture<FindExercise>;
 
 bool mediaHelp(int i)
 {
@@ -137,7 +133,7 @@ void TestRecogniseFind::typedAnswers()
         QCOMPARE(f.board.face(), Face::Sad);
         QCOMPARE(f.sounds.played, QList<Sound>{Sound::No});
         QVERIFY(f.board.cell(cell).caption.isEmpty());
-        QVERIFY(f.board.answerBox().enabled);
+        QVERIFY(f.board.answerEnabled());
         QCOMPARE(f.asked(), cell);
     } else {
         QCOMPARE(f.board.esattiText(), QStringLiteral(" 1"));
@@ -145,7 +141,7 @@ void TestRecogniseFind::typedAnswers()
         QCOMPARE(f.board.cell(cell).caption, QStringLiteral(" %1").arg(cell));
         QCOMPARE(f.board.cell(cell).colour, colours::kRed);
         QCOMPARE(f.board.rightInSeries(), 1);
-        QVERIFY(!f.board.answerBox().enabled); // waiting for "avanti"
+        QVERIFY(!f.board.answerEnabled()); // waiting for "avanti"
     }
 }
 
@@ -405,21 +401,20 @@ void TestRecogniseFind::recogniseWaitingMode()
     Recognise r(true);
     r.board.setUp();
     QVERIFY(r.board.avantiVisible());
-    QCOMPARE(r.board.answerBox().focusRequests, 1);
+    QCOMPARE(r.questions(), 1);
     const int n = r.asked();
     r.board.typedAnswer(QStringLiteral("abc"));
-    QVERIFY(r.board.answerBox().enabled);
+    QVERIFY(r.board.answerEnabled());
     r.board.typedAnswer(QString::number(n));
-    QVERIFY(!r.board.answerBox().enabled);
+    QVERIFY(!r.board.answerEnabled());
     QVERIFY(r.board.avantiEnabled());
-    QCOMPARE(r.board.answerBox().questions, 1);
+    QCOMPARE(r.questions(), 1);
     r.board.typedAnswer(QString::number(n)); // disabled box: no second answer
     QCOMPARE(r.board.esattiText(), QStringLiteral(" 1"));
     r.board.avanti();
-    QVERIFY(r.board.answerBox().enabled);
+    QVERIFY(r.board.answerEnabled());
     QVERIFY(!r.board.avantiEnabled());
-    QCOMPARE(r.board.answerBox().questions, 2);
-    QCOMPARE(r.board.answerBox().focusRequests, 2);
+    QCOMPARE(r.questions(), 2);
     QVERIFY(r.asked() != n);
     QCOMPARE(r.board.cell(n).colour, colours::kRed); // answered cells stay red in the series
 }
@@ -449,7 +444,7 @@ void TestRecogniseFind::questionWhileWaitingEndsTheWait()
     r.board.setUp();
     r.board.typedAnswer(QString::number(r.asked()));
     QVERIFY(r.board.numeroMassimo(QStringLiteral("50")));
-    QVERIFY(r.board.answerBox().enabled);
+    QVERIFY(r.board.answerEnabled());
     QVERIFY(!r.board.avantiEnabled());
 
     Find f(true);

@@ -1,7 +1,7 @@
+#include "core/programstate.h"
 #include "program.h"
-#include "shell/menuwindow.h"
-#include "shell/programstate.h"
-#include "shell/startwindow.h"
+#include "ui/menuwindow.h"
+#include "ui/startwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,7 +18,7 @@ namespace {
 
 int asked(BoardWindow* b)
 {
-    return b->model().programState().numeroCercato;
+    return b->frame().programState().numeroCercato;
 }
 
 bool isRed(BoardWindow* b, int i)
@@ -220,7 +220,7 @@ void TestRecogniseFindWindow::recogniseAboveInWaitingMode()
     QCOMPARE(QApplication::focusWidget(), text);
     for (int i = 0; i < 3; ++i) {
         const int cell = asked(b);
-        const int number = *b->model().hundreds() * 100 + cell;
+        const int number = *b->frame().hundreds() * 100 + cell;
         QVERIFY(isRed(b, cell));
         QCOMPARE(b->cellButton(0)->text(), QStringLiteral(" %1").arg(number - cell));
         QTest::keyClicks(text, QString::number(number));

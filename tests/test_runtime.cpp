@@ -1,5 +1,5 @@
+#include "core/runtime.h"
 #include "fakes.h"
-#include "shell/runtime.h"
 
 #include <QTest>
 #include <cmath>

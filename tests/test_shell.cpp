@@ -1,8 +1,8 @@
+#include "core/texts.h"
 #include "program.h"
-#include "shell/controls.h"
-#include "shell/menuwindow.h"
-#include "shell/startwindow.h"
-#include "shell/texts.h"
+#include "ui/controls.h"
+#include "ui/menuwindow.h"
+#include "ui/startwindow.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -149,7 +149,7 @@ void TestShell::modeKeptAcrossReopening()
     QVERIFY(!p.app.menuWindow());
     BoardWindow* board = p.app.boardWindow();
     QCOMPARE(board->objectName(), QStringLiteral("Form100c"));
-    QVERIFY(!board->model().avantiVisible());
+    QVERIFY(!board->frame().avantiVisible());
     p.dialogs.answers.push_back(Answer::Yes);
     board->menuAction(BoardCommand::Esci)->trigger();
     flushUnloads();
@@ -187,7 +187,7 @@ void TestShell::informationBox()
     click(p.app.startWindow(), "Command1");
     click(p.app.menuWindow(), "Command5");
     BoardWindow* board = p.app.boardWindow();
-    const QString task = board->model().taskText();
+    const QString task = board->frame().taskText();
     board->menuAction(BoardCommand::Informazioni)->trigger();
     QCOMPARE(p.dialogs.styles, QList<MessageStyle>{MessageStyle::Information});
     const QStringList lines = p.dialogs.messages.value(0).split(QStringLiteral("\r\n"));
@@ -197,7 +197,7 @@ void TestShell::informationBox()
     QVERIFY(lines[2].contains(QStringLiteral("example.org")));
     QVERIFY(lines[3].startsWith(QStringLiteral("mail: ")));
     QVERIFY(lines[3].endsWith(QStringLiteral("@example.org")));
-    QCOMPARE(board->model().taskText(), task);
+    QCOMPARE(board->frame().taskText(), task);
 }
 
 void TestShell::exitQuestion()

@@ -1,10 +1,10 @@
 // The titles the window system is given, read back from the X server: the program's windows
 // have no title text, its boxes "Uso delle quadene dei numeri". Runs on xcb (xvfb_test.sh).
 #include "program.h"
-#include "shell/dialogs.h"
-#include "shell/startup.h"
-#include "worksheets/gridwindow.h"
-#include "worksheets/worksheetwindow.h"
+#include "ui/dialogs.h"
+#include "ui/gridwindow.h"
+#include "ui/startup.h"
+#include "ui/worksheetwindow.h"
 
 #include <QApplication>
 #include <QGuiApplication>

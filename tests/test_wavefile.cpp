@@ -1,5 +1,5 @@
-#include "shell/sounds.h"
-#include "shell/wavefile.h"
+#include "core/sounds.h"
+#include "core/wavefile.h"
 
 #include <QFile>
 #include <QRandomGenerator>

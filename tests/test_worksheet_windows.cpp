@@ -1,8 +1,8 @@
+#include "core/programstate.h"
+#include "core/wrap.h"
 #include "program.h"
-#include "shell/programstate.h"
-#include "worksheets/gridwindow.h"
-#include "worksheets/worksheetwindow.h"
-#include "worksheets/wrap.h"
+#include "ui/gridwindow.h"
+#include "ui/worksheetwindow.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -75,7 +75,7 @@ void TestWorksheetWindows::worksheetFromEachBoard()
     WorksheetWindow* w = p.app.worksheetWindow();
     QVERIFY(w && w->isVisible());
     QVERIFY(board->isVisible());
-    QCOMPARE(p.app.state().tipoScheda, qint16(kind));
+    QCOMPARE(int(p.app.state().tipoScheda.value_or(WorksheetKind{})), kind);
     QCOMPARE(w->windowTitle(), QStringLiteral("Common Dialogs Example"));
     const QStringList lines = box(w, "txtCD")->toPlainText().split(u'\n');
     QCOMPARE(lines.at(1), title);
@@ -120,7 +120,7 @@ void TestWorksheetWindows::activationReplacesTheSheet()
 {
     Program p;
     BoardWindow* board = openFromMenu(p, "Command6"); // a subtraction board: set up once
-    QTest::mouseClick(board->cellButton(board->model().programState().risultato), Qt::LeftButton);
+    QTest::mouseClick(board->cellButton(board->frame().programState().risultato), Qt::LeftButton);
     board->menuAction(BoardCommand::Stampa)->trigger();
     WorksheetWindow* w = p.app.worksheetWindow();
     QVERIFY(QTest::qWaitForWindowActive(w));
@@ -139,7 +139,7 @@ void TestWorksheetWindows::activationReplacesTheSheet()
                       Qt::LeftButton);
     flushUnloads();
     BoardWindow* addition = p.app.boardWindow();
-    QTest::mouseClick(addition->cellButton(addition->model().programState().risultato),
+    QTest::mouseClick(addition->cellButton(addition->frame().programState().risultato),
                       Qt::LeftButton);
     addition->menuAction(BoardCommand::Stampa)->trigger();
     QVERIFY(box(w, "txtCD")->toPlainText().contains(QStringLiteral("ESEGUI LE ADDIZIONI")));

@@ -1,0 +1,111 @@
+#include "app/application.h"
+
+#include "core/boardframe.h"
+#include "core/boardsheets.h"
+#include "ui/boarddesign.h"
+#include "ui/boardwindow.h"
+#include "ui/dialogs.h"
+#include "ui/gridwindow.h"
+#include "ui/menuwindow.h"
+#include "ui/startwindow.h"
+#include "ui/worksheetwindow.h"
+
+Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs,
+                         PrintService& printer)
+    : random_(random), sounds_(sounds), dialogs_(dialogs), printer_(printer)
+{}
+
+Application::~Application() = default;
+
+void Application::main()
+{
+    state_.attendiBottone = true;
+    start_ = std::make_unique<StartWindow>(host_, state_, random_);
+    connect(start_.get(), &StartWindow::avvio, this, &Application::showMenu);
+    connect(start_.get(), &ProgramWindow::closedByUser, this, [this] { unload(start_); });
+    host_.show(start_.get());
+}
+
+void Application::showMenu()
+{
+    if (!menu_) {
+        menu_ = std::make_unique<MenuWindow>(host_, state_, random_);
+        connect(menu_.get(), &MenuWindow::boardChosen, this, &Application::openBoard);
+        connect(menu_.get(), &MenuWindow::esci, this, [this] {
+            if (confermaUscita(dialogs_, menu_.get()))
+                end();
+        });
+        connect(menu_.get(), &ProgramWindow::closedByUser, this, [this] { unload(menu_); });
+    }
+    host_.show(menu_.get());
+    unload(start_);
+    unload(board_);
+}
+
+void Application::openBoard(BoardKind kind)
+{
+    if (!board_) {
+        if (!hasBoardDesign(kind))
+            return;
+        board_ = std::make_unique<BoardWindow>(
+            host_, boardDesign(kind),
+            std::make_unique<BoardFrame>(makeExercise(kind), state_, random_, sounds_), dialogs_);
+        boardKind_ = kind;
+        connect(board_.get(), &BoardWindow::esciConfirmed, this, &Application::showMenu);
+        connect(board_.get(), &BoardWindow::stampaRequested, this, &Application::showWorksheet);
+        connect(board_.get(), &ProgramWindow::closedByUser, this, [this] { unload(board_); });
+    }
+    host_.show(board_.get());
+    unload(menu_);
+}
+
+void Application::showWorksheet()
+{
+    const BoardSheet* sheet = board_ ? boardSheet(boardKind_) : nullptr;
+    if (!sheet)
+        return;
+    if (sheet->window == SheetWindow::Arithmetic) {
+        state_.tipoScheda = sheet->kind;
+        if (!worksheet_) {
+            worksheet_ = std::make_unique<WorksheetWindow>(host_, state_, random_, printer_);
+            connect(worksheet_.get(), &ProgramWindow::closedByUser, this,
+                    [this] { unload(worksheet_); });
+        }
+        host_.show(worksheet_.get());
+        return;
+    }
+    const bool find = sheet->window == SheetWindow::FindGrid;
+    WindowPtr<GridWindow>& grid = find ? findGrid_ : recogniseGrid_;
+    if (!grid) {
+        // The sheet follows the level of the board it names while that board is open; with
+        // that board gone, the level it has when created.
+        auto level = [this, source = sheet->levelSource] {
+            if (board_ && boardKind_ == source)
+                return board_->frame().level().value_or(Level::Media);
+            return Level::Media;
+        };
+        grid = std::make_unique<GridWindow>(
+            host_, find ? GridWindow::Kind::Find : GridWindow::Kind::Recognise, random_, printer_,
+            level);
+        connect(grid.get(), &ProgramWindow::closedByUser, this, [this, &grid] { closeGrid(grid); });
+    }
+    host_.show(grid.get());
+}
+
+void Application::closeGrid(WindowPtr<GridWindow>& grid)
+{
+    unload(grid);
+    if (board_ && board_->isVisible())
+        host_.show(board_.get());
+}
+
+void Application::end()
+{
+    unload(start_);
+    unload(menu_);
+    unload(board_);
+    unload(worksheet_);
+    unload(findGrid_);
+    unload(recogniseGrid_);
+    emit ended();
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/boardkind.h"
+#include "core/programstate.h"
+#include "ui/windowhost.h"
+
+#include <QObject>
+
+class BoardWindow;
+class Dialogs;
+class GridWindow;
+class PrintService;
+class WorksheetWindow;
+class MenuWindow;
+class RandomSource;
+class SoundSink;
+class StartWindow;
+
+/// The program's controller (`Main` and the shared procedures of the start): it owns the
+/// program-wide state and every window, shows and unloads them, and so decides which window
+/// follows which. At most one of start window, main menu and board is open at a time.
+class Application final : public QObject {
+    Q_OBJECT
+  public:
+    Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs, PrintService& printer);
+    ~Application() override;
+
+    /// Start-up: "avanti" awaited, the start window shown.
+    void main();
+
+    ProgramState& state() { return state_; }
+    WindowHost& host() { return host_; }
+    StartWindow* startWindow() const { return start_.get(); }
+    MenuWindow* menuWindow() const { return menu_.get(); }
+    BoardWindow* boardWindow() const { return board_.get(); }
+    WorksheetWindow* worksheetWindow() const { return worksheet_.get(); }
+    GridWindow* findGridWindow() const { return findGrid_.get(); }
+    GridWindow* recogniseGridWindow() const { return recogniseGrid_.get(); }
+
+    /// Shows the main menu (created if needed), then unloads the start window or the board.
+    void showMenu();
+    /// Shows a board, then unloads the main menu. Nothing happens for a board the program
+    /// does not have.
+    void openBoard(BoardKind kind);
+
+  signals:
+    /// The program is to end: every window is closed.
+    void ended();
+
+  private:
+    void end();
+    /// "Stampa scheda" of the open board: its worksheet window, created if needed, shown.
+    void showWorksheet();
+    /// A grid worksheet closed: the user is back on the board.
+    void closeGrid(WindowPtr<GridWindow>& grid);
+
+    RandomSource& random_;
+    SoundSink& sounds_;
+    Dialogs& dialogs_;
+    PrintService& printer_;
+    ProgramState state_;
+    WindowHost host_;
+    WindowPtr<StartWindow> start_;
+    WindowPtr<MenuWindow> menu_;
+    WindowPtr<BoardWindow> board_;
+    BoardKind boardKind_ = BoardKind::Form100a;
+    WindowPtr<WorksheetWindow> worksheet_;
+    WindowPtr<GridWindow> findGrid_;
+    WindowPtr<GridWindow> recogniseGrid_;
+};

@@ -1,0 +1,24 @@
+#include "app/application.h"
+#include "core/random.h"
+#include "ui/dialogs.h"
+#include "ui/printing.h"
+#include "ui/soundservice.h"
+#include "ui/startup.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication qtApp(argc, argv);
+    prepareApplication(qtApp);
+
+    SeededRandom random(SeededRandom::clockSeed());
+    SoundService sounds(SoundService::defaultFolder());
+    QtDialogs dialogs;
+    PrinterService printer;
+    Application app(random, sounds, dialogs, printer);
+    QObject::connect(&app, &Application::ended, &qtApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    app.main();
+    return QApplication::exec();
+}

@@ -1,0 +1,37 @@
+#include "core/find.h"
+
+#include "core/runtime.h"
+
+void FindExercise::drawTask(BoardSurface& s)
+{
+    drawFreeCell(
+        s, [](const Cell& c) { return c.colour != colours::kRed; }, [&] { startAgain(s); });
+    s.setTaskText(runtime::numberText(s.state().numeroCercato));
+}
+
+bool FindExercise::judgeClick(const BoardSurface& s, int cell) const
+{
+    return cell == s.state().numeroCercato;
+}
+
+void FindExercise::markRight(BoardSurface& s, bool)
+{
+    const int found = s.state().numeroCercato;
+    s.setCaption(found, runtime::numberText(found));
+    s.setColour(found, colours::kRed);
+    if (series_.countRight())
+        startAgain(s);
+}
+
+void FindExercise::setLevel(BoardSurface& s, Level level)
+{
+    if (levels_.choose(level))
+        fillCaptions(s);
+}
+
+void FindExercise::startAgain(BoardSurface& s)
+{
+    series_.restart();
+    s.clearColours();
+    fillCaptions(s);
+}

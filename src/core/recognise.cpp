@@ -1,0 +1,37 @@
+#include "core/recognise.h"
+
+#include "core/runtime.h"
+
+void RecogniseExercise::drawTask(BoardSurface& s)
+{
+    drawFreeCell(
+        s, [](const Cell& c) { return c.caption.isEmpty(); }, [&] { startAgain(s); });
+    s.setColour(s.state().numeroCercato, colours::kRed);
+    s.askInAnswerBox();
+}
+
+bool RecogniseExercise::judgeTyped(const BoardSurface& s, const QString& typed) const
+{
+    return runtime::numericValue(typed) == s.state().numeroCercato;
+}
+
+void RecogniseExercise::markRight(BoardSurface& s, bool)
+{
+    const int asked = s.state().numeroCercato;
+    s.setCaption(asked, runtime::numberText(asked));
+    if (series_.countRight())
+        startAgain(s);
+}
+
+void RecogniseExercise::setLevel(BoardSurface& s, Level level)
+{
+    if (levels_.choose(level))
+        fillCaptions(s);
+}
+
+void RecogniseExercise::startAgain(BoardSurface& s)
+{
+    series_.restart();
+    s.clearColours();
+    fillCaptions(s);
+}

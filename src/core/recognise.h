@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/exerciseparts.h"
+
+#include <QString>
+
+/// `Form100Ricon`: a cell from 0 to the maximum turns red with its number hidden, never one
+/// whose number shows; the child types the number into the answer box and presses Enter. A
+/// right answer writes the number into the red cell, which stays red; the tenth starts a new
+/// series. Cells have no click action; while the board waits the answer box is locked.
+/// Levels media and difficile decide the help captions.
+class RecogniseExercise {
+  public:
+    ExerciseTraits traits() const { return {}; }
+    void fillCaptions(BoardSurface& s) const { fillHelpCaptions(s, levels_.level()); }
+    void drawTask(BoardSurface& s);
+    /// Right when the text's numeric value is the asked number.
+    bool judgeTyped(const BoardSurface& s, const QString& typed) const;
+    void markRight(BoardSurface& s, bool waits);
+    void lock(BoardSurface& s) { s.setAnswerEnabled(false); }
+    void unlock(BoardSurface& s) { s.setAnswerEnabled(true); }
+
+    Level level() const { return levels_.level(); }
+    /// Only the captions are filled anew: question, red cells and series stay.
+    void setLevel(BoardSurface& s, Level level);
+    Series& series() { return series_; }
+    const Series& series() const { return series_; }
+
+  private:
+    void startAgain(BoardSurface& s);
+
+    LevelChoice levels_{Level::Media, Level::Difficile};
+    Series series_;
+};

@@ -1,0 +1,227 @@
+#include "ui/boarddesign.h"
+
+#include <array>
+
+namespace {
+
+constexpr FontSpec kArial12{FontFamily::Arial, 12, true};
+constexpr FontSpec kArial13{FontFamily::Arial, 13.5, true};
+constexpr FontSpec kArial14{FontFamily::Arial, 14.25, true};
+constexpr FontSpec kArial18{FontFamily::Arial, 18, true};
+constexpr Bgr kLabel = colours::kBoardLabel;
+
+constexpr ControlSpec kCommon[] = {
+    {"Label1", ControlKind::Label, 6720, 1515, 735, 375, u"Esatti", kArial12, kLabel},
+    {"EtichettaEsatti", ControlKind::Display, 7560, 1395, 975, 615, u"quantiesatti", kArial18,
+     kLabel},
+    {"Label2", ControlKind::Label, 6705, 2040, 735, 495, u"Errati", kArial12, kLabel},
+    {"EtichettaErrati", ControlKind::Display, 7545, 1920, 855, 615, u"quantierrati", kArial18,
+     kLabel},
+    {"ComandoIconaSi", ControlKind::PictureButton, 7515, 315, 855, 750, nullptr, kArial12,
+     kNoBackground, ":/pictures/faccia_si.svg", u"faccina contenta: risposta esatta"},
+    {"ComandoIconaNo", ControlKind::PictureButton, 7515, 315, 855, 750, nullptr, kArial12,
+     kNoBackground, ":/pictures/faccia_no.svg", u"faccina triste"},
+};
+
+constexpr ControlSpec avanti(int left, int top, int height)
+{
+    return {"BottoneAvanti",
+            ControlKind::CaptionedPicture,
+            left,
+            top,
+            1905,
+            height,
+            u"avanti",
+            kArial14,
+            kNoBackground,
+            ":/pictures/avanti.svg"};
+}
+
+constexpr ControlSpec kLabel3{"Label3", ControlKind::Label,   6300,     3255,  2520,
+                              315,      u"clicca sul numero", kArial13, kLabel};
+
+constexpr ControlSpec kForm100a[] = {
+    kLabel3,
+    {"EtichettaNumero", ControlKind::Display, 6300, 3780, 2205, 840, u"Forma il numero", kArial18,
+     kLabel},
+    avanti(6360, 5040, 1095),
+};
+constexpr ControlSpec kForm100b[] = {
+    kLabel3,
+    {"EtichettaNumero", ControlKind::Display, 6300, 3780, 2625, 630, u"Forma il numero", kArial18,
+     kLabel},
+    avanti(6360, 5040, 1095),
+};
+constexpr ControlSpec kForm100f[] = {
+    kLabel3,
+    {"EtichettaNumero", ControlKind::Display, 6300, 3780, 2625, 630, u"Forma il numero", kArial18,
+     kLabel},
+    avanti(6600, 5040, 1095),
+};
+constexpr ControlSpec kSubtractionTask{"EtichettaNumero",
+                                       ControlKind::Display,
+                                       6405,
+                                       3990,
+                                       2520,
+                                       735,
+                                       u"Forma il numero",
+                                       kArial13,
+                                       kLabel};
+constexpr ControlSpec kForm100c[] = {kSubtractionTask, avanti(6720, 5040, 1095)};
+constexpr ControlSpec kForm100de[] = {kSubtractionTask, avanti(6600, 5040, 1095)};
+
+constexpr MenuItemSpec kAzzera{"MenuAzzera", u"Azzera conteggio        ", BoardCommand::Azzera};
+constexpr MenuItemSpec kStampa{"mnuStampa", u"Stampa scheda        ", BoardCommand::Stampa};
+constexpr MenuItemSpec kInformazioni{"MenuInformazioni", u"Informazioni          ",
+                                     BoardCommand::Informazioni};
+constexpr MenuItemSpec kEsci{"mnuEsci", u"Esci", BoardCommand::Esci};
+
+constexpr MenuItemSpec maximum(const char* name, const char16_t* caption)
+{
+    return {name, caption, BoardCommand::NumeroMassimo};
+}
+
+constexpr auto kMax9 = u"Numero massimo         ";
+constexpr auto kMax8 = u"Numero massimo        ";
+
+constexpr MenuItemSpec kMenuAbd[] = {kAzzera, maximum("mnuNum", kMax9), kStampa, kInformazioni,
+                                     kEsci};
+constexpr MenuItemSpec kMenuC[] = {kAzzera, maximum("mnuNUM", kMax9), kStampa, kInformazioni,
+                                   kEsci};
+constexpr MenuItemSpec kMenuE[] = {kAzzera, maximum("mnuNum", kMax8), kStampa, kInformazioni,
+                                   kEsci};
+constexpr MenuItemSpec kMenuF[] = {kAzzera, maximum("NumMas", kMax8), kStampa, kInformazioni,
+                                   kEsci};
+
+/// The recognise boards' question and answer box, and the find boards' number to find:
+/// the same rows at the places of each board.
+constexpr ControlSpec recogniseLabel(int top, int height)
+{
+    return {"Label3", ControlKind::Label,       6300,     top,   2625,
+            height,   u"quale numero è rosso?", kArial13, kLabel};
+}
+
+constexpr ControlSpec answerBox(int left, int top)
+{
+    return {"Text1",
+            ControlKind::TextBox,
+            left,
+            top,
+            1665,
+            1335,
+            u"",
+            {FontFamily::Arial, 36, true},
+            kNoBackground,
+            nullptr,
+            u"numero della casella rossa"};
+}
+
+constexpr ControlSpec numberToFind(int top)
+{
+    return {"EtichettaNumero",  ControlKind::Display,          6825,  top, 1155, 840,
+            u"Forma il numero", {FontFamily::Arial, 24, true}, kLabel};
+}
+
+constexpr ControlSpec kForm100Ricon[] = {
+    recogniseLabel(2655, 735),
+    answerBox(6600, 3360),
+    avanti(6600, 5160, 855),
+};
+constexpr ControlSpec kForm100Trova[] = {
+    kLabel3,
+    numberToFind(3780),
+    avanti(6360, 5160, 975),
+};
+constexpr ControlSpec kForm100Ricon2[] = {
+    recogniseLabel(3015, 630),
+    answerBox(6615, 3750),
+    avanti(6480, 5280, 855),
+};
+constexpr ControlSpec kForm100Trova2[] = {
+    {"Label3", ControlKind::Label, 6300, 2535, 2520, 315, u"clicca sul numero", kArial13, kLabel},
+    numberToFind(3060),
+    {"HScroll1", ControlKind::ScrollBar, 6405, 4530, 2535, 435, nullptr, kArial12, kNoBackground,
+     nullptr, u"centinaia"},
+    avanti(6600, 5160, 855),
+};
+
+constexpr MenuItemSpec kFacile{"mnuFacile", u"facile", BoardCommand::Facile};
+constexpr MenuItemSpec kMedia{"mnuMedia", u"media", BoardCommand::Media};
+constexpr MenuItemSpec kDifficile{"mnuDifficile", u"difficile", BoardCommand::Difficile};
+constexpr MenuItemSpec kTwoLevels[] = {kMedia, kDifficile};
+constexpr MenuItemSpec kThreeLevels[] = {kFacile, kMedia, kDifficile};
+constexpr MenuItemSpec kEasyLevels[] = {kFacile, kMedia};
+constexpr auto kQuadena = u"Quadena          ";
+
+constexpr MenuItemSpec kMenuRicon[] = {kAzzera,
+                                       maximum("mnuNum", kMax8),
+                                       {"mnuQuadena", kQuadena, BoardCommand::Quadena, kTwoLevels},
+                                       kStampa,
+                                       kInformazioni,
+                                       kEsci};
+constexpr MenuItemSpec kMenuTrova[] = {
+    kAzzera,
+    maximum("mnuNum", u"Numero Massimo        "),
+    {"mnuQuadena", kQuadena, BoardCommand::Quadena, kThreeLevels},
+    kStampa,
+    kInformazioni,
+    kEsci};
+
+constexpr MenuItemSpec kMenuRicon2[] = {kAzzera, kInformazioni, kEsci};
+constexpr MenuItemSpec kMenuTrova2[] = {
+    kAzzera, {"mnuQuadena", kQuadena, BoardCommand::Quadena, kEasyLevels}, kInformazioni, kEsci};
+
+constexpr BoardDesign kDesigns[] = {
+    {"Form100a", 9510, 6525, kForm100a, kMenuAbd, 18},
+    {"Form100b", 10185, 6600, kForm100b, kMenuAbd, 18},
+    {"Form100f", 10185, 6600, kForm100f, kMenuF, 18},
+    {"Form100c", 9510, 6525, kForm100c, kMenuC, 18},
+    {"Form100d", 9510, 6525, kForm100de, kMenuAbd, 18},
+    {"Form100e", 9510, 6525, kForm100de, kMenuE, 18},
+    {"Form100Ricon", 9510, 6525, kForm100Ricon, kMenuRicon, 18},
+    {"Form100Trova", 9510, 6525, kForm100Trova, kMenuTrova, 18},
+    {"Form100Ricon2", 9510, 6525, kForm100Ricon2, kMenuRicon2, 12},
+    {"Form100Trova2", 9510, 6525, kForm100Trova2, kMenuTrova2, 12},
+};
+
+/// Cell names stay alive for the controls' whole life: QObject copies them anyway.
+const std::array<QByteArray, 100>& cellNames()
+{
+    static const std::array<QByteArray, 100> names = [] {
+        std::array<QByteArray, 100> n;
+        for (int i = 0; i < 100; ++i)
+            n[static_cast<std::size_t>(i)] = "Numero(" + QByteArray::number(i) + ")";
+        return n;
+    }();
+    return names;
+}
+
+} // namespace
+
+std::span<const ControlSpec> commonBoardControls()
+{
+    return kCommon;
+}
+
+ControlSpec cellSpec(int index, double points)
+{
+    return {cellNames().at(static_cast<std::size_t>(index)).constData(),
+            ControlKind::Cell,
+            120 + 600 * (index % 10),
+            120 + 600 * (index / 10),
+            615,
+            615,
+            u"0",
+            {FontFamily::Arial, points, true},
+            colours::kCell};
+}
+
+bool hasBoardDesign(BoardKind kind)
+{
+    return static_cast<std::size_t>(kind) < std::size(kDesigns);
+}
+
+const BoardDesign& boardDesign(BoardKind kind)
+{
+    return kDesigns[static_cast<std::size_t>(kind)];
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/boardframe.h"
+#include "ui/boarddesign.h"
+#include "ui/cellbutton.h"
+#include "ui/windowhost.h"
+
+#include <array>
+#include <memory>
+#include <utility>
+#include <vector>
+
+class Dialogs;
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+class QPushButton;
+class QToolButton;
+
+/// The one board frame window for every exercise board: it builds the design, forwards
+/// clicks, typed answers and menu commands to the board's rules and shows what they report
+/// as changed. What is typed in the answer box and where the focus is are its own business.
+class BoardWindow final : public ProgramWindow {
+    Q_OBJECT
+  public:
+    BoardWindow(WindowHost& host, const BoardDesign& design, std::unique_ptr<BoardFrame> frame,
+                Dialogs& dialogs);
+    ~BoardWindow() override;
+
+    BoardFrame& frame() { return *frame_; }
+    CellButton* cellButton(int i) const { return cells_.at(static_cast<std::size_t>(i)); }
+    QAction* menuAction(BoardCommand command) const;
+
+    /// The board's set-up: at every activation, or only the first, as the board wants.
+    void activated() override;
+
+  signals:
+    /// "Esci" answered with Yes.
+    void esciConfirmed();
+    /// "Stampa scheda": the board's worksheet window should show.
+    void stampaRequested();
+
+  protected:
+    /// Enter pressed and released in the answer box (not a repeat of a held key) is the
+    /// answer.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void addMenuItems(QWidget* menu, std::span<const MenuItemSpec> items);
+    void run(BoardCommand command);
+    void askMaximum();
+    /// Shows what `what` names of the board's state.
+    void showChanges(BoardChanges what);
+    void showCell(int i);
+
+    std::unique_ptr<BoardFrame> frame_;
+    Dialogs& dialogs_;
+    QWidget* area_;
+    std::array<CellButton*, BoardFrame::kCellCount> cells_{};
+    QLabel* esatti_;
+    QLabel* errati_;
+    QLabel* task_ = nullptr;
+    QWidget* faceHappy_;
+    QWidget* faceSad_;
+    QToolButton* avanti_ = nullptr;
+    QLineEdit* answer_ = nullptr;
+    QScrollBar* hundreds_ = nullptr;
+    bool enterPressedInAnswer_ = false;
+    std::vector<std::pair<BoardCommand, QAction*>> actions_;
+    bool setUpDone_ = false;
+};

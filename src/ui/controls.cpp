@@ -1,0 +1,282 @@
+#include "ui/controls.h"
+
+#include "core/runtime.h"
+#include "ui/cellbutton.h"
+
+#include <QHash>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QToolButton>
+
+QFont makeFont(const FontSpec& row)
+{
+    QFont font;
+    switch (row.family) {
+    case FontFamily::Arial:
+        font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+        break;
+    case FontFamily::ComicSans:
+        font.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"),
+                          QStringLiteral("Liberation Sans")});
+        break;
+    case FontFamily::MsSansSerif:
+        font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                          QStringLiteral("DejaVu Sans")});
+        break;
+    }
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(row.points);
+    font.setBold(row.bold);
+    return font;
+}
+
+QColor toColor(Bgr bgr)
+{
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+void setBackground(QWidget* widget, Bgr bgr)
+{
+    const QColor colour = toColor(bgr);
+    if (widget->autoFillBackground() &&
+        widget->palette().color(QPalette::Active, widget->backgroundRole()) == colour)
+        return; // a new palette would reach every child
+    QPalette palette = widget->palette();
+    // Only the widget's own background role: a window's colour must not reach its buttons.
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, widget->backgroundRole(), colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+namespace {
+
+/// A scroll bar a child sees at once: a white track, a large blue handle and big arrow buttons;
+/// red border when it has the keyboard focus.
+constexpr char kScrollBarStyle[] = R"(
+QScrollBar:horizontal { background: #ffffff; border: 2px solid #0b2f73; border-radius: 4px;
+                        margin: 0 28px 0 28px; }
+QScrollBar:horizontal:focus { border-color: #d81f26; }
+QScrollBar::handle:horizontal { background: #1f5fd6; min-width: 36px; border-radius: 3px;
+                                margin: 2px; }
+QScrollBar::add-line:horizontal, QScrollBar::sub-line:horizontal {
+    background: #1f5fd6; width: 26px; border: 2px solid #0b2f73; border-radius: 4px;
+    subcontrol-origin: margin; }
+QScrollBar::add-line:horizontal { subcontrol-position: right; }
+QScrollBar::sub-line:horizontal { subcontrol-position: left; }
+QScrollBar::left-arrow:horizontal { image: url(:/pictures/freccia_sinistra.svg); width: 14px; height: 14px; }
+QScrollBar::right-arrow:horizontal { image: url(:/pictures/freccia_destra.svg); width: 14px; height: 14px; }
+QScrollBar::add-page:horizontal, QScrollBar::sub-page:horizontal { background: none; }
+)";
+
+/// A horizontal scroll bar that also answers the keyboard: arrows move it by one step,
+/// Home and End to its ends (Qt's own scroll bar has no keyboard interface).
+class KeyScrollBar final : public QScrollBar {
+  public:
+    explicit KeyScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent)
+    {
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Down:
+            triggerAction(SliderSingleStepSub);
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+            triggerAction(SliderSingleStepAdd);
+            break;
+        case Qt::Key_Home:
+            triggerAction(SliderToMinimum);
+            break;
+        case Qt::Key_End:
+            triggerAction(SliderToMaximum);
+            break;
+        default:
+            QScrollBar::keyPressEvent(event);
+        }
+    }
+};
+
+/// An option button whose caption wraps inside its box, as the window designs expect.
+class WrappingRadioButton final : public QRadioButton {
+  public:
+    using QRadioButton::QRadioButton;
+
+  protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter p(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QRect indicator =
+            style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+        option.rect = QRect(indicator.left(), (height() - indicator.height()) / 2,
+                            indicator.width(), indicator.height());
+        p.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
+        const QRect text = rect().adjusted(indicator.right() + 5, 0, 0, 0);
+        p.drawItemText(text, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, palette(),
+                       isEnabled(), this->text(), QPalette::WindowText);
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = text;
+            p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+};
+
+/// One icon per picture for the whole program: the icon engine caches what it renders under
+/// the icon's own serial number, so an icon made anew for every window would leave new
+/// cache entries behind each time.
+QIcon sharedIcon(const char* picture)
+{
+    static QHash<QString, QIcon> icons;
+    const QString path = QString::fromLatin1(picture);
+    auto it = icons.find(path);
+    if (it == icons.end())
+        it = icons.insert(path, QIcon(path));
+    return *it;
+}
+
+/// An option button whose wrapped caption would fill its box to the edges grows to the
+/// right (by half its width at most), so the caption keeps clear of the controls below.
+void fitOption(QRadioButton* option)
+{
+    const int indicator = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) + 8;
+    const QFontMetrics metrics(option->font());
+    const auto textHeight = [&](int width) {
+        return metrics
+            .boundingRect(QRect(0, 0, width - indicator, 10000), Qt::TextWordWrap, option->text())
+            .height();
+    };
+    const int room = option->height() - metrics.height() / 2;
+    int width = option->width();
+    while (textHeight(width) > room && width < option->width() * 3 / 2)
+        width += 4;
+    option->resize(width, option->height());
+}
+
+/// A button whose caption is wider than the button grows around its centre, so the caption
+/// is read whole rather than cut short.
+void fitButton(QAbstractButton* button)
+{
+    const int needed = QFontMetrics(button->font()).horizontalAdvance(button->text()) + 12;
+    if (needed <= button->width())
+        return;
+    const QRect r = button->geometry();
+    button->setGeometry(r.center().x() - needed / 2, r.top(), needed, r.height());
+}
+
+/// A label wraps when its box holds two lines or more; a one-line label that its caption
+/// does not fit grows to the right rather than cut the caption off.
+void fitLabel(QLabel* label)
+{
+    const QFontMetrics metrics(label->font());
+    if (label->height() >= 2 * metrics.lineSpacing())
+        return;
+    label->setWordWrap(false);
+    const int needed = metrics.horizontalAdvance(label->text()) + 2 * label->margin() + 2;
+    if (needed > label->width())
+        label->resize(needed, label->height());
+}
+
+QWidget* makeWidget(QWidget* parent, const ControlSpec& row, const QString& caption)
+{
+    switch (row.kind) {
+    case ControlKind::Label:
+    case ControlKind::Display: {
+        auto* label = new QLabel(caption, parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(row.alignment);
+        label->setWordWrap(true);
+        return label;
+    }
+    case ControlKind::Button:
+        return new QPushButton(caption, parent);
+    case ControlKind::Cell: {
+        auto* cell = new CellButton(parent);
+        cell->setText(caption);
+        return cell;
+    }
+    case ControlKind::PictureButton: {
+        auto* button = new QPushButton(parent);
+        button->setFocusPolicy(Qt::NoFocus);
+        return button;
+    }
+    case ControlKind::CaptionedPicture: {
+        auto* button = new QToolButton(parent);
+        button->setText(caption);
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setFocusPolicy(Qt::StrongFocus);
+        return button;
+    }
+    case ControlKind::OptionButton:
+        return new WrappingRadioButton(caption, parent);
+    case ControlKind::TextBox:
+        return new QLineEdit(caption, parent);
+    case ControlKind::TextArea: {
+        auto* box = new QPlainTextEdit(caption, parent);
+        box->setTabChangesFocus(true);
+        return box;
+    }
+    case ControlKind::ScrollBar: {
+        auto* bar = new KeyScrollBar(parent);
+        bar->setStyleSheet(QString::fromLatin1(kScrollBarStyle));
+        return bar;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QWidget* createControl(QWidget* parent, const ControlSpec& row)
+{
+    const QString caption = row.caption ? QString::fromUtf16(row.caption) : QString();
+    QWidget* widget = makeWidget(parent, row, caption);
+    widget->setObjectName(QString::fromLatin1(row.name));
+    widget->setGeometry(runtime::twipsRect(row.left, row.top, row.width, row.height));
+    widget->setFont(makeFont(row.font));
+    if (auto* cell = qobject_cast<CellButton*>(widget)) {
+        cell->setFaceColour(toColor(row.background));
+    } else if (row.background != kNoBackground) {
+        setBackground(widget, row.background);
+    }
+    if (row.picture) {
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            button->setIcon(sharedIcon(row.picture));
+            button->setIconSize(QSize(32, 32));
+        }
+    }
+    if (row.accessibleName)
+        widget->setAccessibleName(QString::fromUtf16(row.accessibleName));
+    if (row.kind == ControlKind::Label)
+        fitLabel(static_cast<QLabel*>(widget));
+    if (row.kind == ControlKind::CaptionedPicture)
+        fitButton(static_cast<QAbstractButton*>(widget));
+    if (row.kind == ControlKind::OptionButton)
+        fitOption(static_cast<QRadioButton*>(widget));
+    return widget;
+}
+
+void createControls(QWidget* parent, std::span<const ControlSpec> rows)
+{
+    for (const ControlSpec& row : rows)
+        createControl(parent, row);
+}

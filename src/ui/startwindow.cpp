@@ -1,0 +1,43 @@
+#include "ui/startwindow.h"
+
+#include "core/palette.h"
+#include "core/programstate.h"
+#include "core/runtime.h"
+#include "ui/controls.h"
+
+#include <QToolButton>
+
+namespace {
+
+constexpr FontSpec kComic18{FontFamily::ComicSans, 18, true};
+constexpr FontSpec kComic36{FontFamily::ComicSans, 36, true};
+constexpr FontSpec kComic24{FontFamily::ComicSans, 24, true};
+
+constexpr ControlSpec kDesign[] = {
+    {"Label2(1)", ControlKind::Label, 2160, 360, 4935, 855, u"Esercitazioni matematiche", kComic18,
+     colours::kBoardLabel},
+    {"Label2(0)", ControlKind::Label, 1320, 1680, 6255, 1935, u"    Quadena dei numeri ", kComic36,
+     colours::kBoardLabel, nullptr, nullptr, Qt::AlignCenter},
+    {"Command1", ControlKind::CaptionedPicture, 2160, 4200, 4425, 1305, u"Avvio", kComic24,
+     kNoBackground, ":/pictures/avvio.svg"},
+};
+
+} // namespace
+
+StartWindow::StartWindow(WindowHost& host, ProgramState& state, RandomSource& random)
+    : ProgramWindow(host)
+{
+    setObjectName(QStringLiteral("FormAvvio"));
+    setAccessibleName(QStringLiteral("Quadena dei numeri"));
+    auto* area = new QWidget(this);
+    area->setFixedSize(runtime::twips(8760), runtime::twips(6615));
+    setCentralWidget(area);
+    createControls(area, kDesign);
+
+    state.numeroMassimo = 99;
+    setBackground(area, caricaColori(random, PaletteVariant::Menu));
+
+    auto* start = control<QToolButton>(area, "Command1");
+    connect(start, &QToolButton::clicked, this, &StartWindow::avvio);
+    start->setFocus();
+}
