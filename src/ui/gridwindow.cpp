@@ -3,6 +3,7 @@
 #include "core/gridsheets.h"
 #include "ui/printing.h"
 #include "ui/controls.h"
+#include "ui/keyboard.h"
 #include "core/runtime.h"
 #include "core/wrap.h"
 
@@ -85,6 +86,7 @@ GridWindow::GridWindow(WindowHost& host, Kind kind, RandomSource& random, PrintS
     QAction* esci = menuBar()->addAction(QStringLiteral("Esci"));
     esci->setObjectName(QStringLiteral("mnuEsci"));
     connect(esci, &QAction::triggered, this, &QWidget::close);
+    addMenuBarKey(this);
 
     numbers_ = generaNumeri(find ? 10 : 12, random);
     if (!find)
