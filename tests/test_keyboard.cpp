@@ -1,6 +1,7 @@
 #include "core/programstate.h"
 #include "core/texts.h"
 #include "program.h"
+#include "ui/gridwindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -83,6 +84,7 @@ class TestKeyboard : public QObject {
     void gridEdges();
     void heldAndQueuedKeys();
     void focusFrame();
+    void f10OnTheGridSheet();
 };
 
 void TestKeyboard::seriesByKeys_data()
@@ -129,8 +131,15 @@ void TestKeyboard::seriesByKeys()
             key(b, answer == Qt::Key_Space ? Qt::Key_Return : answer, mods);
         } else {
             cell = play == Play::Add ? s.risultato : s.numeroCercato % 100;
-            while (play == Play::FindAbove && bar->value() != s.numeroCercato / 100)
-                key(b, bar->value() < s.numeroCercato / 100 ? Qt::Key_PageDown : Qt::Key_PageUp);
+            if (play == Play::FindAbove) { // Page Down and + go up a hundred
+                const int want = s.numeroCercato / 100;
+                for (int i = 0; i < 10 && bar->value() != want; ++i) {
+                    const bool up = bar->value() < want;
+                    key(b, n % 2 ? (up ? Qt::Key_PageDown : Qt::Key_PageUp)
+                                 : (up ? Qt::Key_Plus : Qt::Key_Minus));
+                }
+                QCOMPARE(bar->value(), want);
+            }
             QVERIFY2(arrowTo(b, cell), qPrintable(QString::number(cell)));
             key(b, answer, mods);
         }
@@ -300,6 +309,17 @@ void TestKeyboard::focusFrame()
     b->cellButton(44)->setFocus();
     QVERIFY(darkRun(b->cellButton(44)) >= 3);
     QCOMPARE(darkRun(b->cellButton(45)), 0);
+}
+
+void TestKeyboard::f10OnTheGridSheet()
+{
+    Program p;
+    GridWindow w(p.app.host(), GridWindow::Kind::Find, p.random, p.printer,
+                 [] { return Level::Media; });
+    p.app.host().show(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(w.windowHandle(), Qt::Key_F10);
+    QCOMPARE(w.menuBar()->activeAction(), w.menuBar()->actions().first());
 }
 
 QTEST_MAIN(TestKeyboard)
