@@ -4,6 +4,7 @@
 #include "core/runtime.h"
 #include "core/texts.h"
 #include "ui/dialogs.h"
+#include "ui/keyboard.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -68,6 +69,7 @@ BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
     answer_ = area_->findChild<QLineEdit*>(QStringLiteral("Text1"));
     if (answer_)
         answer_->installEventFilter(this);
+    keys_ = new BoardKeys(this, cells_, avanti_, answer_, hundreds_);
 
     // The designs space the items with trailing blanks; at the menu font of the designs all
     // items stay on the bar, with none pushed behind the extension arrow.
@@ -234,6 +236,7 @@ void BoardWindow::showChanges(BoardChanges what)
     if (avanti_ && (what & BoardChange::Avanti)) {
         avanti_->setVisible(f.avantiVisible());
         avanti_->setEnabled(f.avantiEnabled());
+        keys_->waitChanged(f.waiting());
     }
     if (what & BoardChange::Level) {
         for (const auto& [command, action] : actions_) {

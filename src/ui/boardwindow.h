@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+class BoardKeys;
 class Dialogs;
 class QLabel;
 class QLineEdit;
@@ -68,4 +69,6 @@ class BoardWindow final : public ProgramWindow {
     bool enterPressedInAnswer_ = false;
     std::vector<std::pair<BoardCommand, QAction*>> actions_;
     bool setUpDone_ = false;
+    /// The keyboard beyond Tab and Space (arrows on the grid, Enter, F10, hundreds keys).
+    BoardKeys* keys_ = nullptr;
 };

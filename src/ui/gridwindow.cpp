@@ -4,6 +4,7 @@
 #include "core/runtime.h"
 #include "core/wrap.h"
 #include "ui/controls.h"
+#include "ui/keyboard.h"
 #include "ui/printing.h"
 
 #include <QLabel>
@@ -85,6 +86,7 @@ GridWindow::GridWindow(WindowHost& host, Kind kind, RandomSource& random, PrintS
     QAction* esci = menuBar()->addAction(QStringLiteral("Esci"));
     esci->setObjectName(QStringLiteral("mnuEsci"));
     connect(esci, &QAction::triggered, this, &QWidget::close);
+    addMenuBarKey(this);
 
     numbers_ = generaNumeri(find ? 10 : 12, random);
     if (!find)
