@@ -26,16 +26,35 @@ class BoardFrame::Report {
 namespace {
 
 template <typename E>
-concept Typed = requires(const E& e, const BoardSurface& s, const QString& t) {
+concept Typed = requires(const E& e, const BoardSurface& s, const QString& t)
+{
     e.judgeTyped(s, t);
 };
 template <typename E>
-concept Clicked = requires(const E& e, const BoardSurface& s) { e.judgeClick(s, 0); };
-template <typename E> concept HasLevels = requires(const E& e) { e.level(); };
-template <typename E> concept HasHundreds = requires(const E& e) { e.hundreds(); };
-template <typename E> concept HasSeries = requires(const E& e) { e.series(); };
+concept Clicked = requires(const E& e, const BoardSurface& s)
+{
+    e.judgeClick(s, 0);
+};
 template <typename E>
-concept Scrolled = requires(E& e, BoardSurface& s) { e.setHundreds(s, 0); };
+concept HasLevels = requires(const E& e)
+{
+    e.level();
+};
+template <typename E>
+concept HasHundreds = requires(const E& e)
+{
+    e.hundreds();
+};
+template <typename E>
+concept HasSeries = requires(const E& e)
+{
+    e.series();
+};
+template <typename E>
+concept Scrolled = requires(E& e, BoardSurface& s)
+{
+    e.setHundreds(s, 0);
+};
 
 } // namespace
 
@@ -91,6 +110,16 @@ std::optional<int> BoardFrame::hundreds() const
             return std::nullopt;
         },
         exercise_);
+}
+
+std::optional<int> BoardFrame::askedCell() const
+{
+    const bool typedBoard = std::visit([]<typename E>(const E&) { return Typed<E>; }, exercise_);
+    const int n = programState().numeroCercato;
+    if (!typedBoard || !answerEnabled() || n < 0 || n >= kCellCount ||
+        cell(n).colour != colours::kRed)
+        return std::nullopt;
+    return n;
 }
 
 int BoardFrame::rightInSeries() const
