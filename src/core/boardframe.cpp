@@ -26,35 +26,16 @@ class BoardFrame::Report {
 namespace {
 
 template <typename E>
-concept Typed = requires(const E& e, const BoardSurface& s, const QString& t)
-{
+concept Typed = requires(const E& e, const BoardSurface& s, const QString& t) {
     e.judgeTyped(s, t);
 };
 template <typename E>
-concept Clicked = requires(const E& e, const BoardSurface& s)
-{
-    e.judgeClick(s, 0);
-};
+concept Clicked = requires(const E& e, const BoardSurface& s) { e.judgeClick(s, 0); };
+template <typename E> concept HasLevels = requires(const E& e) { e.level(); };
+template <typename E> concept HasHundreds = requires(const E& e) { e.hundreds(); };
+template <typename E> concept HasSeries = requires(const E& e) { e.series(); };
 template <typename E>
-concept HasLevels = requires(const E& e)
-{
-    e.level();
-};
-template <typename E>
-concept HasHundreds = requires(const E& e)
-{
-    e.hundreds();
-};
-template <typename E>
-concept HasSeries = requires(const E& e)
-{
-    e.series();
-};
-template <typename E>
-concept Scrolled = requires(E& e, BoardSurface& s)
-{
-    e.setHundreds(s, 0);
-};
+concept Scrolled = requires(E& e, BoardSurface& s) { e.setHundreds(s, 0); };
 
 } // namespace
 
