@@ -56,6 +56,8 @@ class TestBoardFrame : public QObject {
     void setUpAgainWhileWaitingEndsTheWait();
     void countersStopAt32767();
     void setUpOnActivationOnlyForAdditions();
+    void askedCell_data();
+    void askedCell();
 };
 
 void TestBoardFrame::setUpSequence()
@@ -333,6 +335,69 @@ void TestBoardFrame::setUpOnActivationOnlyForAdditions()
     for (auto kind :
          {ArithmeticKind::SubUnits, ArithmeticKind::SubTens, ArithmeticKind::SubTensUnits})
         QVERIFY(!Fixture(kind).board.setUpOnEveryActivation());
+}
+
+void TestBoardFrame::askedCell_data()
+{
+    // Steps: s set-up, r right answer, w wrong answer, a "avanti", d level "difficile".
+    QTest::addColumn<BoardKind>("kind");
+    QTest::addColumn<bool>("waiting");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<bool>("asks");
+    QTest::addColumn<int>("redCells");
+    const auto row = [](const char* name, BoardKind kind, bool waiting, const char* steps,
+                        bool asks, int red) {
+        QTest::newRow(name) << kind << waiting << QString::fromLatin1(steps) << asks << red;
+    };
+    row("recognise, before the set-up", BoardKind::Form100Ricon, true, "", false, 0);
+    row("recognise, question", BoardKind::Form100Ricon, true, "s", true, 1);
+    row("recognise, wrong answer", BoardKind::Form100Ricon, true, "sw", true, 1);
+    row("recognise, answered and waiting", BoardKind::Form100Ricon, true, "sr", false, 1);
+    row("recognise, after avanti", BoardKind::Form100Ricon, true, "sra", true, 2);
+    row("recognise, difficile hides the answers", BoardKind::Form100Ricon, true, "srad", true,
+        2);
+    row("recognise, automatic mode", BoardKind::Form100Ricon, false, "srr", true, 3);
+    row("above 99, second set-up keeps a red cell", BoardKind::Form100Ricon2, false, "ss", true,
+        2);
+    row("above 99, answered and waiting", BoardKind::Form100Ricon2, true, "sr", false, 1);
+    row("find", BoardKind::Form100Trova, true, "sr", false, 1);
+    row("addition", BoardKind::Form100a, true, "s", false, 0);
+}
+
+void TestBoardFrame::askedCell()
+{
+    QFETCH(BoardKind, kind);
+    QFETCH(bool, waiting);
+    QFETCH(QString, steps);
+    QFETCH(bool, asks);
+    QFETCH(int, redCells);
+    BoardFixture f(makeExercise(kind), waiting, 11);
+    const auto answer = [&](bool right) {
+        const int number = f.asked() + 100 * f.board.hundreds().value_or(0);
+        if (kind == BoardKind::Form100Trova)
+            f.board.clickCell(right ? f.asked() : (f.asked() + 1) % 100);
+        else
+            f.board.typedAnswer(right ? QString::number(number) : QStringLiteral("-1"));
+    };
+    for (QChar step : steps) {
+        switch (step.toLatin1()) {
+        case 's':
+            f.board.setUp();
+            break;
+        case 'r':
+        case 'w':
+            answer(step == u'r');
+            break;
+        case 'a':
+            f.board.avanti();
+            break;
+        case 'd':
+            f.board.setLevel(Level::Difficile);
+            break;
+        }
+    }
+    QCOMPARE(f.redCells(), redCells);
+    QCOMPARE(f.board.askedCell(), asks ? std::optional<int>(f.asked()) : std::nullopt);
 }
 
 QTEST_APPLESS_MAIN(TestBoardFrame)

@@ -112,6 +112,16 @@ std::optional<int> BoardFrame::hundreds() const
         exercise_);
 }
 
+std::optional<int> BoardFrame::askedCell() const
+{
+    const bool typedBoard = std::visit([]<typename E>(const E&) { return Typed<E>; }, exercise_);
+    const int n = programState().numeroCercato;
+    if (!typedBoard || !answerEnabled() || n < 0 || n >= kCellCount ||
+        cell(n).colour != colours::kRed)
+        return std::nullopt;
+    return n;
+}
+
 int BoardFrame::rightInSeries() const
 {
     return std::visit(

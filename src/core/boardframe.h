@@ -42,6 +42,10 @@ class BoardFrame final : public QObject {
     std::optional<Level> level() const;
     /// The hundred on show, on the boards above 99.
     std::optional<int> hundreds() const;
+    /// The cell whose number a recognise board asks for while its question is open (red,
+    /// answer box free); nothing on the other boards, before the first question and while
+    /// the board waits. Other red cells are earlier answers, not questions.
+    std::optional<int> askedCell() const;
     /// Right answers in the current series of ten; 0 on the boards without series.
     int rightInSeries() const;
     /// True when the set-up runs every time the window becomes active, false when only once.

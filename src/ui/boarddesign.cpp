@@ -20,7 +20,7 @@ constexpr ControlSpec kCommon[] = {
     {"ComandoIconaSi", ControlKind::PictureButton, 7515, 315, 855, 750, nullptr, kArial12,
      kNoBackground, ":/pictures/faccia_si.svg", u"faccina contenta: risposta esatta"},
     {"ComandoIconaNo", ControlKind::PictureButton, 7515, 315, 855, 750, nullptr, kArial12,
-     kNoBackground, ":/pictures/faccia_no.svg", u"faccina triste"},
+     kNoBackground, ":/pictures/faccia_no.svg", u"faccina triste: risposta sbagliata"},
 };
 
 constexpr ControlSpec avanti(int left, int top, int height)

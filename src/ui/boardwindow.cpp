@@ -3,6 +3,7 @@
 #include "core/programstate.h"
 #include "core/runtime.h"
 #include "core/texts.h"
+#include "ui/boardaccessibility.h"
 #include "ui/dialogs.h"
 #include "ui/keyboard.h"
 
@@ -37,6 +38,7 @@ BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
                          std::unique_ptr<BoardFrame> frame, Dialogs& dialogs)
     : ProgramWindow(host), frame_(std::move(frame)), dialogs_(dialogs), area_(new QWidget(this))
 {
+    installBoardAccessibility();
     setObjectName(QString::fromLatin1(design.name));
     setAccessibleName(QStringLiteral("Quadena dei numeri"));
     area_->setFixedSize(runtime::twips(design.width), runtime::twips(design.height));
@@ -81,6 +83,8 @@ BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
                 BoardChange::Task | BoardChange::Avanti | BoardChange::Level |
                 BoardChange::Hundreds | BoardChange::AnswerBox);
     connect(frame_.get(), &BoardFrame::changed, this, &BoardWindow::showChanges);
+    // Assistive technology: after the window has shown each change.
+    new BoardGrid(*this);
 }
 
 BoardWindow::~BoardWindow() = default;
@@ -200,12 +204,6 @@ void BoardWindow::showCell(int i)
     const Cell& c = frame_->cell(i);
     CellButton* button = cells_.at(static_cast<std::size_t>(i));
     button->setText(c.caption);
-    // A cell without caption is named for assistive technology; one with a caption is read
-    // by its caption.
-    button->setAccessibleName(c.caption.isEmpty()
-                                  ? (c.colour == colours::kRed ? QStringLiteral("casella rossa")
-                                                               : QStringLiteral("casella"))
-                                  : QString());
     button->setFaceColour(toColor(c.colour));
     button->setEnabled(c.enabled);
     button->setVisible(c.visible);
