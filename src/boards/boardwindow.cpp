@@ -1,5 +1,6 @@
 #include "boardwindow.h"
 
+#include "shell/designarea.h"
 #include "shell/dialogs.h"
 #include "shell/programstate.h"
 #include "shell/runtime.h"
@@ -34,11 +35,11 @@ std::optional<Level> levelOf(BoardCommand command)
 
 BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
                          std::unique_ptr<BoardModel> model, Dialogs& dialogs)
-    : ProgramWindow(host), model_(std::move(model)), dialogs_(dialogs), area_(new QWidget(this))
+    : ProgramWindow(host), model_(std::move(model)), dialogs_(dialogs),
+      area_(new DesignArea({runtime::twips(design.width), runtime::twips(design.height)}, this))
 {
     setObjectName(QString::fromLatin1(design.name));
     setAccessibleName(QStringLiteral("Quadena dei numeri"));
-    area_->setFixedSize(runtime::twips(design.width), runtime::twips(design.height));
     setCentralWidget(area_);
 
     for (int i = 0; i < BoardModel::kCellCount; ++i) {

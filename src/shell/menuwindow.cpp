@@ -1,6 +1,7 @@
 #include "menuwindow.h"
 
 #include "controls.h"
+#include "designarea.h"
 #include "palette.h"
 #include "programstate.h"
 #include "runtime.h"
@@ -67,8 +68,7 @@ MenuWindow::MenuWindow(WindowHost& host, ProgramState& state, RandomSource& rand
 {
     setObjectName(QStringLiteral("FormMenu"));
     setAccessibleName(QStringLiteral("Quadena dei numeri"));
-    auto* area = new QWidget(this);
-    area->setFixedSize(runtime::twips(9600), runtime::twips(7200));
+    auto* area = new DesignArea({runtime::twips(9600), runtime::twips(7200)}, this);
     setCentralWidget(area);
 
     // Created in the order of the design's two columns, which is also the Tab order.

@@ -1,6 +1,7 @@
 #include "startwindow.h"
 
 #include "controls.h"
+#include "designarea.h"
 #include "palette.h"
 #include "programstate.h"
 #include "runtime.h"
@@ -29,8 +30,7 @@ StartWindow::StartWindow(WindowHost& host, ProgramState& state, RandomSource& ra
 {
     setObjectName(QStringLiteral("FormAvvio"));
     setAccessibleName(QStringLiteral("Quadena dei numeri"));
-    auto* area = new QWidget(this);
-    area->setFixedSize(runtime::twips(8760), runtime::twips(6615));
+    auto* area = new DesignArea({runtime::twips(8760), runtime::twips(6615)}, this);
     setCentralWidget(area);
     createControls(area, kDesign);
 

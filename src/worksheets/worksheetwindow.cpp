@@ -3,6 +3,7 @@
 #include "layouts.h"
 #include "printing.h"
 #include "shell/controls.h"
+#include "shell/designarea.h"
 #include "shell/programstate.h"
 #include "shell/runtime.h"
 #include "wrap.h"
@@ -45,8 +46,7 @@ WorksheetWindow::WorksheetWindow(WindowHost& host, const ProgramState& state, Ra
 {
     setObjectName(QStringLiteral("formStampa"));
     setWindowTitle(QStringLiteral("Common Dialogs Example"));
-    auto* area = new QWidget(this);
-    area->setFixedSize(runtime::twips(9480), runtime::twips(6795));
+    auto* area = new DesignArea({runtime::twips(9480), runtime::twips(6795)}, this);
     setCentralWidget(area);
     setBackground(area, colours::kBoardLabel);
     createControls(area, kDesign);
