@@ -17,7 +17,7 @@ struct FaceReading {
     QColor median;
     QColor darkest;
     double meanLuma = 0;  // the whole cell in grey, 0 to 255
-    double darkShare = 0; // share of near-black pixels in the band along the edge
+    double darkShare = 0; // share of near-black pixels in the top and bottom bands
     int stripes = 0;      // dark runs met along the middle of the band at the top
 };
 
@@ -28,9 +28,9 @@ double luma(const QColor& c)
 
 /// Renders a cell at `scale` device pixels per pixel and reads its face: the median colour of
 /// the inner part (inside the edge) and its darkest pixel, which is the caption's ink; and,
-/// in grey, its mean luma, how much of the band along its edge (a sixth of the side, inside
-/// the outline and the raised edge) is near black, and how many dark runs a line along the
-/// middle of the top band crosses.
+/// in grey, its mean luma, how much of the bands along its top and bottom edges (a sixth of the
+/// side each, inside the outline and the raised edge) is near black, and how many dark runs a line
+/// along the middle of the top band crosses.
 FaceReading readFace(QWidget* cell, qreal scale)
 {
     QImage image(cell->size() * scale, QImage::Format_RGB32);
@@ -62,7 +62,7 @@ FaceReading readFace(QWidget* cell, qreal scale)
     const int edge = qRound(2 * scale);
     const int band = image.width() / 6;
     const QRect bandOuter = all.adjusted(edge, edge, -edge, -edge);
-    const QRect bandInner = all.adjusted(band, band, -band, -band);
+    const QRect bandInner = all.adjusted(0, band, 0, -band);
     double lumaSum = 0;
     int bandPixels = 0, dark = 0;
     for (int y = 0; y < image.height(); ++y) {
@@ -180,8 +180,8 @@ void TestBoardView::cellFaces()
                                   std::abs(m.green() - row.expected.green()),
                                   std::abs(m.blue() - row.expected.blue())});
         QVERIFY2(off <= 2, qPrintable(QStringLiteral("%1 face %2").arg(row.what, m.name())));
-        qInfo("%s: mean luma %.0f, dark share of the edge band %.2f, stripes %d", row.what,
-              row.reading.meanLuma, row.reading.darkShare, row.reading.stripes);
+        qInfo("%s: mean luma %.0f, dark share of the top and bottom bands %.2f, stripes %d",
+              row.what, row.reading.meanLuma, row.reading.darkShare, row.reading.stripes);
     }
     // Captions: the answered red cell shows its number; plain cells their numbers.
     for (const Row& row : {rows[0], rows[2], rows[3], rows[4]}) {

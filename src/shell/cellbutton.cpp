@@ -14,21 +14,21 @@ constexpr int kFocusWidth = 3;
 constexpr QColor kMarked{255, 0, 0};
 constexpr QColor kStripe{0, 0, 0};
 
-/// The mark of a red cell that needs no colour vision: a band of dark diagonal stripes along
-/// the edge (a sixth of the side), on the red face, enabled or not. It is striped where the focus
-/// frame is a solid line, and leaves the middle plain red for the caption.
+/// The mark of a red cell that needs no colour vision: bands of dark diagonal stripes along
+/// the top and bottom edges (a sixth of the side each), on the red face, enabled or not.
+/// They are striped where the focus frame is a solid line, and leave the caption's rows
+/// plain red.
 void paintMark(QPainter& p, const QRect& r)
 {
     const qreal side = std::min(r.width(), r.height());
-    const QRectF outer = QRectF(r).adjusted(1, 1, -1, -1);
     const qreal band = side / 6 - 1;
-    QPainterPath ring;
-    ring.addRect(outer);
-    QPainterPath middle;
-    middle.addRect(outer.adjusted(band, band, -band, -band));
+    const QRectF outer = QRectF(r).adjusted(1, 1, -1, -1);
+    QPainterPath bands;
+    bands.addRect(QRectF(outer.topLeft(), QSizeF(outer.width(), band)));
+    bands.addRect(QRectF(outer.left(), outer.bottom() - band, outer.width(), band));
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    p.setClipPath(ring.subtracted(middle));
+    p.setClipPath(bands);
     p.setPen(QPen(kStripe, side * 0.08, Qt::SolidLine, Qt::FlatCap));
     const qreal step = side * 0.2;
     for (qreal x = r.left() - side; x < r.right() + side; x += step)
