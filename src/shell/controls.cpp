@@ -119,10 +119,17 @@ class KeyScrollBar final : public QScrollBar {
     }
 };
 
-/// An option button whose caption wraps inside its box, as the window designs expect.
+/// An option button whose caption wraps inside its box, as the window designs expect; its
+/// round indicator grows with the design like the caption.
 class WrappingRadioButton final : public QRadioButton {
   public:
     using QRadioButton::QRadioButton;
+
+    void setFactor(qreal factor)
+    {
+        factor_ = factor;
+        update();
+    }
 
   protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
@@ -132,12 +139,14 @@ class WrappingRadioButton final : public QRadioButton {
         QStylePainter p(this);
         QStyleOptionButton option;
         initStyleOption(&option);
-        const QRect indicator =
+        const QRect design =
             style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
-        option.rect = QRect(indicator.left(), (height() - indicator.height()) / 2,
-                            indicator.width(), indicator.height());
+        const QSize size = design.size() * factor_;
+        const QRect indicator(design.left(), (height() - size.height()) / 2, size.width(),
+                              size.height());
+        option.rect = indicator;
         p.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
-        const QRect text = rect().adjusted(indicator.right() + 5, 0, 0, 0);
+        const QRect text = rect().adjusted(indicator.right() + qRound(5 * factor_), 0, 0, 0);
         p.drawItemText(text, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, palette(),
                        isEnabled(), this->text(), QPalette::WindowText);
         if (hasFocus()) {
@@ -147,6 +156,9 @@ class WrappingRadioButton final : public QRadioButton {
             p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
         }
     }
+
+  private:
+    qreal factor_ = 1;
 };
 
 /// One icon per picture for the whole program: the icon engine caches what it renders under
@@ -164,9 +176,11 @@ QIcon sharedIcon(const char* picture)
 
 /// An option button whose wrapped caption would fill its box to the edges grows to the
 /// right (by half its width at most), so the caption keeps clear of the controls below.
-void fitOption(QRadioButton* option)
+void fitOption(WrappingRadioButton* option, qreal factor)
 {
-    const int indicator = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) + 8;
+    option->setFactor(factor);
+    const int indicator =
+        qRound((option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) + 8) * factor);
     const QFontMetrics metrics(option->font());
     const auto textHeight = [&](int width) {
         return metrics
@@ -275,7 +289,7 @@ void placeControl(QWidget* control, const ControlPlacement& placement, qreal fac
         fitButton(static_cast<QAbstractButton*>(control));
         break;
     case ControlKind::OptionButton:
-        fitOption(static_cast<QRadioButton*>(control));
+        fitOption(static_cast<WrappingRadioButton*>(control), factor);
         break;
     case ControlKind::ScrollBar: {
         const QString style = scrollBarStyle(factor);
