@@ -1,6 +1,7 @@
 // Walks through the program with a fixed seed and saves pictures of its windows as the
 // user sees them, for the README: start window, main menu and some boards mid-exercise.
-// Run under a real X server (scripts/screenshots.sh uses Xvfb).
+// Run under a real X server (scripts/screenshots.sh uses Xvfb); with --maximised, under a
+// window manager that maximises.
 #include "app/application.h"
 #include "core/programstate.h"
 #include "core/random.h"
@@ -31,8 +32,15 @@ class Silence final : public SoundSink {
     void play(Sound) override {}
 };
 
+/// With --maximised every window is maximised before its picture is taken.
+bool maximised = false;
+
 void save(QWidget* window, const QString& folder, const QString& name)
 {
+    if (maximised) {
+        window->showMaximized();
+        QTest::qWait(500);
+    }
     QTest::qWait(300);
     window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }
@@ -151,7 +159,9 @@ int main(int argc, char* argv[])
 {
     QApplication qtApp(argc, argv);
     prepareApplication(qtApp);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    QStringList args = qtApp.arguments();
+    maximised = args.removeAll(QStringLiteral("--maximised")) > 0;
+    const QString folder = args.size() > 1 ? args.at(1) : QStringLiteral("docs");
     QDir().mkpath(folder);
 
     SeededRandom random(20261208);

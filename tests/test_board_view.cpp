@@ -16,36 +16,75 @@ namespace {
 struct FaceReading {
     QColor median;
     QColor darkest;
+    double meanLuma = 0;  // the whole cell in grey, 0 to 255
+    double darkShare = 0; // share of near-black pixels in the top and bottom bands
+    int stripes = 0;      // dark runs met along the middle of the band at the top
 };
 
+double luma(const QColor& c)
+{
+    return 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue();
+}
+
 /// Renders a cell at `scale` device pixels per pixel and reads its face: the median colour of
-/// the inner part (inside the edge) and its darkest pixel, which is the caption's ink.
+/// the inner part (inside the edge) and its darkest pixel, which is the caption's ink; and,
+/// in grey, its mean luma, how much of the bands along its top and bottom edges (a sixth of the
+/// side each, inside the outline and the raised edge) is near black, and how many dark runs a line
+/// along the middle of the top band crosses.
 FaceReading readFace(QWidget* cell, qreal scale)
 {
     QImage image(cell->size() * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     image.fill(Qt::magenta);
     cell->render(&image);
-    const QRect inner = QRect(QPoint(0, 0), image.size())
-                            .adjusted(image.width() / 6, image.height() / 6, -image.width() / 6,
-                                      -image.height() / 6);
+    const QRect all(QPoint(0, 0), image.size());
+    const QRect inner = all.adjusted(image.width() / 6, image.height() / 6, -image.width() / 6,
+                                     -image.height() / 6);
     std::vector<int> r, g, b;
-    QColor darkest = Qt::white;
+    FaceReading reading{{}, Qt::white};
     for (int y = inner.top(); y <= inner.bottom(); ++y) {
         for (int x = inner.left(); x <= inner.right(); ++x) {
             const QColor c = image.pixelColor(x, y);
             r.push_back(c.red());
             g.push_back(c.green());
             b.push_back(c.blue());
-            if (c.lightnessF() < darkest.lightnessF())
-                darkest = c;
+            if (c.lightnessF() < reading.darkest.lightnessF())
+                reading.darkest = c;
         }
     }
     const auto median = [](std::vector<int>& v) {
         std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
         return v[v.size() / 2];
     };
-    return {QColor(median(r), median(g), median(b)), darkest};
+    reading.median = QColor(median(r), median(g), median(b));
+
+    constexpr double kNearBlack = 48;
+    const int edge = qRound(2 * scale);
+    const int band = image.width() / 6;
+    const QRect bandOuter = all.adjusted(edge, edge, -edge, -edge);
+    const QRect bandInner = all.adjusted(0, band, 0, -band);
+    double lumaSum = 0;
+    int bandPixels = 0, dark = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const double l = luma(image.pixelColor(x, y));
+            lumaSum += l;
+            if (bandOuter.contains(x, y) && !bandInner.contains(x, y)) {
+                ++bandPixels;
+                dark += l < kNearBlack;
+            }
+        }
+    }
+    reading.meanLuma = lumaSum / (image.width() * image.height());
+    reading.darkShare = double(dark) / bandPixels;
+    const int row = (edge + band) / 2;
+    bool inDark = false;
+    for (int x = bandOuter.left(); x <= bandOuter.right(); ++x) {
+        const bool d = luma(image.pixelColor(x, row)) < kNearBlack;
+        reading.stripes += d && !inDark;
+        inDark = d;
+    }
+    return reading;
 }
 
 double luminance(const QColor& c)
@@ -113,22 +152,27 @@ void TestBoardView::cellFaces()
     BoardWindow* b = openFromMenu(p, "Command7", true); // the recognise board, waiting mode
     const int asked = p.app.boardWindow()->frame().programState().numeroCercato;
     const int plain = asked == 0 ? 1 : 0;
+    const int other = plain == 0 ? 2 : 0;
     // The asked cell, red; answered in waiting mode it stays red and is disabled.
     const FaceReading red = readFace(b->cellButton(asked), scale);
     text1(b)->setText(QString::number(asked));
     QTest::keyClick(text1(b), Qt::Key_Return);
     QVERIFY(!b->cellButton(asked)->isEnabled() || !text1(b)->isEnabled());
     b->cellButton(plain)->setEnabled(false); // as on a board locked while waiting
+    const FaceReading unfocused = readFace(b->cellButton(other), scale);
+    b->cellButton(other)->setFocus();
+    QVERIFY(b->cellButton(other)->hasFocus());
     struct Row {
         const char* what;
         FaceReading reading;
         QColor expected;
     };
     const Row rows[] = {
-        {"plain", readFace(b->cellButton(plain == 0 ? 2 : 0), scale), QColor(192, 255, 192)},
+        {"plain", unfocused, QColor(192, 255, 192)},
         {"red", red, QColor(255, 0, 0)},
         {"disabled", readFace(b->cellButton(plain), scale), QColor(192, 255, 192)},
         {"disabled red", readFace(b->cellButton(asked), scale), QColor(255, 0, 0)},
+        {"focused", readFace(b->cellButton(other), scale), QColor(192, 255, 192)},
     };
     for (const Row& row : rows) {
         const QColor m = row.reading.median;
@@ -136,11 +180,25 @@ void TestBoardView::cellFaces()
                                   std::abs(m.green() - row.expected.green()),
                                   std::abs(m.blue() - row.expected.blue())});
         QVERIFY2(off <= 2, qPrintable(QStringLiteral("%1 face %2").arg(row.what, m.name())));
+        qInfo("%s: mean luma %.0f, dark share of the top and bottom bands %.2f, stripes %d",
+              row.what, row.reading.meanLuma, row.reading.darkShare, row.reading.stripes);
     }
     // Captions: the answered red cell shows its number; plain cells their numbers.
-    for (const Row& row : {rows[0], rows[2], rows[3]}) {
+    for (const Row& row : {rows[0], rows[2], rows[3], rows[4]}) {
         QVERIFY2(contrast(row.reading.darkest, row.reading.median) >= 4.5, row.what);
     }
+    // Without colour, a red cell, enabled or not, is darker than a green one and carries a
+    // striped band; the focus frame is a solid line.
+    for (const Row& redRow : {rows[1], rows[3]}) {
+        for (const Row& green : {rows[0], rows[2]}) {
+            const QString pair = QStringLiteral("%1 / %2").arg(redRow.what, green.what);
+            QVERIFY2(green.reading.meanLuma - redRow.reading.meanLuma >= 100, qPrintable(pair));
+            QVERIFY2(redRow.reading.darkShare - green.reading.darkShare >= 0.25, qPrintable(pair));
+        }
+        QVERIFY2(redRow.reading.stripes >= 4, redRow.what);
+    }
+    QVERIFY(rows[0].reading.stripes == 0 && rows[2].reading.stripes == 0);
+    QVERIFY(rows[4].reading.stripes <= 2);
 }
 
 void TestBoardView::enterFromABoxIsNoAnswer_data()

@@ -4,6 +4,7 @@
 #include "core/runtime.h"
 #include "core/texts.h"
 #include "ui/boardaccessibility.h"
+#include "ui/designarea.h"
 #include "ui/dialogs.h"
 #include "ui/keyboard.h"
 
@@ -36,12 +37,12 @@ std::optional<Level> levelOf(BoardCommand command)
 
 BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
                          std::unique_ptr<BoardFrame> frame, Dialogs& dialogs)
-    : ProgramWindow(host), frame_(std::move(frame)), dialogs_(dialogs), area_(new QWidget(this))
+    : ProgramWindow(host), frame_(std::move(frame)), dialogs_(dialogs),
+      area_(new DesignArea({runtime::twips(design.width), runtime::twips(design.height)}, this))
 {
     installBoardAccessibility();
     setObjectName(QString::fromLatin1(design.name));
     setAccessibleName(QStringLiteral("Quadena dei numeri"));
-    area_->setFixedSize(runtime::twips(design.width), runtime::twips(design.height));
     setCentralWidget(area_);
 
     for (int i = 0; i < BoardFrame::kCellCount; ++i) {

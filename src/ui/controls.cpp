@@ -2,6 +2,7 @@
 
 #include "core/runtime.h"
 #include "ui/cellbutton.h"
+#include "ui/designarea.h"
 
 #include <QHash>
 #include <QIcon>
@@ -60,23 +61,30 @@ void setBackground(QWidget* widget, Bgr bgr)
 
 namespace {
 
+constexpr int kIconSize = 32;
+
 /// A scroll bar a child sees at once: a white track, a large blue handle and big arrow buttons;
-/// red border when it has the keyboard focus.
-constexpr char kScrollBarStyle[] = R"(
-QScrollBar:horizontal { background: #ffffff; border: 2px solid #0b2f73; border-radius: 4px;
-                        margin: 0 28px 0 28px; }
+/// red border when it has the keyboard focus. Its measures grow with the design's `factor`.
+QString scrollBarStyle(qreal factor)
+{
+    const auto px = [factor](int v) { return QString::number(qRound(v * factor)); };
+    return QStringLiteral(R"(
+QScrollBar:horizontal { background: #ffffff; border: %1px solid #0b2f73; border-radius: %2px;
+                        margin: 0 %3px 0 %3px; }
 QScrollBar:horizontal:focus { border-color: #d81f26; }
-QScrollBar::handle:horizontal { background: #1f5fd6; min-width: 36px; border-radius: 3px;
-                                margin: 2px; }
+QScrollBar::handle:horizontal { background: #1f5fd6; min-width: %4px; border-radius: %5px;
+                                margin: %1px; }
 QScrollBar::add-line:horizontal, QScrollBar::sub-line:horizontal {
-    background: #1f5fd6; width: 26px; border: 2px solid #0b2f73; border-radius: 4px;
+    background: #1f5fd6; width: %6px; border: %1px solid #0b2f73; border-radius: %2px;
     subcontrol-origin: margin; }
 QScrollBar::add-line:horizontal { subcontrol-position: right; }
 QScrollBar::sub-line:horizontal { subcontrol-position: left; }
-QScrollBar::left-arrow:horizontal { image: url(:/pictures/freccia_sinistra.svg); width: 14px; height: 14px; }
-QScrollBar::right-arrow:horizontal { image: url(:/pictures/freccia_destra.svg); width: 14px; height: 14px; }
+QScrollBar::left-arrow:horizontal { image: url(:/pictures/freccia_sinistra.svg); width: %7px; height: %7px; }
+QScrollBar::right-arrow:horizontal { image: url(:/pictures/freccia_destra.svg); width: %7px; height: %7px; }
 QScrollBar::add-page:horizontal, QScrollBar::sub-page:horizontal { background: none; }
-)";
+)")
+        .arg(px(2), px(4), px(28), px(36), px(3), px(26), px(14));
+}
 
 /// A horizontal scroll bar that also answers the keyboard: arrows move it by one step,
 /// Home and End to its ends (Qt's own scroll bar has no keyboard interface).
@@ -111,10 +119,17 @@ class KeyScrollBar final : public QScrollBar {
     }
 };
 
-/// An option button whose caption wraps inside its box, as the window designs expect.
+/// An option button whose caption wraps inside its box, as the window designs expect; its
+/// round indicator grows with the design like the caption.
 class WrappingRadioButton final : public QRadioButton {
   public:
     using QRadioButton::QRadioButton;
+
+    void setFactor(qreal factor)
+    {
+        factor_ = factor;
+        update();
+    }
 
   protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
@@ -124,12 +139,14 @@ class WrappingRadioButton final : public QRadioButton {
         QStylePainter p(this);
         QStyleOptionButton option;
         initStyleOption(&option);
-        const QRect indicator =
+        const QRect design =
             style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
-        option.rect = QRect(indicator.left(), (height() - indicator.height()) / 2,
-                            indicator.width(), indicator.height());
+        const QSize size = design.size() * factor_;
+        const QRect indicator(design.left(), (height() - size.height()) / 2, size.width(),
+                              size.height());
+        option.rect = indicator;
         p.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
-        const QRect text = rect().adjusted(indicator.right() + 5, 0, 0, 0);
+        const QRect text = rect().adjusted(indicator.right() + qRound(5 * factor_), 0, 0, 0);
         p.drawItemText(text, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, palette(),
                        isEnabled(), this->text(), QPalette::WindowText);
         if (hasFocus()) {
@@ -139,6 +156,9 @@ class WrappingRadioButton final : public QRadioButton {
             p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
         }
     }
+
+  private:
+    qreal factor_ = 1;
 };
 
 /// One icon per picture for the whole program: the icon engine caches what it renders under
@@ -156,9 +176,11 @@ QIcon sharedIcon(const char* picture)
 
 /// An option button whose wrapped caption would fill its box to the edges grows to the
 /// right (by half its width at most), so the caption keeps clear of the controls below.
-void fitOption(QRadioButton* option)
+void fitOption(WrappingRadioButton* option, qreal factor)
 {
-    const int indicator = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) + 8;
+    option->setFactor(factor);
+    const int indicator =
+        qRound((option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) + 8) * factor);
     const QFontMetrics metrics(option->font());
     const auto textHeight = [&](int width) {
         return metrics
@@ -236,9 +258,7 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& row, const QString& capt
         return box;
     }
     case ControlKind::ScrollBar: {
-        auto* bar = new KeyScrollBar(parent);
-        bar->setStyleSheet(QString::fromLatin1(kScrollBarStyle));
-        return bar;
+        return new KeyScrollBar(parent);
     }
     }
     return nullptr;
@@ -246,32 +266,64 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& row, const QString& capt
 
 } // namespace
 
+void placeControl(QWidget* control, const ControlPlacement& placement, qreal factor, QPoint origin)
+{
+    const QRect& r = placement.rect;
+    // Edges rounded, not sizes: neighbours that touch in the design touch at every size.
+    const auto at = [factor](int v) { return qRound(v * factor); };
+    control->setGeometry(QRect(QPoint(origin.x() + at(r.left()), origin.y() + at(r.top())),
+                               QPoint(origin.x() + at(r.left() + r.width()) - 1,
+                                      origin.y() + at(r.top() + r.height()) - 1)));
+    QFont font = makeFont(placement.font);
+    font.setPointSizeF(placement.font.points * factor);
+    control->setFont(font);
+    if (placement.picture) {
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
+            button->setIconSize(QSize(at(kIconSize), at(kIconSize)));
+    }
+    switch (placement.kind) {
+    case ControlKind::Label:
+        fitLabel(static_cast<QLabel*>(control));
+        break;
+    case ControlKind::CaptionedPicture:
+        fitButton(static_cast<QAbstractButton*>(control));
+        break;
+    case ControlKind::OptionButton:
+        fitOption(static_cast<WrappingRadioButton*>(control), factor);
+        break;
+    case ControlKind::ScrollBar: {
+        const QString style = scrollBarStyle(factor);
+        if (control->styleSheet() != style)
+            control->setStyleSheet(style);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
 QWidget* createControl(QWidget* parent, const ControlSpec& row)
 {
     const QString caption = row.caption ? QString::fromUtf16(row.caption) : QString();
     QWidget* widget = makeWidget(parent, row, caption);
     widget->setObjectName(QString::fromLatin1(row.name));
-    widget->setGeometry(runtime::twipsRect(row.left, row.top, row.width, row.height));
-    widget->setFont(makeFont(row.font));
     if (auto* cell = qobject_cast<CellButton*>(widget)) {
         cell->setFaceColour(toColor(row.background));
     } else if (row.background != kNoBackground) {
         setBackground(widget, row.background);
     }
     if (row.picture) {
-        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
             button->setIcon(sharedIcon(row.picture));
-            button->setIconSize(QSize(32, 32));
-        }
     }
     if (row.accessibleName)
         widget->setAccessibleName(QString::fromUtf16(row.accessibleName));
-    if (row.kind == ControlKind::Label)
-        fitLabel(static_cast<QLabel*>(widget));
-    if (row.kind == ControlKind::CaptionedPicture)
-        fitButton(static_cast<QAbstractButton*>(widget));
-    if (row.kind == ControlKind::OptionButton)
-        fitOption(static_cast<QRadioButton*>(widget));
+    const ControlPlacement placement{row.kind,
+                                     runtime::twipsRect(row.left, row.top, row.width, row.height),
+                                     row.font, row.picture != nullptr};
+    placeControl(widget, placement, 1);
+    if (auto* area = qobject_cast<DesignArea*>(parent))
+        area->adopt(widget, placement);
     return widget;
 }
 

@@ -46,7 +46,23 @@ QColor toColor(Bgr bgr);
 /// Paints a widget's own background (window, label, button face) in `bgr`.
 void setBackground(QWidget* widget, Bgr bgr);
 
+/// What a control keeps of its design row to be placed again at another size: the kind,
+/// the rectangle in pixels at the design size, the font and the picture.
+struct ControlPlacement {
+    ControlKind kind;
+    QRect rect;
+    FontSpec font;
+    bool picture = false;
+};
+
+/// Places and styles a control made from a design row at `factor` times the design
+/// (factor 1: the design), with the design's top left corner at `origin`; a caption that
+/// does not fit its box at that size makes the box grow as the design rows say.
+void placeControl(QWidget* control, const ControlPlacement& placement, qreal factor,
+                  QPoint origin = {});
+
 /// Creates the control a design row describes as a child of `parent`, placed and styled.
+/// A `DesignArea` parent keeps it at its place in the design whatever the area's size.
 QWidget* createControl(QWidget* parent, const ControlSpec& row);
 
 /// Creates every row of a design, in order.

@@ -4,6 +4,7 @@
 #include "core/runtime.h"
 #include "core/wrap.h"
 #include "ui/controls.h"
+#include "ui/designarea.h"
 #include "ui/keyboard.h"
 #include "ui/printing.h"
 
@@ -24,12 +25,12 @@ QString cellName(int i)
 
 GridWindow::GridWindow(WindowHost& host, Kind kind, RandomSource& random, PrintService& printer,
                        std::function<Level()> findLevel)
-    : ProgramWindow(host), kind_(kind), findLevel_(std::move(findLevel)), area_(new QWidget(this))
+    : ProgramWindow(host), kind_(kind), findLevel_(std::move(findLevel)),
+      area_(new DesignArea({runtime::twips(9570), runtime::twips(7200)}, this))
 {
     const bool find = kind == Kind::Find;
     setObjectName(find ? QStringLiteral("formStampa1") : QStringLiteral("formStampa2"));
     setAccessibleName(QStringLiteral("Scheda da stampare"));
-    area_->setFixedSize(runtime::twips(9570), runtime::twips(7200));
     setCentralWidget(area_);
     setBackground(area_, 0x00FFFFFF);
 

@@ -4,6 +4,7 @@
 #include "core/programstate.h"
 #include "core/runtime.h"
 #include "ui/controls.h"
+#include "ui/designarea.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -67,8 +68,7 @@ MenuWindow::MenuWindow(WindowHost& host, ProgramState& state, RandomSource& rand
 {
     setObjectName(QStringLiteral("FormMenu"));
     setAccessibleName(QStringLiteral("Quadena dei numeri"));
-    auto* area = new QWidget(this);
-    area->setFixedSize(runtime::twips(9600), runtime::twips(7200));
+    auto* area = new DesignArea({runtime::twips(9600), runtime::twips(7200)}, this);
     setCentralWidget(area);
 
     // Created in the order of the design's two columns, which is also the Tab order.

@@ -4,6 +4,7 @@
 #include "core/programstate.h"
 #include "core/runtime.h"
 #include "ui/controls.h"
+#include "ui/designarea.h"
 
 #include <QToolButton>
 
@@ -29,8 +30,7 @@ StartWindow::StartWindow(WindowHost& host, ProgramState& state, RandomSource& ra
 {
     setObjectName(QStringLiteral("FormAvvio"));
     setAccessibleName(QStringLiteral("Quadena dei numeri"));
-    auto* area = new QWidget(this);
-    area->setFixedSize(runtime::twips(8760), runtime::twips(6615));
+    auto* area = new DesignArea({runtime::twips(8760), runtime::twips(6615)}, this);
     setCentralWidget(area);
     createControls(area, kDesign);
 

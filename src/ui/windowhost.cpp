@@ -2,6 +2,7 @@
 
 #include "ui/platformtitle.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
@@ -12,7 +13,21 @@
 #include <utility>
 #include <vector>
 
-ProgramWindow::ProgramWindow(WindowHost& host) : host_(host) {}
+ProgramWindow::ProgramWindow(WindowHost& host) : host_(host)
+{
+    // F11 on any of the program's windows, wherever the focus is, as in desktop browsers.
+    auto* fullScreen = new QAction(this);
+    fullScreen->setObjectName(QStringLiteral("SchermoIntero"));
+    fullScreen->setShortcut(Qt::Key_F11);
+    fullScreen->setShortcutContext(Qt::WindowShortcut);
+    addAction(fullScreen);
+    connect(fullScreen, &QAction::triggered, this, &ProgramWindow::toggleFullScreen);
+}
+
+void ProgramWindow::toggleFullScreen()
+{
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
 
 bool ProgramWindow::event(QEvent* event)
 {

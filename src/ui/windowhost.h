@@ -7,7 +7,8 @@
 class WindowHost;
 
 /// Base of the program's own windows (not of its dialogs). It tells the host when it
-/// becomes the active window and when the window system's close control was used.
+/// becomes the active window and when the window system's close control was used, and
+/// turns full screen on and off with F11.
 class ProgramWindow : public QMainWindow {
     Q_OBJECT
   public:
@@ -17,6 +18,9 @@ class ProgramWindow : public QMainWindow {
     /// included (before it is seen); not when a dialog of its own closes, nor when the
     /// user comes back from another application.
     virtual void activated() {}
+
+    /// Full screen and back (F11); the content grows with the window.
+    void toggleFullScreen();
 
   signals:
     /// The window system's close control: the window's owner unloads it, without questions.

@@ -5,6 +5,7 @@
 #include "core/runtime.h"
 #include "core/wrap.h"
 #include "ui/controls.h"
+#include "ui/designarea.h"
 #include "ui/printing.h"
 
 #include <QPlainTextEdit>
@@ -45,8 +46,7 @@ WorksheetWindow::WorksheetWindow(WindowHost& host, const ProgramState& state, Ra
 {
     setObjectName(QStringLiteral("formStampa"));
     setWindowTitle(QStringLiteral("Common Dialogs Example"));
-    auto* area = new QWidget(this);
-    area->setFixedSize(runtime::twips(9480), runtime::twips(6795));
+    auto* area = new DesignArea({runtime::twips(9480), runtime::twips(6795)}, this);
     setCentralWidget(area);
     setBackground(area, colours::kBoardLabel);
     createControls(area, kDesign);

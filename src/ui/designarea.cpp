@@ -1,0 +1,42 @@
+#include "ui/designarea.h"
+
+#include <QResizeEvent>
+#include <algorithm>
+
+DesignArea::DesignArea(QSize designSize, QWidget* parent) : QWidget(parent), design_(designSize)
+{
+    Q_ASSERT(!designSize.isEmpty());
+    setMinimumSize(designSize);
+    resize(designSize);
+}
+
+QRect DesignArea::designRect() const
+{
+    return {origin_, QSize(qRound(design_.width() * factor_), qRound(design_.height() * factor_))};
+}
+
+void DesignArea::adopt(QWidget* control, const ControlPlacement& placement)
+{
+    controls_.push_back({control, placement});
+    if (factor_ != 1 || !origin_.isNull())
+        placeControl(control, placement, factor_, origin_);
+}
+
+void DesignArea::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const QSize size = event->size();
+    const qreal factor =
+        std::min(size.width() / qreal(design_.width()), size.height() / qreal(design_.height()));
+    const qreal before = factor_;
+    const QPoint beforeOrigin = origin_;
+    factor_ = std::max<qreal>(factor, 1);
+    const QSize shown = designRect().size();
+    origin_ = QPoint(std::max(0, (size.width() - shown.width()) / 2),
+                     std::max(0, (size.height() - shown.height()) / 2));
+    if (factor_ == before && origin_ == beforeOrigin)
+        return;
+    std::erase_if(controls_, [](const Adopted& a) { return a.control.isNull(); });
+    for (const Adopted& a : controls_)
+        placeControl(a.control, a.placement, factor_, origin_);
+}
