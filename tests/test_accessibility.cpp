@@ -333,8 +333,10 @@ void TestAccessibility::eventsPerAnswer()
     // none on the others (focus moves aside).
     QMap<std::pair<QObject*, int>, int> onCells;
     int elsewhere = 0;
+    int focusMoves = 0;
     bool counter = false;
     for (const Heard& h : heard) {
+        focusMoves += h.type == QAccessible::Focus;
         auto* cell = qobject_cast<CellButton*>(h.object);
         if (cell && h.type != QAccessible::Focus) {
             const int i = b->centralWidget()->findChild<BoardGrid*>()->indexOf(cell);
@@ -349,6 +351,9 @@ void TestAccessibility::eventsPerAnswer()
           qlonglong(heard.size()), qlonglong(heard.size() - elsewhere), changed.count());
     QVERIFY(counter);
     QVERIFY(elsewhere <= 10);
+    // A magnifier follows the focus: to the clicked cell, then at most to "avanti", never
+    // from cell to cell while they lock.
+    QVERIFY2(focusMoves <= 2, qPrintable(QString::number(focusMoves)));
     // A new question on a recognise board is announced on its cell.
     if (board != QStringLiteral("Command14") && b->frame().askedCell() && right) {
         QVERIFY(std::ranges::any_of(heard, [&](const Heard& h) {

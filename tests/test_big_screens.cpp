@@ -1,9 +1,9 @@
 // Big screens and whiteboards: every window grows with its design magnified by one factor,
 // F11 turns full screen on and off, and taps on the screen work as clicks.
 #include "program.h"
-#include "shell/designarea.h"
-#include "worksheets/gridwindow.h"
-#include "worksheets/worksheetwindow.h"
+#include "ui/designarea.h"
+#include "ui/gridwindow.h"
+#include "ui/worksheetwindow.h"
 
 #include <QLabel>
 #include <QPointingDevice>
@@ -179,7 +179,7 @@ void TestBigScreens::tapIsAClick()
     QVERIFY(b);
     QVERIFY(QTest::qWaitForWindowActive(b));
 
-    const int result = b->model().programState().risultato;
+    const int result = b->frame().programState().risultato;
     QWidget* cell = b->cellButton(right ? result : (result == 0 ? 1 : result - 1));
     const QPoint onCell = cell->mapTo(b, cell->rect().center());
     QTest::touchEvent(b, screen).press(0, onCell, b);

@@ -366,8 +366,7 @@ QAccessibleInterface* boardInterface(const QString& key, QObject* object)
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget || !qobject_cast<BoardWindow*>(widget->window()))
         return nullptr;
-    if (key == QLatin1StringView("QWidget") && widget->metaObject() == &QWidget::staticMetaObject &&
-        widget->parent() == widget->window())
+    if (key == QLatin1StringView("DesignArea") && widget->parent() == widget->window())
         return new AreaAccessible(widget);
     if (key == QLatin1StringView("QLabel") &&
         isOneOf(object,

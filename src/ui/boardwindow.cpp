@@ -210,11 +210,24 @@ void BoardWindow::showCell(int i)
     button->setVisible(c.visible);
 }
 
+void BoardWindow::showAvanti()
+{
+    avanti_->setVisible(frame_->avantiVisible());
+    avanti_->setEnabled(frame_->avantiEnabled());
+    keys_->waitChanged(frame_->waiting());
+}
+
 void BoardWindow::showChanges(BoardChanges what)
 {
     const BoardFrame& f = *frame_;
     if (what & BoardChange::Colour)
         setBackground(area_, f.windowColour());
+    // A wait that starts takes the focus to "avanti" before the cells lock, so that the focus
+    // does not hop from one cell being locked to the next; a wait that ends gives it back
+    // once the cells are free.
+    const bool avantiChanged = avanti_ && (what & BoardChange::Avanti);
+    if (avantiChanged && f.waiting())
+        showAvanti();
     if (what & BoardChange::Cells) {
         const auto& changed = f.changedCells();
         for (int i = 0; i < BoardFrame::kCellCount; ++i) {
@@ -232,11 +245,8 @@ void BoardWindow::showChanges(BoardChanges what)
     }
     if (task_ && (what & BoardChange::Task))
         task_->setText(f.taskText());
-    if (avanti_ && (what & BoardChange::Avanti)) {
-        avanti_->setVisible(f.avantiVisible());
-        avanti_->setEnabled(f.avantiEnabled());
-        keys_->waitChanged(f.waiting());
-    }
+    if (avantiChanged && !f.waiting())
+        showAvanti();
     if (what & BoardChange::Level) {
         for (const auto& [command, action] : actions_) {
             if (const auto level = levelOf(command))

@@ -53,6 +53,7 @@ class BoardWindow final : public ProgramWindow {
     /// Shows what `what` names of the board's state.
     void showChanges(BoardChanges what);
     void showCell(int i);
+    void showAvanti();
 
     std::unique_ptr<BoardFrame> frame_;
     Dialogs& dialogs_;
