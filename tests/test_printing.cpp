@@ -4,7 +4,9 @@
 #include "core/layouts.h"
 #include "core/wrap.h"
 #include "fakes.h"
+#include "ui/gridwindow.h"
 #include "ui/printing.h"
+#include "ui/windowhost.h"
 
 #include <QImage>
 #include <QLabel>
@@ -89,6 +91,7 @@ class TestPrinting : public QObject {
     void longTypedLineAndEmptyBox();
     void textFlowsOverPages();
     void gridWindowImage();
+    void enlargedGridWindowPrintsItsDesign();
     void noPrinterPrintsNothing();
 };
 
@@ -179,6 +182,24 @@ void TestPrinting::gridWindowImage()
     QVERIFY(m.hasMatch());
     QVERIFY2(m.captured(1).toInt() >= 638 * 5, qPrintable(m.captured(1)));
     QVERIFY(darkPixels(jobs.file(1)) > 20);
+}
+
+void TestPrinting::enlargedGridWindowPrintsItsDesign()
+{
+    PdfJobs jobs;
+    WindowHost host;
+    ScriptedRandom random({}, 5);
+    GridWindow sheet(host, GridWindow::Kind::Recognise, random, jobs.service,
+                     [] { return Level::Media; });
+    sheet.show();
+    jobs.service.printWidget(&sheet);
+    // Maximised on a whiteboard: wider than the page, so its margins would shrink the sheet.
+    sheet.resize(sheet.width() * 3, sheet.height() * 2);
+    jobs.service.printWidget(&sheet);
+    const int atDesign = darkPixels(jobs.file(1));
+    const int enlarged = darkPixels(jobs.file(2));
+    QVERIFY2(enlarged > atDesign * 8 / 10,
+             qPrintable(QStringLiteral("%1 dark pixels against %2").arg(enlarged).arg(atDesign)));
 }
 
 void TestPrinting::noPrinterPrintsNothing()

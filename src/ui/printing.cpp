@@ -1,6 +1,7 @@
 #include "ui/printing.h"
 
 #include "ui/controls.h"
+#include "ui/designarea.h"
 
 #include <QApplication>
 #include <QImage>
@@ -81,7 +82,14 @@ void PrinterService::printWidget(QWidget* widget)
     if (!painter.begin(printer.get()))
         return;
     const QRect page = printer->pageLayout().paintRectPixels(printer->resolution());
-    const QSize size = widget->size();
+    // A window enlarged on a big screen prints its design alone, as large as at its own size,
+    // not the empty margins around it.
+    QRect source = widget->rect();
+    if (const auto* area = widget->findChild<DesignArea*>(); area && area->factor() > 1) {
+        const QRect design = area->designRect();
+        source = QRect(area->mapTo(widget, design.topLeft()), design.size());
+    }
+    const QSize size = source.size();
     const qreal scale =
         std::min(page.width() / qreal(size.width()), page.height() / qreal(size.height()));
     QImage image((QSizeF(size) * scale).toSize(), QImage::Format_RGB32);
@@ -92,7 +100,7 @@ void PrinterService::printWidget(QWidget* widget)
         focused->clearFocus();
     {
         QPainter picture(&image);
-        widget->render(&picture, QPoint(), QRegion(),
+        widget->render(&picture, QPoint(), QRegion(source),
                        QWidget::DrawWindowBackground | QWidget::DrawChildren);
     }
     if (focused)
