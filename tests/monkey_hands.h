@@ -16,10 +16,11 @@ enum class Action { Click, ClickControl, AnswerRight, Menu, Type, Key, Scroll, A
 inline constexpr std::array kWeights{24, 16, 16, 10, 12, 20, 5, 3, 2};
 
 inline constexpr std::array kKeys{
-    Qt::Key_Return, Qt::Key_Enter,   Qt::Key_Return, Qt::Key_Escape,
-    Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Left,   Qt::Key_Right,
-    Qt::Key_Up,     Qt::Key_Down,    Qt::Key_Space,  Qt::Key_Backspace,
-    Qt::Key_Delete, Qt::Key_Home,    Qt::Key_End,    Qt::Key_PageDown};
+    Qt::Key_Return,   Qt::Key_Enter,     Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab,
+    Qt::Key_Backtab,  Qt::Key_Left,      Qt::Key_Right,  Qt::Key_Up,     Qt::Key_Down,
+    Qt::Key_Space,    Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home,   Qt::Key_End,
+    Qt::Key_PageDown, Qt::Key_PageUp,    Qt::Key_Plus,   Qt::Key_Minus,  Qt::Key_F10,
+    Qt::Key_F11};
 /// Select all, copy, cut, paste, undo.
 inline constexpr std::array kControlKeys{Qt::Key_A, Qt::Key_C, Qt::Key_X, Qt::Key_V, Qt::Key_Z};
 
