@@ -42,7 +42,7 @@ class ScriptedDialogs final : public Dialogs {
 /// Remembers every print job instead of printing it.
 class RecordingPrinter final : public PrintService {
   public:
-    void printText(const QString& text, const FontSpec& font) override
+    void printText(const QString& text, const FontStyle& font) override
     {
         texts.append(text);
         fonts.append(font);
@@ -50,6 +50,6 @@ class RecordingPrinter final : public PrintService {
     void printWidget(QWidget* widget) override { widgets.append(widget); }
 
     QStringList texts;
-    QList<FontSpec> fonts;
+    QList<FontStyle> fonts;
     QList<QWidget*> widgets;
 };

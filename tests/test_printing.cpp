@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr FontSpec kPrintFont{FontFamily::MsSansSerif, 12, false};
+constexpr FontStyle kPrintFont{FontFamily::MsSansSerif, 12, false};
 
 /// Each job goes to the next file job<N>.pdf of a folder.
 struct PdfJobs {

@@ -4,13 +4,13 @@
 
 namespace {
 
-constexpr FontSpec kArial12{FontFamily::Arial, 12, true};
-constexpr FontSpec kArial13{FontFamily::Arial, 13.5, true};
-constexpr FontSpec kArial14{FontFamily::Arial, 14.25, true};
-constexpr FontSpec kArial18{FontFamily::Arial, 18, true};
+constexpr FontStyle kArial12{FontFamily::Arial, 12, true};
+constexpr FontStyle kArial13{FontFamily::Arial, 13.5, true};
+constexpr FontStyle kArial14{FontFamily::Arial, 14.25, true};
+constexpr FontStyle kArial18{FontFamily::Arial, 18, true};
 constexpr Bgr kLabel = colours::kBoardLabel;
 
-constexpr ControlSpec kCommon[] = {
+constexpr ControlRow kCommon[] = {
     {"Label1", ControlKind::Label, 6720, 1515, 735, 375, u"Esatti", kArial12, kLabel},
     {"EtichettaEsatti", ControlKind::Display, 7560, 1395, 975, 615, u"quantiesatti", kArial18,
      kLabel},
@@ -23,7 +23,7 @@ constexpr ControlSpec kCommon[] = {
      kNoBackground, ":/pictures/faccia_no.svg", u"faccina triste: risposta sbagliata"},
 };
 
-constexpr ControlSpec avanti(int left, int top, int height)
+constexpr ControlRow avanti(int left, int top, int height)
 {
     return {"BottoneAvanti",
             ControlKind::CaptionedPicture,
@@ -37,46 +37,46 @@ constexpr ControlSpec avanti(int left, int top, int height)
             ":/pictures/avanti.svg"};
 }
 
-constexpr ControlSpec kLabel3{"Label3", ControlKind::Label,   6300,     3255,  2520,
-                              315,      u"clicca sul numero", kArial13, kLabel};
+constexpr ControlRow kLabel3{"Label3", ControlKind::Label,   6300,     3255,  2520,
+                             315,      u"clicca sul numero", kArial13, kLabel};
 
-constexpr ControlSpec kForm100a[] = {
+constexpr ControlRow kForm100a[] = {
     kLabel3,
     {"EtichettaNumero", ControlKind::Display, 6300, 3780, 2205, 840, u"Forma il numero", kArial18,
      kLabel},
     avanti(6360, 5040, 1095),
 };
-constexpr ControlSpec kForm100b[] = {
+constexpr ControlRow kForm100b[] = {
     kLabel3,
     {"EtichettaNumero", ControlKind::Display, 6300, 3780, 2625, 630, u"Forma il numero", kArial18,
      kLabel},
     avanti(6360, 5040, 1095),
 };
-constexpr ControlSpec kForm100f[] = {
+constexpr ControlRow kForm100f[] = {
     kLabel3,
     {"EtichettaNumero", ControlKind::Display, 6300, 3780, 2625, 630, u"Forma il numero", kArial18,
      kLabel},
     avanti(6600, 5040, 1095),
 };
-constexpr ControlSpec kSubtractionTask{"EtichettaNumero",
-                                       ControlKind::Display,
-                                       6405,
-                                       3990,
-                                       2520,
-                                       735,
-                                       u"Forma il numero",
-                                       kArial13,
-                                       kLabel};
-constexpr ControlSpec kForm100c[] = {kSubtractionTask, avanti(6720, 5040, 1095)};
-constexpr ControlSpec kForm100de[] = {kSubtractionTask, avanti(6600, 5040, 1095)};
+constexpr ControlRow kSubtractionTask{"EtichettaNumero",
+                                      ControlKind::Display,
+                                      6405,
+                                      3990,
+                                      2520,
+                                      735,
+                                      u"Forma il numero",
+                                      kArial13,
+                                      kLabel};
+constexpr ControlRow kForm100c[] = {kSubtractionTask, avanti(6720, 5040, 1095)};
+constexpr ControlRow kForm100de[] = {kSubtractionTask, avanti(6600, 5040, 1095)};
 
-constexpr MenuItemSpec kAzzera{"MenuAzzera", u"Azzera conteggio        ", BoardCommand::Azzera};
-constexpr MenuItemSpec kStampa{"mnuStampa", u"Stampa scheda        ", BoardCommand::Stampa};
-constexpr MenuItemSpec kInformazioni{"MenuInformazioni", u"Informazioni          ",
-                                     BoardCommand::Informazioni};
-constexpr MenuItemSpec kEsci{"mnuEsci", u"Esci", BoardCommand::Esci};
+constexpr MenuItemRow kAzzera{"MenuAzzera", u"Azzera conteggio        ", BoardCommand::Azzera};
+constexpr MenuItemRow kStampa{"mnuStampa", u"Stampa scheda        ", BoardCommand::Stampa};
+constexpr MenuItemRow kInformazioni{"MenuInformazioni", u"Informazioni          ",
+                                    BoardCommand::Informazioni};
+constexpr MenuItemRow kEsci{"mnuEsci", u"Esci", BoardCommand::Esci};
 
-constexpr MenuItemSpec maximum(const char* name, const char16_t* caption)
+constexpr MenuItemRow maximum(const char* name, const char16_t* caption)
 {
     return {name, caption, BoardCommand::NumeroMassimo};
 }
@@ -84,24 +84,21 @@ constexpr MenuItemSpec maximum(const char* name, const char16_t* caption)
 constexpr auto kMax9 = u"Numero massimo         ";
 constexpr auto kMax8 = u"Numero massimo        ";
 
-constexpr MenuItemSpec kMenuAbd[] = {kAzzera, maximum("mnuNum", kMax9), kStampa, kInformazioni,
-                                     kEsci};
-constexpr MenuItemSpec kMenuC[] = {kAzzera, maximum("mnuNUM", kMax9), kStampa, kInformazioni,
-                                   kEsci};
-constexpr MenuItemSpec kMenuE[] = {kAzzera, maximum("mnuNum", kMax8), kStampa, kInformazioni,
-                                   kEsci};
-constexpr MenuItemSpec kMenuF[] = {kAzzera, maximum("NumMas", kMax8), kStampa, kInformazioni,
-                                   kEsci};
+constexpr MenuItemRow kMenuAbd[] = {kAzzera, maximum("mnuNum", kMax9), kStampa, kInformazioni,
+                                    kEsci};
+constexpr MenuItemRow kMenuC[] = {kAzzera, maximum("mnuNUM", kMax9), kStampa, kInformazioni, kEsci};
+constexpr MenuItemRow kMenuE[] = {kAzzera, maximum("mnuNum", kMax8), kStampa, kInformazioni, kEsci};
+constexpr MenuItemRow kMenuF[] = {kAzzera, maximum("NumMas", kMax8), kStampa, kInformazioni, kEsci};
 
 /// The recognise boards' question and answer box, and the find boards' number to find:
 /// the same rows at the places of each board.
-constexpr ControlSpec recogniseLabel(int top, int height)
+constexpr ControlRow recogniseLabel(int top, int height)
 {
     return {"Label3", ControlKind::Label,       6300,     top,   2625,
             height,   u"quale numero è rosso?", kArial13, kLabel};
 }
 
-constexpr ControlSpec answerBox(int left, int top)
+constexpr ControlRow answerBox(int left, int top)
 {
     return {"Text1",
             ControlKind::TextBox,
@@ -116,28 +113,28 @@ constexpr ControlSpec answerBox(int left, int top)
             u"numero della casella rossa"};
 }
 
-constexpr ControlSpec numberToFind(int top)
+constexpr ControlRow numberToFind(int top)
 {
     return {"EtichettaNumero",  ControlKind::Display,          6825,  top, 1155, 840,
             u"Forma il numero", {FontFamily::Arial, 24, true}, kLabel};
 }
 
-constexpr ControlSpec kForm100Ricon[] = {
+constexpr ControlRow kForm100Ricon[] = {
     recogniseLabel(2655, 735),
     answerBox(6600, 3360),
     avanti(6600, 5160, 855),
 };
-constexpr ControlSpec kForm100Trova[] = {
+constexpr ControlRow kForm100Trova[] = {
     kLabel3,
     numberToFind(3780),
     avanti(6360, 5160, 975),
 };
-constexpr ControlSpec kForm100Ricon2[] = {
+constexpr ControlRow kForm100Ricon2[] = {
     recogniseLabel(3015, 630),
     answerBox(6615, 3750),
     avanti(6480, 5280, 855),
 };
-constexpr ControlSpec kForm100Trova2[] = {
+constexpr ControlRow kForm100Trova2[] = {
     {"Label3", ControlKind::Label, 6300, 2535, 2520, 315, u"clicca sul numero", kArial13, kLabel},
     numberToFind(3060),
     {"HScroll1", ControlKind::ScrollBar, 6405, 4530, 2535, 435, nullptr, kArial12, kNoBackground,
@@ -145,30 +142,29 @@ constexpr ControlSpec kForm100Trova2[] = {
     avanti(6600, 5160, 855),
 };
 
-constexpr MenuItemSpec kFacile{"mnuFacile", u"facile", BoardCommand::Facile};
-constexpr MenuItemSpec kMedia{"mnuMedia", u"media", BoardCommand::Media};
-constexpr MenuItemSpec kDifficile{"mnuDifficile", u"difficile", BoardCommand::Difficile};
-constexpr MenuItemSpec kTwoLevels[] = {kMedia, kDifficile};
-constexpr MenuItemSpec kThreeLevels[] = {kFacile, kMedia, kDifficile};
-constexpr MenuItemSpec kEasyLevels[] = {kFacile, kMedia};
+constexpr MenuItemRow kFacile{"mnuFacile", u"facile", BoardCommand::Facile};
+constexpr MenuItemRow kMedia{"mnuMedia", u"media", BoardCommand::Media};
+constexpr MenuItemRow kDifficile{"mnuDifficile", u"difficile", BoardCommand::Difficile};
+constexpr MenuItemRow kTwoLevels[] = {kMedia, kDifficile};
+constexpr MenuItemRow kThreeLevels[] = {kFacile, kMedia, kDifficile};
+constexpr MenuItemRow kEasyLevels[] = {kFacile, kMedia};
 constexpr auto kQuadena = u"Quadena          ";
 
-constexpr MenuItemSpec kMenuRicon[] = {kAzzera,
-                                       maximum("mnuNum", kMax8),
-                                       {"mnuQuadena", kQuadena, BoardCommand::Quadena, kTwoLevels},
-                                       kStampa,
-                                       kInformazioni,
-                                       kEsci};
-constexpr MenuItemSpec kMenuTrova[] = {
-    kAzzera,
-    maximum("mnuNum", u"Numero Massimo        "),
-    {"mnuQuadena", kQuadena, BoardCommand::Quadena, kThreeLevels},
-    kStampa,
-    kInformazioni,
-    kEsci};
+constexpr MenuItemRow kMenuRicon[] = {kAzzera,
+                                      maximum("mnuNum", kMax8),
+                                      {"mnuQuadena", kQuadena, BoardCommand::Quadena, kTwoLevels},
+                                      kStampa,
+                                      kInformazioni,
+                                      kEsci};
+constexpr MenuItemRow kMenuTrova[] = {kAzzera,
+                                      maximum("mnuNum", u"Numero Massimo        "),
+                                      {"mnuQuadena", kQuadena, BoardCommand::Quadena, kThreeLevels},
+                                      kStampa,
+                                      kInformazioni,
+                                      kEsci};
 
-constexpr MenuItemSpec kMenuRicon2[] = {kAzzera, kInformazioni, kEsci};
-constexpr MenuItemSpec kMenuTrova2[] = {
+constexpr MenuItemRow kMenuRicon2[] = {kAzzera, kInformazioni, kEsci};
+constexpr MenuItemRow kMenuTrova2[] = {
     kAzzera, {"mnuQuadena", kQuadena, BoardCommand::Quadena, kEasyLevels}, kInformazioni, kEsci};
 
 constexpr BoardDesign kDesigns[] = {
@@ -198,12 +194,12 @@ const std::array<QByteArray, 100>& cellNames()
 
 } // namespace
 
-std::span<const ControlSpec> commonBoardControls()
+std::span<const ControlRow> commonBoardControls()
 {
     return kCommon;
 }
 
-ControlSpec cellSpec(int index, double points)
+ControlRow cellRow(int index, double points)
 {
     return {cellNames().at(static_cast<std::size_t>(index)).constData(),
             ControlKind::Cell,

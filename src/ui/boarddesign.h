@@ -20,11 +20,11 @@ enum class BoardCommand {
 
 /// A menu item: its name, its caption with the design's trailing blanks, its action and,
 /// for an item that opens a submenu, the submenu's items.
-struct MenuItemSpec {
+struct MenuItemRow {
     const char* name;
     const char16_t* caption;
     BoardCommand command;
-    std::span<const MenuItemSpec> submenu = {};
+    std::span<const MenuItemRow> submenu = {};
 };
 
 /// The design of one board window: name, client area in twips, the controls particular to
@@ -34,16 +34,16 @@ struct BoardDesign {
     const char* name;
     int width;
     int height;
-    std::span<const ControlSpec> controls;
-    std::span<const MenuItemSpec> menu;
+    std::span<const ControlRow> controls;
+    std::span<const MenuItemRow> menu;
     double cellPoints;
 };
 
 /// Controls every board has besides its cells: counters with their captions and the faces.
-std::span<const ControlSpec> commonBoardControls();
+std::span<const ControlRow> commonBoardControls();
 
 /// Row and column of a cell in twips: Left = 120 + 600 (i mod 10), Top = 120 + 600 (i div 10).
-ControlSpec cellSpec(int index, double points);
+ControlRow cellRow(int index, double points);
 
 /// The design of a board; the board must have one (see `hasBoardDesign`).
 const BoardDesign& boardDesign(BoardKind kind);

@@ -46,7 +46,7 @@ BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
     setCentralWidget(area_);
 
     for (int i = 0; i < BoardFrame::kCellCount; ++i) {
-        auto* cell = static_cast<CellButton*>(createControl(area_, cellSpec(i, design.cellPoints)));
+        auto* cell = static_cast<CellButton*>(createControl(area_, cellRow(i, design.cellPoints)));
         cells_.at(static_cast<std::size_t>(i)) = cell;
         connect(cell, &QPushButton::clicked, this, [this, i] { frame_->clickCell(i); });
     }
@@ -90,9 +90,9 @@ BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
 
 BoardWindow::~BoardWindow() = default;
 
-void BoardWindow::addMenuItems(QWidget* menu, std::span<const MenuItemSpec> items)
+void BoardWindow::addMenuItems(QWidget* menu, std::span<const MenuItemRow> items)
 {
-    for (const MenuItemSpec& item : items) {
+    for (const MenuItemRow& item : items) {
         const QString caption = QString::fromUtf16(item.caption);
         QAction* action = nullptr;
         if (!item.submenu.empty()) {

@@ -47,7 +47,7 @@ class BoardWindow final : public ProgramWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void addMenuItems(QWidget* menu, std::span<const MenuItemSpec> items);
+    void addMenuItems(QWidget* menu, std::span<const MenuItemRow> items);
     void run(BoardCommand command);
     void askMaximum();
     /// Shows what `what` names of the board's state.

@@ -17,7 +17,7 @@
 #include <QStylePainter>
 #include <QToolButton>
 
-QFont makeFont(const FontSpec& row)
+QFont makeFont(const FontStyle& row)
 {
     QFont font;
     switch (row.family) {
@@ -218,7 +218,7 @@ void fitLabel(QLabel* label)
         label->resize(needed, label->height());
 }
 
-QWidget* makeWidget(QWidget* parent, const ControlSpec& row, const QString& caption)
+QWidget* makeWidget(QWidget* parent, const ControlRow& row, const QString& caption)
 {
     switch (row.kind) {
     case ControlKind::Label:
@@ -302,7 +302,7 @@ void placeControl(QWidget* control, const ControlPlacement& placement, qreal fac
     }
 }
 
-QWidget* createControl(QWidget* parent, const ControlSpec& row)
+QWidget* createControl(QWidget* parent, const ControlRow& row)
 {
     const QString caption = row.caption ? QString::fromUtf16(row.caption) : QString();
     QWidget* widget = makeWidget(parent, row, caption);
@@ -327,8 +327,8 @@ QWidget* createControl(QWidget* parent, const ControlSpec& row)
     return widget;
 }
 
-void createControls(QWidget* parent, std::span<const ControlSpec> rows)
+void createControls(QWidget* parent, std::span<const ControlRow> rows)
 {
-    for (const ControlSpec& row : rows)
+    for (const ControlRow& row : rows)
         createControl(parent, row);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/palette.h"
-#include "ui/fontspec.h"
+#include "ui/fontstyle.h"
 
 #include <QColor>
 #include <QFont>
@@ -28,19 +28,19 @@ inline constexpr Bgr kNoBackground = 0xFFFFFFFF;
 /// One row of a window design: name, kind, Left, Top, Width, Height in twips, caption,
 /// font, background (kNoBackground for the style's own), picture resource and, for controls
 /// without a caption, the Italian name read by assistive technology.
-struct ControlSpec {
+struct ControlRow {
     const char* name;
     ControlKind kind;
     int left, top, width, height;
     const char16_t* caption;
-    FontSpec font;
+    FontStyle font;
     Bgr background = kNoBackground;
     const char* picture = nullptr;
     const char16_t* accessibleName = nullptr;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
 };
 
-QFont makeFont(const FontSpec& row);
+QFont makeFont(const FontStyle& row);
 QColor toColor(Bgr bgr);
 
 /// Paints a widget's own background (window, label, button face) in `bgr`.
@@ -51,7 +51,7 @@ void setBackground(QWidget* widget, Bgr bgr);
 struct ControlPlacement {
     ControlKind kind;
     QRect rect;
-    FontSpec font;
+    FontStyle font;
     bool picture = false;
 };
 
@@ -63,10 +63,10 @@ void placeControl(QWidget* control, const ControlPlacement& placement, qreal fac
 
 /// Creates the control a design row describes as a child of `parent`, placed and styled.
 /// A `DesignArea` parent keeps it at its place in the design whatever the area's size.
-QWidget* createControl(QWidget* parent, const ControlSpec& row);
+QWidget* createControl(QWidget* parent, const ControlRow& row);
 
 /// Creates every row of a design, in order.
-void createControls(QWidget* parent, std::span<const ControlSpec> rows);
+void createControls(QWidget* parent, std::span<const ControlRow> rows);
 
 /// The named child created from a design; the name must exist.
 template <typename T> T* control(QWidget* parent, const char* name)

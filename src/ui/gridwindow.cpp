@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr FontSpec kGridFont{FontFamily::Arial, 15.75, true};
+constexpr FontStyle kGridFont{FontFamily::Arial, 15.75, true};
 
 QString cellName(int i)
 {
@@ -34,7 +34,7 @@ GridWindow::GridWindow(WindowHost& host, Kind kind, RandomSource& random, PrintS
     setCentralWidget(area_);
     setBackground(area_, 0x00FFFFFF);
 
-    const ControlSpec texts[] = {
+    const ControlRow texts[] = {
         {"Text2", ControlKind::TextArea, 240, 120, 9255, find ? 495 : 735, u"", kGridFont,
          kNoBackground, nullptr, u"consegna"},
         {"Text1",
@@ -62,18 +62,18 @@ GridWindow::GridWindow(WindowHost& host, Kind kind, RandomSource& random, PrintS
     instruction_->document()->setDocumentMargin(1);
     for (int i = 0; i < 100; ++i) {
         const QByteArray name = cellName(i).toLatin1();
-        const ControlSpec cell{name.constData(),
-                               ControlKind::Display,
-                               360 + 480 * (i % 10),
-                               1080 + 480 * (i / 10),
-                               495,
-                               495,
-                               u"",
-                               kGridFont,
-                               kNoBackground,
-                               nullptr,
-                               nullptr,
-                               Qt::AlignCenter};
+        const ControlRow cell{name.constData(),
+                              ControlKind::Display,
+                              360 + 480 * (i % 10),
+                              1080 + 480 * (i / 10),
+                              495,
+                              495,
+                              u"",
+                              kGridFont,
+                              kNoBackground,
+                              nullptr,
+                              nullptr,
+                              Qt::AlignCenter};
         auto* label = static_cast<QLabel*>(createControl(area_, cell));
         label->setFrameShape(QFrame::Box);
         label->setWordWrap(false);

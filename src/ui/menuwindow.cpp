@@ -11,12 +11,12 @@
 
 namespace {
 
-constexpr FontSpec kLabelFont{FontFamily::Arial, 12, true};
-constexpr FontSpec kButtonFont{FontFamily::Arial, 12, true};
-constexpr FontSpec kOptionFont{FontFamily::Arial, 9.75, true};
-constexpr FontSpec kEsciFont{FontFamily::Arial, 27.75, false};
+constexpr FontStyle kLabelFont{FontFamily::Arial, 12, true};
+constexpr FontStyle kButtonFont{FontFamily::Arial, 12, true};
+constexpr FontStyle kOptionFont{FontFamily::Arial, 9.75, true};
+constexpr FontStyle kEsciFont{FontFamily::Arial, 27.75, false};
 
-constexpr ControlSpec kLabels[] = {
+constexpr ControlRow kLabels[] = {
     {"Label3", ControlKind::Label, 240, 240, 3615, 375, u"Conoscere la quadena da 0 a 99",
      kLabelFont, colours::kMenuLabel},
     {"Label1", ControlKind::Label, 480, 2160, 2055, 375, u"Addizioni", kLabelFont,
@@ -33,7 +33,7 @@ constexpr ControlSpec kLabels[] = {
 };
 
 struct BoardButton {
-    ControlSpec row;
+    ControlRow row;
     BoardKind board;
 };
 

@@ -32,7 +32,7 @@ std::unique_ptr<QPrinter> PrinterService::systemDefaultPrinter()
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
-void PrinterService::printText(const QString& text, const FontSpec& font)
+void PrinterService::printText(const QString& text, const FontStyle& font)
 {
     const std::unique_ptr<QPrinter> printer = makePrinter_ ? makePrinter_() : nullptr;
     if (!printer)

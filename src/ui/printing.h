@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/fontspec.h"
+#include "ui/fontstyle.h"
 
 #include <QPrinter>
 #include <functional>
@@ -16,7 +16,7 @@ class PrintService {
     /// The text in `font`, line after line from the top left of the printable area (CR LF,
     /// or a lone CR or LF, starts a new line; a final line break ends the last line), on as
     /// many pages as it needs. A line wider than the page goes on below.
-    virtual void printText(const QString& text, const FontSpec& font) = 0;
+    virtual void printText(const QString& text, const FontStyle& font) = 0;
     /// An image of the widget's contents as they stand, drawn at the printer's own resolution
     /// and scaled to fit the page.
     virtual void printWidget(QWidget* widget) = 0;
@@ -29,7 +29,7 @@ class PrinterService final : public PrintService {
     using PrinterFactory = std::function<std::unique_ptr<QPrinter>()>;
     explicit PrinterService(PrinterFactory makePrinter = systemDefaultPrinter);
 
-    void printText(const QString& text, const FontSpec& font) override;
+    void printText(const QString& text, const FontStyle& font) override;
     void printWidget(QWidget* widget) override;
 
     /// The system's default printer at high resolution, or nothing when there is none.

@@ -10,11 +10,11 @@
 
 namespace {
 
-constexpr FontSpec kComic18{FontFamily::ComicSans, 18, true};
-constexpr FontSpec kComic36{FontFamily::ComicSans, 36, true};
-constexpr FontSpec kComic24{FontFamily::ComicSans, 24, true};
+constexpr FontStyle kComic18{FontFamily::ComicSans, 18, true};
+constexpr FontStyle kComic36{FontFamily::ComicSans, 36, true};
+constexpr FontStyle kComic24{FontFamily::ComicSans, 24, true};
 
-constexpr ControlSpec kDesign[] = {
+constexpr ControlRow kDesign[] = {
     {"Label2(1)", ControlKind::Label, 2160, 360, 4935, 855, u"Esercitazioni matematiche", kComic18,
      colours::kBoardLabel},
     {"Label2(0)", ControlKind::Label, 1320, 1680, 6255, 1935, u"    Quadena dei numeri ", kComic36,

@@ -13,11 +13,11 @@
 
 namespace {
 
-constexpr FontSpec kBoxFont{FontFamily::Arial, 9.75, false};
-constexpr FontSpec kButtonFont{FontFamily::MsSansSerif, 8.25, false};
-constexpr FontSpec kPrintFont{FontFamily::MsSansSerif, 12, false};
+constexpr FontStyle kBoxFont{FontFamily::Arial, 9.75, false};
+constexpr FontStyle kButtonFont{FontFamily::MsSansSerif, 8.25, false};
+constexpr FontStyle kPrintFont{FontFamily::MsSansSerif, 12, false};
 
-constexpr ControlSpec kDesign[] = {
+constexpr ControlRow kDesign[] = {
     {"txtCD", ControlKind::TextArea, 75, 165, 6090, 6630, u"", kBoxFont, kNoBackground, nullptr,
      u"scheda da stampare"},
     {"btnCD", ControlKind::CaptionedPicture, 8040, 3240, 1215, 855, u"Stampa scheda", kButtonFont,

@@ -4,7 +4,7 @@
 enum class FontFamily { Arial, ComicSans, MsSansSerif };
 
 /// A font of a design: family, size in points and weight.
-struct FontSpec {
+struct FontStyle {
     FontFamily family = FontFamily::MsSansSerif;
     double points = 8.25;
     bool bold = false;
