@@ -81,6 +81,7 @@ class TestKeyboard : public QObject {
     void seriesByKeys();
     void menuByKeys_data();
     void menuByKeys();
+    void startToBoardByKeys();
     void gridEdges();
     void heldAndQueuedKeys();
     void focusFrame();
@@ -214,6 +215,27 @@ void TestKeyboard::menuByKeys()
     flushUnloads();
     QVERIFY(!p.app.boardWindow());
     QVERIFY(p.app.menuWindow()->isVisible());
+}
+
+void TestKeyboard::startToBoardByKeys()
+{
+    Program p(43);
+    p.app.main();
+    QWidget* start = p.app.startWindow();
+    QVERIFY(QTest::qWaitForWindowActive(start));
+    QTest::keyClick(start->windowHandle(), Qt::Key_Return); // "Avvio" has the focus
+    flushUnloads();
+    QWidget* menu = p.app.menuWindow();
+    QVERIFY(menu && !p.app.startWindow());
+    QVERIFY(QTest::qWaitForWindowActive(menu));
+    menu->findChild<QWidget*>(QStringLiteral("Command5"))->setFocus();
+    // A release whose press went elsewhere (a box closed with Enter) does nothing.
+    QTest::keyRelease(menu->windowHandle(), Qt::Key_Return);
+    QVERIFY(!p.app.boardWindow());
+    QTest::keyClick(menu->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
+    flushUnloads();
+    QVERIFY(p.app.boardWindow());
+    QCOMPARE(p.app.boardWindow()->objectName(), QStringLiteral("Form100f"));
 }
 
 void TestKeyboard::gridEdges()

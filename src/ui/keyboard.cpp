@@ -97,6 +97,13 @@ bool EnterKey::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
+void addEnterKeys(QWidget* area)
+{
+    auto* enter = new EnterKey(area);
+    for (QAbstractButton* button : area->findChildren<QAbstractButton*>())
+        enter->watch(button);
+}
+
 void openMenuBar(QMenuBar* bar)
 {
     // The bar watches its window for a lone Alt, pressed and released where the focus is;

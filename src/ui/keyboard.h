@@ -28,6 +28,9 @@ class EnterKey final : public QObject {
     QPointer<QAbstractButton> pressed_;
 };
 
+/// Enter presses every button in `area` (see `EnterKey`), as Space does.
+void addEnterKeys(QWidget* area);
+
 /// Opens `bar` as Alt does: the first item active, the arrows, Enter and Escape working,
 /// the focus back where it was when the bar closes. Again while open, it closes the bar.
 void openMenuBar(QMenuBar* bar);

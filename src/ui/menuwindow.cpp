@@ -5,6 +5,7 @@
 #include "core/runtime.h"
 #include "ui/controls.h"
 #include "ui/designarea.h"
+#include "ui/keyboard.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -91,4 +92,5 @@ MenuWindow::MenuWindow(WindowHost& host, ProgramState& state, RandomSource& rand
     connect(waiting, &QRadioButton::clicked, this, [&state] { state.attendiBottone = true; });
     connect(control<QPushButton>(area, "BottoneEsci"), &QPushButton::clicked, this,
             &MenuWindow::esci);
+    addEnterKeys(area);
 }

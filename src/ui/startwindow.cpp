@@ -5,6 +5,7 @@
 #include "core/runtime.h"
 #include "ui/controls.h"
 #include "ui/designarea.h"
+#include "ui/keyboard.h"
 
 #include <QToolButton>
 
@@ -40,4 +41,5 @@ StartWindow::StartWindow(WindowHost& host, ProgramState& state, RandomSource& ra
     auto* start = control<QToolButton>(area, "Command1");
     connect(start, &QToolButton::clicked, this, &StartWindow::avvio);
     start->setFocus();
+    addEnterKeys(area);
 }

@@ -6,6 +6,7 @@
 #include "core/wrap.h"
 #include "ui/controls.h"
 #include "ui/designarea.h"
+#include "ui/keyboard.h"
 #include "ui/printing.h"
 
 #include <QPlainTextEdit>
@@ -66,6 +67,7 @@ WorksheetWindow::WorksheetWindow(WindowHost& host, const ProgramState& state, Ra
             [this] { print(solutions_, 90); });
     connect(control<QToolButton>(area, "BottoneEsci"), &QToolButton::clicked, this,
             [this] { host_.hide(this); });
+    addEnterKeys(area);
 }
 
 void WorksheetWindow::activated()
