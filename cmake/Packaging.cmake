@@ -33,7 +33,9 @@ endif()
 # Manual pages and the changelog, compressed as Debian wants them: best ratio, no name or time.
 find_program(QUADENA_GZIP gzip REQUIRED)
 function(quadena_gzip source output)
+    get_filename_component(folder ${output} DIRECTORY)
     add_custom_command(OUTPUT ${output}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
         COMMAND ${QUADENA_GZIP} -9nc ${source} > ${output}
         DEPENDS ${source})
     set(quadena_data_outputs ${quadena_data_outputs} ${output} PARENT_SCOPE)

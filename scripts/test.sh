@@ -15,35 +15,35 @@ echo "== Tests"
 ctest --test-dir "$root/build" --output-on-failure
 
 echo "== Sound playback"
-"$root/tests/sound_playback.sh" "$root/build/tests/play_sounds"
+"$root/tests/system/sound_playback.sh" "$root/build/tests/play_sounds"
 
 echo "== Printing through CUPS"
-"$root/tests/print_e2e.sh" "$root/build/tests/print_jobs"
+"$root/tests/system/print_e2e.sh" "$root/build/tests/print_jobs"
 
 echo "== Wrap benchmark"
 "$root/build/tests/bench_wrap"
 
 echo "== A hostile desktop: broken sounds, no or silent sound server, no printer, no home"
-"$root/tests/hostile_desktop.sh" "$root/build/tests/hostile_session"
+"$root/tests/system/hostile_desktop.sh" "$root/build/tests/hostile_session"
 
 echo "== Soak benchmark: memory over a school day of openings"
-"$root/tests/xvfb_test.sh" "$root/build/tests/bench_soak" 1000 100
+"$root/tests/system/xvfb_test.sh" "$root/build/tests/bench_soak" 1000 100
 
 echo "== Debian package: lintian, desktop entry, AppStream, the program started from it"
-"$root/tests/package_check.sh"
+"$root/tests/system/package_check.sh"
 
 echo "== Tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUADENA_SANITIZE=ON >/dev/null
 cmake --build "$root/build-asan" -j"$(nproc)"
 # Leaks that belong to fontconfig and Qt's own caches at exit are listed, with the reason,
-# in tests/lsan.supp.
+# in tests/support/lsan.supp.
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-LSAN_OPTIONS=suppressions="$root/tests/lsan.supp":print_suppressions=0 \
+LSAN_OPTIONS=suppressions="$root/tests/support/lsan.supp":print_suppressions=0 \
     ctest --test-dir "$root/build-asan" --output-on-failure
 
 echo "== A hostile desktop, with the sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-LSAN_OPTIONS=suppressions="$root/tests/lsan.supp":print_suppressions=0 \
-    "$root/tests/hostile_desktop.sh" "$root/build-asan/tests/hostile_session"
+LSAN_OPTIONS=suppressions="$root/tests/support/lsan.supp":print_suppressions=0 \
+    "$root/tests/system/hostile_desktop.sh" "$root/build-asan/tests/hostile_session"

@@ -2,13 +2,13 @@
 
 #include "core/boardframe.h"
 #include "core/boardsheets.h"
-#include "ui/boarddesign.h"
-#include "ui/boardwindow.h"
-#include "ui/dialogs.h"
-#include "ui/gridwindow.h"
-#include "ui/menuwindow.h"
-#include "ui/startwindow.h"
-#include "ui/worksheetwindow.h"
+#include "ui/design/boarddesign.h"
+#include "ui/windows/boardwindow.h"
+#include "ui/windows/dialogs.h"
+#include "ui/windows/gridwindow.h"
+#include "ui/windows/menuwindow.h"
+#include "ui/windows/startwindow.h"
+#include "ui/windows/worksheetwindow.h"
 
 Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs,
                          PrintService& printer)

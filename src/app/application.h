@@ -2,7 +2,7 @@
 
 #include "core/boardkind.h"
 #include "core/programstate.h"
-#include "ui/windowhost.h"
+#include "ui/windows/windowhost.h"
 
 #include <QObject>
 

@@ -1,5 +1,7 @@
 #include "core/boardframe.h"
 
+#include "core/texts.h"
+
 #include "core/programstate.h"
 #include "core/random.h"
 #include "core/runtime.h"
@@ -82,12 +84,12 @@ QString counterText(bool shown, qint16 count, const QString& caption)
 
 QString BoardFrame::esattiText() const
 {
-    return counterText(esattiShown_, programState().quantiEsatti, QStringLiteral("quantiesatti"));
+    return counterText(esattiShown_, programState().quantiEsatti, QString::fromUtf16(texts::kEsattiUnset));
 }
 
 QString BoardFrame::erratiText() const
 {
-    return counterText(erratiShown_, programState().quantiErrati, QStringLiteral("quantierrati"));
+    return counterText(erratiShown_, programState().quantiErrati, QString::fromUtf16(texts::kErratiUnset));
 }
 
 std::optional<Level> BoardFrame::level() const

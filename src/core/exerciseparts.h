@@ -69,6 +69,41 @@ class HundredsWindow {
 /// (media), none (difficile); cell i shows the number `first` + i.
 void fillHelpCaptions(BoardSurface& surface, Level level, int first = 0);
 
+/// The series of ten and the help levels of the boards that find and recognise 0 to 99. A
+/// level the menu offers fills the help captions anew (question, red cells and series stay);
+/// the tenth right answer starts a new series: every cell light green, captions for the level.
+class LevelledSeries {
+  public:
+    constexpr LevelledSeries(Level lowest, Level highest) : levels_(lowest, highest) {}
+
+    Level level() const { return levels_.level(); }
+    void fillCaptions(BoardSurface& s) const { fillHelpCaptions(s, levels_.level()); }
+    void setLevel(BoardSurface& s, Level level)
+    {
+        if (levels_.choose(level))
+            fillCaptions(s);
+    }
+    Series& series() { return series_; }
+    const Series& series() const { return series_; }
+
+  protected:
+    void countRight(BoardSurface& s)
+    {
+        if (series_.countRight())
+            startAgain(s);
+    }
+    void startAgain(BoardSurface& s)
+    {
+        series_.restart();
+        s.clearColours();
+        fillCaptions(s);
+    }
+
+  private:
+    LevelChoice levels_;
+    Series series_;
+};
+
 /// Draws `NumeroCercato` from 0 to the maximum, again while its cell is not `isFree`. With no
 /// free cell `startAgain` runs first, and should that free none the first draw is taken, so
 /// that the search always ends.

@@ -19,19 +19,5 @@ void FindExercise::markRight(BoardSurface& s, bool)
     const int found = s.state().numeroCercato;
     s.setCaption(found, runtime::numberText(found));
     s.setColour(found, colours::kRed);
-    if (series_.countRight())
-        startAgain(s);
-}
-
-void FindExercise::setLevel(BoardSurface& s, Level level)
-{
-    if (levels_.choose(level))
-        fillCaptions(s);
-}
-
-void FindExercise::startAgain(BoardSurface& s)
-{
-    series_.restart();
-    s.clearColours();
-    fillCaptions(s);
+    countRight(s);
 }

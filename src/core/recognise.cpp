@@ -19,19 +19,5 @@ void RecogniseExercise::markRight(BoardSurface& s, bool)
 {
     const int asked = s.state().numeroCercato;
     s.setCaption(asked, runtime::numberText(asked));
-    if (series_.countRight())
-        startAgain(s);
-}
-
-void RecogniseExercise::setLevel(BoardSurface& s, Level level)
-{
-    if (levels_.choose(level))
-        fillCaptions(s);
-}
-
-void RecogniseExercise::startAgain(BoardSurface& s)
-{
-    series_.restart();
-    s.clearColours();
-    fillCaptions(s);
+    countRight(s);
 }

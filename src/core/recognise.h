@@ -9,26 +9,15 @@
 /// right answer writes the number into the red cell, which stays red; the tenth starts a new
 /// series. Cells have no click action; while the board waits the answer box is locked.
 /// Levels media and difficile decide the help captions.
-class RecogniseExercise {
+class RecogniseExercise : public LevelledSeries {
   public:
+    RecogniseExercise() : LevelledSeries(Level::Media, Level::Difficile) {}
+
     ExerciseTraits traits() const { return {}; }
-    void fillCaptions(BoardSurface& s) const { fillHelpCaptions(s, levels_.level()); }
     void drawTask(BoardSurface& s);
     /// Right when the text's numeric value is the asked number.
     bool judgeTyped(const BoardSurface& s, const QString& typed) const;
     void markRight(BoardSurface& s, bool waits);
     void lock(BoardSurface& s) { s.setAnswerEnabled(false); }
     void unlock(BoardSurface& s) { s.setAnswerEnabled(true); }
-
-    Level level() const { return levels_.level(); }
-    /// Only the captions are filled anew: question, red cells and series stay.
-    void setLevel(BoardSurface& s, Level level);
-    Series& series() { return series_; }
-    const Series& series() const { return series_; }
-
-  private:
-    void startAgain(BoardSurface& s);
-
-    LevelChoice levels_{Level::Media, Level::Difficile};
-    Series series_;
 };

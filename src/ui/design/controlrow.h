@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/palette.h"
+#include "ui/design/fontstyle.h"
+
+#include <QRect>
+#include <Qt>
+
+/// What kind of control a layout row creates.
+enum class ControlKind {
+    Label,            // QLabel with a fixed caption and its own background
+    Display,          // QLabel whose text the program sets (counters, task)
+    Button,           // QPushButton with a caption
+    Cell,             // CellButton: a board cell, painted flat in its background
+    PictureButton,    // QPushButton showing only a picture
+    CaptionedPicture, // QToolButton: caption under a picture
+    OptionButton,     // WrappingRadioButton
+    TextBox,          // QLineEdit
+    AnswerBox,        // AnswerBox: a text box whose Enter gives the answer
+    TextArea,         // QPlainTextEdit, several lines
+    ScrollBar,        // KeyScrollBar, horizontal
+};
+
+inline constexpr Bgr kNoBackground = 0xFFFFFFFF;
+
+/// One row of a window design: name, kind, Left, Top, Width, Height in twips, caption,
+/// font, background (kNoBackground for the style's own), picture resource and, for controls
+/// without a caption, the Italian name read by assistive technology.
+struct ControlRow {
+    const char* name;
+    ControlKind kind;
+    int left, top, width, height;
+    const char16_t* caption;
+    FontStyle font;
+    Bgr background = kNoBackground;
+    const char* picture = nullptr;
+    const char16_t* accessibleName = nullptr;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
+};
+
+/// What a control keeps of its design row to be placed again at another size: the kind,
+/// the rectangle in pixels at the design size, the font and the picture.
+struct ControlPlacement {
+    ControlKind kind;
+    QRect rect;
+    FontStyle font;
+    bool picture = false;
+};
+
+ControlPlacement placementOf(const ControlRow& row);

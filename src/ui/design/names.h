@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+/// The object names that tie the window designs to the windows, to assistive technology and
+/// to the tests. Every place that looks a control up by name takes it from here.
+namespace names {
+
+inline constexpr char kEsattiCaption[] = "Label1";
+inline constexpr char kEsatti[] = "EtichettaEsatti";
+inline constexpr char kErratiCaption[] = "Label2";
+inline constexpr char kErrati[] = "EtichettaErrati";
+inline constexpr char kFaceHappy[] = "ComandoIconaSi";
+inline constexpr char kFaceSad[] = "ComandoIconaNo";
+inline constexpr char kQuestion[] = "Label3";
+/// The task, or the number to find.
+inline constexpr char kTask[] = "EtichettaNumero";
+inline constexpr char kAvanti[] = "BottoneAvanti";
+inline constexpr char kAnswerBox[] = "Text1";
+inline constexpr char kHundreds[] = "HScroll1";
+inline constexpr char kEsci[] = "BottoneEsci";
+inline constexpr char kGrid[] = "Griglia";
+/// The text beside a grid sheet.
+inline constexpr char kSheetText[] = "Text1";
+
+inline QString of(const char* name)
+{
+    return QString::fromLatin1(name);
+}
+
+} // namespace names
+
+/// The named child created from a design; the name must exist.
+template <typename T> T* control(QWidget* parent, const char* name)
+{
+    T* child = parent->findChild<T*>(names::of(name));
+    Q_ASSERT(child);
+    return child;
+}

@@ -1,0 +1,110 @@
+#include "ui/system/printing.h"
+
+#include "ui/design/fonts.h"
+#include "ui/design/designarea.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPointer>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QTextLayout>
+#include <QWidget>
+
+QStringList printLines(const QString& text)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = text.split(lineBreak);
+    if (lines.size() > 1 && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+PrinterService::PrinterService(PrinterFactory makePrinter) : makePrinter_(std::move(makePrinter)) {}
+
+std::unique_ptr<QPrinter> PrinterService::systemDefaultPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+void PrinterService::printText(const QString& text, const FontStyle& font)
+{
+    const std::unique_ptr<QPrinter> printer = makePrinter_ ? makePrinter_() : nullptr;
+    if (!printer)
+        return;
+    QPainter painter;
+    if (!painter.begin(printer.get()))
+        return;
+    const QFont printFont(makeFont(font), printer.get());
+    painter.setFont(printFont);
+    const QRect page = printer->pageLayout().paintRectPixels(printer->resolution());
+    const qreal width = page.width();
+    const qreal bottom = page.height();
+    qreal y = 0;
+    for (const QString& line : printLines(text)) {
+        QTextLayout layout(line, printFont, printer.get());
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine())
+            row.setLineWidth(width);
+        layout.endLayout();
+        for (int i = 0; i < layout.lineCount(); ++i) {
+            QTextLine row = layout.lineAt(i);
+            if (y > 0 && y + row.height() > bottom) {
+                if (!printer->newPage())
+                    return;
+                y = 0;
+            }
+            row.draw(&painter, QPointF(-row.x(), y - row.y()));
+            y += row.height();
+        }
+    }
+    painter.end();
+}
+
+void PrinterService::printWidget(QWidget* widget)
+{
+    const std::unique_ptr<QPrinter> printer = makePrinter_ ? makePrinter_() : nullptr;
+    if (!printer || !widget)
+        return;
+    // The window is drawn into a white picture at the printer's resolution (at most 600 dpi,
+    // sharp on paper and a small job), without the blinking text cursor, then printed.
+    if (printer->resolution() > 600)
+        printer->setResolution(600);
+    QPainter painter;
+    if (!painter.begin(printer.get()))
+        return;
+    const QRect page = printer->pageLayout().paintRectPixels(printer->resolution());
+    // A window enlarged on a big screen prints its design alone, as large as at its own size,
+    // not the empty margins around it.
+    QRect source = widget->rect();
+    if (const auto* area = widget->findChild<DesignArea*>(); area && area->factor() > 1) {
+        const QRect design = area->designRect();
+        source = QRect(area->mapTo(widget, design.topLeft()), design.size());
+    }
+    const QSize size = source.size();
+    const qreal scale =
+        std::min(page.width() / qreal(size.width()), page.height() / qreal(size.height()));
+    QImage image((QSizeF(size) * scale).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::white);
+    const QPointer<QWidget> focused = QApplication::focusWidget();
+    if (focused && widget->isAncestorOf(focused))
+        focused->clearFocus();
+    {
+        QPainter picture(&image);
+        widget->render(&picture, QPoint(), QRegion(source),
+                       QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
+    if (focused)
+        focused->setFocus();
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size) * scale), image);
+    painter.end();
+}

@@ -1,0 +1,61 @@
+#include "ui/windows/dialogs.h"
+
+#include "core/texts.h"
+#include "ui/windows/windowhost.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+Answer QtDialogs::messageBox(QWidget* parent, const QString& text, MessageStyle style)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(QString::fromUtf16(texts::kTitle));
+    QString shown = text;
+    box.setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    switch (style) {
+    case MessageStyle::Question: {
+        box.setIcon(QMessageBox::Question);
+        QPushButton* yes = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(no);
+        const ModalScope modal;
+        box.exec();
+        return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+    }
+    case MessageStyle::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageStyle::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    }
+    box.setEscapeButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    const ModalScope modal;
+    box.exec();
+    return Answer::Ok;
+}
+
+QString QtDialogs::inputBox(QWidget* parent, const QString& prompt, const QString& defaultText)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(QString::fromUtf16(texts::kTitle));
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Annulla"));
+    const ModalScope modal;
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+void mostraInformazioni(Dialogs& dialogs, QWidget* parent)
+{
+    dialogs.messageBox(parent, texts::information(), MessageStyle::Information);
+}
+
+bool confermaUscita(Dialogs& dialogs, QWidget* parent)
+{
+    return dialogs.messageBox(parent, QString::fromUtf16(texts::kExitProgram),
+                              MessageStyle::Question) == Answer::Yes;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/boardkind.h"
+#include "ui/windows/windowhost.h"
+
+struct ProgramState;
+class RandomSource;
+
+/// `FormMenu`: one button per exercise board, the choice between waiting for "avanti" and
+/// going on automatically, and "Esci". Loading it sets the options from the program's
+/// mode and draws its colour from the menu palette.
+class MenuWindow final : public ProgramWindow {
+    Q_OBJECT
+  public:
+    MenuWindow(WindowHost& host, ProgramState& state, RandomSource& random);
+
+  signals:
+    void boardChosen(BoardKind board);
+    void esci();
+};

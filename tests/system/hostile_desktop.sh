@@ -1,0 +1,203 @@
+#!/usr/bin/env bash
+# The program on desktops that go wrong: broken or forged sound files, odd files in place of
+# sounds, no sound server, a sound server that accepts the connection and never answers, no
+# printer, no writable home or temporary folder, no XDG_RUNTIME_DIR. Each case runs
+#     hostile_session FOLDER
+# (the whole program with its real sound and print services: ten answers on two boards, a
+# worksheet printed once, then "Esci") and must end with status 0 within one second of its
+# last window closing, show no message besides the "Esci" questions, keep every answer quick
+# (the answer never waits on the sound or the printer) and give no abort or sanitizer report.
+# The figures of each case are printed. A printer that rejects jobs is tried in print_e2e.sh,
+# where a print server runs.
+#
+# Usage: tests/system/hostile_desktop.sh path/to/tests/hostile_session [regex]
+# With a regular expression, only the cases whose names match it run.
+# Everything lives in one temporary folder: the sound files, a private PulseAudio server with
+# its own configuration and a null sink, the silent fake server, home, runtime and temporary
+# folders. Only the processes started here are stopped at the end.
+set -euo pipefail
+player="$(realpath "$1")"
+only="${2:-}"
+good="$(dirname "$player")/suoni"
+[[ -f "$good/si1.wav" ]] || { echo "no sounds beside $player" >&2; exit 2; }
+work="$(mktemp -d -t hostile_desktop.XXXXXX)"
+pulse_pid="" silent_pid="" player_pid="" recorder_pid=""
+
+cleanup() {
+    local pid
+    for pid in $player_pid $recorder_pid $silent_pid $pulse_pid; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+mkdir -p -m 700 "$work/home" "$work/run" "$work/tmp" "$work/pulse"
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" TMPDIR="$work/tmp" QT_QPA_PLATFORM=offscreen
+# No print server: printing must fail quietly.
+export CUPS_SERVER="$work/no-cups.sock"
+export PULSE_CLIENTCONFIG="$work/client.conf" XDG_CONFIG_HOME="$work/home/.config"
+echo "autospawn = no" >"$PULSE_CLIENTCONFIG"
+unset PULSE_SERVER PULSE_RUNTIME_PATH PULSE_STATE_PATH DBUS_SESSION_BUS_ADDRESS
+touch "$work/afile" # a path under a plain file can be created by nobody, root included
+
+# The sound folders, one for each kind of damage.
+python3 - "$good" "$work" <<'PY'
+import os, random, struct, sys
+good, work = sys.argv[1], sys.argv[2]
+names = ["si1", "si2", "si3", "si4", "no"]
+samples = {n: open(os.path.join(good, n + ".wav"), "rb").read()[44:] for n in names}
+
+def folder(name):
+    path = os.path.join(work, name)
+    os.mkdir(path)
+    return path
+
+def header(channels, bits, rate, length, tag=1):
+    align = channels * bits // 8
+    fmt = struct.pack("<HHIIHH", tag, channels, rate, rate * align, align, bits)
+    return (b"RIFF" + struct.pack("<I", (36 + length) & 0xFFFFFFFF) + b"WAVE" +
+            b"fmt " + struct.pack("<I", 16) + fmt + b"data" + struct.pack("<I", length))
+
+d = folder("empty")
+for n in names:
+    open(os.path.join(d, n + ".wav"), "wb").close()
+
+d = folder("truncated")
+cuts = {"si1": 30, "si2": 44, "si3": 1001, "si4": 7, "no": 20001}
+for n in names:
+    whole = header(1, 16, 22050, len(samples[n])) + samples[n]
+    open(os.path.join(d, n + ".wav"), "wb").write(whole[:cuts[n]])
+
+d = folder("garbage")
+rng = random.Random(7)
+for i, n in enumerate(names):
+    noise = bytes(rng.randrange(256) for _ in range(20000))
+    if i % 2:
+        noise = b"RIFF" + noise[:4] + b"WAVE" + noise[12:]
+    open(os.path.join(d, n + ".wav"), "wb").write(noise)
+
+for name, bits in (("forged16", 16), ("forged24", 24)):
+    d = folder(name)
+    for n in names:
+        open(os.path.join(d, n + ".wav"), "wb").write(header(2, bits, 22050, 0x7FFFFFFF) + samples[n])
+PY
+# Things that are not sound files at all: a FIFO nobody writes to, a folder, a device, a
+# link that leads nowhere; no.wav stays good.
+mkdir "$work/odd"
+mkfifo "$work/odd/si1.wav"
+mkdir "$work/odd/si2.wav"
+ln -s /dev/zero "$work/odd/si3.wav"
+ln -s "$work/nowhere" "$work/odd/si4.wav"
+cp "$good/no.wav" "$work/odd/no.wav"
+
+# A private PulseAudio server with a null sink, configured by nothing but its command line.
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --disable-shm=yes \
+    -L "module-native-protocol-unix auth-anonymous=1 socket=$work/pulse/native" \
+    -L "module-null-sink sink_name=t" \
+    --log-target=file:"$work/pulse.log" 2>/dev/null &
+pulse_pid=$!
+server="unix:$work/pulse/native"
+for _ in $(seq 100); do
+    PULSE_SERVER="$server" pactl info >/dev/null 2>&1 && break
+    sleep 0.05
+done
+PULSE_SERVER="$server" pactl info >/dev/null 2>&1 || { echo "FAIL: PulseAudio did not start"; exit 1; }
+PULSE_SERVER="$server" pactl set-default-sink t
+
+# A server that accepts every connection and never says a word.
+python3 - "$work/silent.sock" <<'PY' &
+import socket, sys
+s = socket.socket(socket.AF_UNIX)
+s.bind(sys.argv[1])
+s.listen(64)
+held = []
+while True:
+    held.append(s.accept()[0])
+PY
+silent_pid=$!
+for _ in $(seq 100); do [[ -S "$work/silent.sock" ]] && break; sleep 0.05; done
+
+failed=0 passed=0
+# run_case EXPECT NAME FOLDER [VAR=value | -u VAR]... : one session with the given environment.
+# EXPECT is "heard" or "silent" for what the private server's sink must receive, "any" when
+# the session talks to another server or to none.
+run_case() {
+    local expect="$1" name="$2" folder="$3"
+    shift 3
+    [[ -z "$only" || "$name" =~ $only ]] || return 0
+    local out="$work/case.out" err="$work/case.err" rec="$work/case.wav" rc=0 end quit
+    local exit_ms="?" play_us messages peak="" figures why=""
+    PULSE_SERVER="$server" parec -d t.monitor --latency-msec=20 --file-format=wav "$rec" &
+    recorder_pid=$!
+    sleep 0.2
+    env PULSE_SERVER="$server" env "$@" timeout -k 2 30 "$player" "$folder" \
+        >"$out" 2>"$err" &
+    player_pid=$!
+    wait "$player_pid" || rc=$?
+    end=$(date +%s%3N)
+    player_pid=""
+    sleep 0.2
+    kill "$recorder_pid" 2>/dev/null || true
+    wait "$recorder_pid" 2>/dev/null || true
+    recorder_pid=""
+    peak=$(sox "$rec" -n stat 2>&1 | awk '/Maximum amplitude/ { print $3 }')
+    quit=$(awk '/quit_epoch_ms/ { print $NF }' "$out")
+    figures="$(sed -n 's/ quit_epoch_ms.*//p' "$out") exit_after_quit_ms"
+    if [[ -z "$quit" ]]; then
+        why="no figures"
+    else
+        exit_ms=$((end - quit))
+        ((exit_ms <= 1000)) || why="ended ${exit_ms} ms after the quit"
+        play_us=$(awk '{ for (i = 1; i < NF; ++i) if ($i == "max_play_us") print $(i + 1) }' "$out")
+        # Generous: a normal answer takes a few milliseconds, one that waits on a sound
+        # server takes seconds.
+        ((play_us < 250000)) || why="an answer took ${play_us} us"
+        messages=$(awk '{ for (i = 1; i < NF; ++i) if ($i == "messages") print $(i + 1) }' "$out")
+        [[ "$messages" == 0 ]] || why="${why:+$why; }${messages:-no count of} messages shown"
+    fi
+    figures="$figures $exit_ms peak ${peak:-none}"
+    ((rc == 0)) || why="exit status $rc"
+    case "$expect" in
+    heard) awk -v p="${peak:-0}" 'BEGIN { exit !(p > 0.05) }' || why="${why:+$why; }not heard" ;;
+    silent) awk -v p="${peak:-1}" 'BEGIN { exit !(p < 0.01) }' || why="${why:+$why; }not silent" ;;
+    esac
+    local report='AddressSanitizer|LeakSanitizer|runtime error|malloc|destroying locked|QThread: Destroyed'
+    if grep -qE "$report" "$err"; then
+        why="${why:+$why; }$(grep -m1 -E "$report" "$err")"
+    fi
+    # The service's copies of the sounds go with it, however it ends.
+    if compgen -G "$work/tmp/hostile_session-*" >/dev/null; then
+        why="${why:+$why; }copies of the sounds left in the temporary folder"
+        rm -rf "$work"/tmp/hostile_session-*
+    fi
+    if [[ -z "$why" ]]; then
+        echo "PASS: $name: $figures"
+        passed=$((passed + 1))
+    else
+        echo "FAIL: $name: $why ($figures)"
+        sed 's/^/    /' "$err" | tail -n 20
+        failed=$((failed + 1))
+    fi
+}
+
+run_case heard "good sounds" "$good"
+run_case silent "no suoni folder" "$work/no-such-folder"
+run_case silent "empty files" "$work/empty"
+run_case heard "truncated files" "$work/truncated"
+run_case silent "garbage files" "$work/garbage"
+run_case heard "forged 16-bit header, data length 0x7FFFFFFF" "$work/forged16"
+run_case silent "forged 24-bit header, data length 0x7FFFFFFF" "$work/forged24"
+run_case heard "FIFO, folder, device and dangling link as sounds" "$work/odd"
+run_case any "no sound server" "$good" PULSE_SERVER="unix:$work/missing.sock"
+run_case any "sound server that never answers" "$good" PULSE_SERVER="unix:$work/silent.sock"
+run_case any "forged 16-bit header, server that never answers" "$work/forged16" \
+    PULSE_SERVER="unix:$work/silent.sock"
+run_case heard "no writable HOME" "$good" HOME="$work/afile/home" \
+    XDG_CONFIG_HOME="$work/afile/config"
+run_case heard "no writable temporary folder" "$good" TMPDIR="$work/afile/tmp"
+run_case heard "XDG_RUNTIME_DIR unset" "$good" -u XDG_RUNTIME_DIR
+
+echo "$passed passed, $failed failed"
+exit $((failed > 0))

@@ -1,0 +1,116 @@
+// The titles the window system is given, read back from the X server: the program's windows
+// have no title text, its boxes "Uso delle quadene dei numeri". Runs on xcb (xvfb_test.sh).
+#include "program.h"
+#include "ui/windows/dialogs.h"
+#include "ui/windows/gridwindow.h"
+#include "app/startup.h"
+#include "ui/windows/worksheetwindow.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QTimer>
+#include <functional>
+#include <xcb/xcb.h>
+
+namespace {
+
+QByteArray xProperty(QWidget* window, const char* name)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* c = x11->connection();
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, static_cast<uint16_t>(qstrlen(name)), name), nullptr);
+    xcb_get_property_reply_t* reply =
+        xcb_get_property_reply(c,
+                               xcb_get_property(c, 0, static_cast<xcb_window_t>(window->winId()),
+                                                atom->atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+                               nullptr);
+    QByteArray value(static_cast<const char*>(xcb_get_property_value(reply)),
+                     xcb_get_property_value_length(reply));
+    free(atom);  // NOLINT(cppcoreguidelines-no-malloc): xcb replies are malloc'ed
+    free(reply); // NOLINT(cppcoreguidelines-no-malloc)
+    return value;
+}
+
+QString title(QWidget* window)
+{
+    QCoreApplication::processEvents();
+    return QString::fromUtf8(xProperty(window, "_NET_WM_NAME"));
+}
+
+/// The titles of the modal boxes that `open` shows, each read while open and then closed.
+QStringList titlesOfBoxes(const std::function<void()>& open)
+{
+    QStringList seen;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&seen] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            seen << title(box);
+            QTest::keyClick(box, Qt::Key_Escape);
+        }
+    });
+    closer.start(10);
+    open();
+    return seen;
+}
+
+} // namespace
+
+class TestTitles : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { prepareApplication(*qApp); }
+    void windowsAndBoxes();
+};
+
+void TestTitles::windowsAndBoxes()
+{
+    const QString boxTitle = QStringLiteral("Uso delle quadene dei numeri");
+    RecordingSounds sounds;
+    ScriptedRandom random({}, 5);
+    QtDialogs dialogs;
+    RecordingPrinter printer;
+    Application app(random, sounds, dialogs, printer);
+    app.main();
+    QCOMPARE(title(app.startWindow()), QString());
+    // The task bar finds the desktop entry by the window's class.
+    QCOMPARE(xProperty(app.startWindow(), "WM_CLASS").split('\0').value(1), QByteArray("quadena"));
+    app.startWindow()->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
+    QWidget* menu = app.menuWindow();
+    QCOMPARE(title(menu), QString());
+    QCOMPARE(titlesOfBoxes([&] {
+                 menu->findChild<QAbstractButton*>(QStringLiteral("BottoneEsci"))->click();
+             }),
+             QStringList{boxTitle});
+
+    for (const char* button : {"Command3", "Command7", "Command14"}) {
+        app.menuWindow()->findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
+        BoardWindow* b = app.boardWindow();
+        QCOMPARE(title(b), QString());
+        // The input box; Escape cancels it and the refusal follows.
+        QCOMPARE(titlesOfBoxes([&] { b->menuAction(BoardCommand::NumeroMassimo)->trigger(); }),
+                 QStringList(2, boxTitle));
+        QCOMPARE(titlesOfBoxes([&] { b->menuAction(BoardCommand::Informazioni)->trigger(); }),
+                 QStringList{boxTitle});
+        b->menuAction(BoardCommand::Stampa)->trigger();
+        const QString sheet =
+            qstrcmp(button, "Command3") == 0 ? QStringLiteral("Common Dialogs Example") : QString();
+        const auto windows = QApplication::topLevelWidgets();
+        for (QWidget* w : windows) {
+            if ((qobject_cast<WorksheetWindow*>(w) || qobject_cast<GridWindow*>(w)) &&
+                w->isVisible()) {
+                QCOMPARE(title(w), sheet);
+                w->close();
+            }
+        }
+        QTimer::singleShot(0, [] {
+            if (auto* box = QApplication::activeModalWidget())
+                QTest::keyClick(box, Qt::Key_Return); // "Sì": back to the menu
+        });
+        b->menuAction(BoardCommand::Esci)->trigger();
+        QTRY_VERIFY(!app.boardWindow());
+    }
+}
+
+QTEST_MAIN(TestTitles)
+#include "test_titles.moc"

@@ -1,0 +1,191 @@
+// Walks through the program with a fixed seed and saves pictures of its windows as the
+// user sees them, for the README: start window, main menu and some boards mid-exercise.
+// Run under a real X server (scripts/screenshots.sh uses Xvfb); with --maximised, under a
+// window manager that maximises.
+#include "app/application.h"
+#include "core/programstate.h"
+#include "core/random.h"
+#include "core/sounds.h"
+#include "ui/windows/boardwindow.h"
+#include "ui/windows/dialogs.h"
+#include "ui/windows/gridwindow.h"
+#include "ui/windows/menuwindow.h"
+#include "ui/system/printing.h"
+#include "app/startup.h"
+#include "ui/windows/startwindow.h"
+#include "ui/windows/worksheetwindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+
+class Silence final : public SoundSink {
+  public:
+    void play(Sound) override {}
+};
+
+/// With --maximised every window is maximised before its picture is taken.
+bool maximised = false;
+
+void save(QWidget* window, const QString& folder, const QString& name)
+{
+    if (maximised) {
+        window->showMaximized();
+        QTest::qWait(500);
+    }
+    QTest::qWait(300);
+    window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+void click(QWidget* window, const char* name)
+{
+    window->findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+    QTest::qWait(100);
+}
+
+/// Opens a board from the menu, answers a few tasks (one of them wrong) and leaves it waiting.
+void board(Application& app, const char* button, const QString& folder, const QString& name)
+{
+    click(app.menuWindow(), button);
+    BoardWindow* b = app.boardWindow();
+    for (int i = 0; i < 3; ++i) {
+        b->cellButton(b->frame().programState().risultato)->click();
+        b->findChild<QAbstractButton*>(QStringLiteral("BottoneAvanti"))->click();
+    }
+    const int target = b->frame().programState().risultato;
+    b->cellButton(target == 0 ? 1 : target - 1)->click();
+    b->cellButton(target)->click();
+    save(b, folder, name);
+    if (name == QStringLiteral("board-addition")) {
+        b->menuAction(BoardCommand::Stampa)->trigger();
+        save(app.worksheetWindow(), folder, QStringLiteral("worksheet-window"));
+        click(app.worksheetWindow(), "btnCD");
+        click(app.worksheetWindow(), "BottoneEsci");
+    }
+    app.showMenu();
+    QTest::qWait(100);
+}
+
+/// Recognise board: answers five red cells by typing, then one wrong answer.
+void recognise(Application& app, const QString& folder)
+{
+    click(app.menuWindow(), "Command7");
+    BoardWindow* b = app.boardWindow();
+    auto* text = b->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClicks(text, QString::number(b->frame().programState().numeroCercato));
+        QTest::keyClick(text, Qt::Key_Return);
+        b->findChild<QAbstractButton*>(QStringLiteral("BottoneAvanti"))->click();
+    }
+    QTest::keyClicks(text, QStringLiteral("7"));
+    save(b, folder, QStringLiteral("board-recognise"));
+    b->menuAction(BoardCommand::Stampa)->trigger();
+    save(app.recogniseGridWindow(), folder, QStringLiteral("grid-recognise"));
+    app.recogniseGridWindow()->close();
+    app.showMenu();
+    QTest::qWait(100);
+}
+
+/// Find board at level difficile: finds six numbers.
+void find(Application& app, const QString& folder)
+{
+    click(app.menuWindow(), "Command14");
+    BoardWindow* b = app.boardWindow();
+    b->menuAction(BoardCommand::Difficile)->trigger();
+    for (int i = 0; i < 6; ++i) {
+        b->cellButton(b->frame().programState().numeroCercato)->click();
+        b->findChild<QAbstractButton*>(QStringLiteral("BottoneAvanti"))->click();
+    }
+    save(b, folder, QStringLiteral("board-find"));
+    b->menuAction(BoardCommand::Media)->trigger();
+    b->menuAction(BoardCommand::Stampa)->trigger();
+    save(app.findGridWindow(), folder, QStringLiteral("grid-find"));
+    app.findGridWindow()->menuBar()->actions().at(0)->trigger();
+    app.findGridWindow()->close();
+    app.showMenu();
+    QTest::qWait(100);
+}
+
+/// Recognise board above 99: two answers, then a number typed for the red cell.
+void recogniseAbove(Application& app, const QString& folder)
+{
+    click(app.menuWindow(), "Command8");
+    BoardWindow* b = app.boardWindow();
+    auto* text = b->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto expected = [b] {
+        return *b->frame().hundreds() * 100 + b->frame().programState().numeroCercato;
+    };
+    for (int i = 0; i < 2; ++i) {
+        QTest::keyClicks(text, QString::number(expected()));
+        QTest::keyClick(text, Qt::Key_Return);
+        b->findChild<QAbstractButton*>(QStringLiteral("BottoneAvanti"))->click();
+    }
+    QTest::keyClicks(text, QString::number(expected()));
+    save(b, folder, QStringLiteral("board-recognise-above"));
+    app.showMenu();
+    QTest::qWait(100);
+}
+
+/// Find board above 99: finds a number, then moves the scroll bar to the next one's hundred.
+void findAbove(Application& app, const QString& folder)
+{
+    click(app.menuWindow(), "Command9");
+    BoardWindow* b = app.boardWindow();
+    auto* bar = b->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
+    for (int i = 0; i < 3; ++i) {
+        const int n = b->frame().programState().numeroCercato;
+        bar->setValue(n / 100);
+        b->cellButton(n % 100)->click();
+        b->findChild<QAbstractButton*>(QStringLiteral("BottoneAvanti"))->click();
+    }
+    const int n = b->frame().programState().numeroCercato;
+    bar->setValue(std::max(1, n / 100));
+    save(b, folder, QStringLiteral("board-find-above"));
+    app.showMenu();
+    QTest::qWait(100);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication qtApp(argc, argv);
+    prepareApplication(qtApp);
+    QStringList args = qtApp.arguments();
+    maximised = args.removeAll(QStringLiteral("--maximised")) > 0;
+    const QString folder = args.size() > 1 ? args.at(1) : QStringLiteral("docs");
+    QDir().mkpath(folder);
+
+    SeededRandom random(20261208);
+    Silence sounds;
+    QtDialogs dialogs;
+    // Print jobs become PDF files beside the pictures: printed-1.pdf, printed-2.pdf.
+    int jobs = 0;
+    PrinterService printer([&] {
+        auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        pdf->setOutputFormat(QPrinter::PdfFormat);
+        pdf->setPageSize(QPageSize(QPageSize::A4));
+        pdf->setOutputFileName(QDir(folder).filePath(QStringLiteral("printed-%1.pdf").arg(++jobs)));
+        return pdf;
+    });
+    Application app(random, sounds, dialogs, printer);
+    app.main();
+    save(app.startWindow(), folder, QStringLiteral("start-window"));
+    click(app.startWindow(), "Command1");
+    save(app.menuWindow(), folder, QStringLiteral("main-menu"));
+    board(app, "Command3", folder, QStringLiteral("board-addition"));
+    board(app, "Command1", folder, QStringLiteral("board-subtraction"));
+    recognise(app, folder);
+    find(app, folder);
+    recogniseAbove(app, folder);
+    findAbove(app, folder);
+    return 0;
+}
