@@ -1,49 +1,73 @@
 #!/usr/bin/env bash
-# Prints the include graph of src/ by folder (how many includes go from each folder to each
-# other one) and fails when a folder includes a header of a higher folder. The folders from
-# the lowest: core (rules), ui (windows and services), app (controller and main).
+# Prints the include graph of src/ by wing (how many includes go from each wing to each other
+# one) and fails when a file includes a header of a higher wing, when a folder of src/ is no
+# wing, or when files include each other in a loop (a .h and its .cpp count as one unit).
+# The wings from the lowest:
+#   core        the rules (Qt Core only)
+#   ui/input    keys, the answer box, the keyboard scroll bar, safe paste
+#   ui/design   the window designs, the design area, the control factory, the cell button
+#   ui/system   sound, printing, the style, the window system's title
+#   ui/access   assistive technology
+#   ui/windows  the program's windows, the window host, the dialogs
+#   app         the application controller, the start-up, main
+# Usage: scripts/include-graph.sh [src folder]
 set -euo pipefail
-src="$(cd "$(dirname "$0")/../src" && pwd)"
-levels=(core ui app)
-level() {
+src="$(cd "${1:-$(dirname "$0")/../src}" && pwd)"
+wings=(core ui/input ui/design ui/system ui/access ui/windows app)
+
+rank() {
     local i
-    for i in "${!levels[@]}"; do
-        [[ ${levels[$i]} == "$1" ]] && { echo "$i"; return; }
+    for i in "${!wings[@]}"; do
+        [[ ${wings[$i]} == "$1" ]] && { echo "$i"; return; }
     done
     echo -1
 }
+wing_of() { # src-relative path -> its wing
+    case "$1" in
+    ui/*/*) local rest=${1#ui/}; echo "ui/${rest%%/*}" ;;
+    */*) echo "${1%%/*}" ;;
+    *) echo "." ;;
+    esac
+}
 
-declare -A edges=()
+declare -A edges=() wing_rank=()
+for w in "${wings[@]}"; do wing_rank[$w]=$(rank "$w"); done
 status=0
-for from in "${levels[@]}"; do
-    [[ -d $src/$from ]] || continue
-    while IFS=: read -r file target; do
-        to=${target%%/*}
-        [[ $(level "$to") -ge 0 ]] || continue
-        edges[$from $to]=$((${edges[$from $to]:-0} + 1))
-        if (($(level "$to") > $(level "$from"))); then
-            echo "upward include: src/$from/${file##*/} includes $target" >&2
-            status=1
-        fi
-    done < <(grep -rHo '^#include "[^"]*"' "$src/$from" --include='*.h' --include='*.cpp' |
-        sed 's/#include "\(.*\)"/\1/')
-done
-# Any other folder under src/ is outside the layering.
-for dir in "$src"/*/; do
-    name=$(basename "$dir")
-    if [[ $(level "$name") -lt 0 ]]; then
-        echo "folder src/$name is not one of: ${levels[*]}" >&2
+pairs="$(mktemp)"
+trap 'rm -f "$pairs"' EXIT
+
+while read -r file; do
+    file=${file#"$src"/}
+    [[ -n ${wing_rank[$(wing_of "$file")]:-} ]] || { echo "src/$file is in no wing (${wings[*]})" >&2; status=1; }
+done < <(find "$src" -name '*.h' -o -name '*.cpp' | sort)
+
+while IFS=: read -r file target; do
+    file=${file#"$src"/}
+    unit=${file%.*}
+    [[ ${target%.h} == "$unit" ]] || echo "$unit ${target%.h}" >>"$pairs"
+    from=$(wing_of "$file")
+    to=$(wing_of "$target")
+    [[ -n ${wing_rank[$to]:-} ]] || continue
+    [[ -n ${wing_rank[$from]:-} ]] || continue
+    edges[$from $to]=$((${edges[$from $to]:-0} + 1))
+    if ((wing_rank[$to] > wing_rank[$from])); then
+        echo "include against the order: src/$file ($from) includes $target ($to)" >&2
         status=1
     fi
-done
+done < <(find "$src" -name '*.h' -o -name '*.cpp' | sort | xargs grep -Ho '^#include "[^"]*"' |
+    sed 's/#include "\(.*\)"/\1/')
 
-echo "includes by folder (from -> to: count)"
-for from in "${levels[@]}"; do
-    for to in "${levels[@]}"; do
-        [[ -n ${edges[$from $to]:-} ]] && printf '  %-4s -> %-4s %4d\n' "$from" "$to" "${edges[$from $to]}"
+if ! loop="$(tsort "$pairs" 2>&1 >/dev/null)"; then
+    echo "files that include each other in a loop:" >&2
+    sed 's/^tsort: .*input contains a loop:$/  loop:/; s/^tsort: /    src\//' <<<"$loop" >&2
+    status=1
+fi
+
+echo "includes by wing (from -> to: count)"
+for from in "${wings[@]}"; do
+    for to in "${wings[@]}"; do
+        [[ -n ${edges[$from $to]:-} ]] && printf '  %-10s -> %-10s %4d\n' "$from" "$to" "${edges[$from $to]}"
     done
 done
-if ((status == 0)); then
-    echo "no upward include"
-fi
+((status == 0)) && echo "no include against the order, no loop between files"
 exit "$status"

@@ -1,15 +1,25 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the include graph of the sources (no
-# folder includes a higher one), the unit and widget tests, real sound playback through a
-# PulseAudio server, real printing through a private CUPS server, the program on a hostile
+# wing includes a higher one, no loop between files), a build with Unix Makefiles, the unit
+# and widget tests, real sound playback through a PulseAudio server, real printing through a private CUPS server, the program on a hostile
 # desktop, the wrap and soak benchmarks' figures, the Debian package's checks, and the tests
 # and the hostile desktop again in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh" --tests
 
-echo "== Include graph of src/ by folder"
+echo "== Include graph of src/ by wing"
 "$root/scripts/include-graph.sh"
+
+echo "== The program with CMake's default generator (Unix Makefiles), built and installed"
+rm -rf "$root/build-make"
+cmake -S "$root" -B "$root/build-make" -DCMAKE_BUILD_TYPE=Release -DQUADENA_TESTS=OFF >/dev/null
+cmake --build "$root/build-make" -j"$(nproc)" >"$root/build-make.log" 2>&1 ||
+    { tail -n 30 "$root/build-make.log"; exit 1; }
+DESTDIR="$root/build-make/staged" cmake --install "$root/build-make" >/dev/null
+test -x "$root/build-make/staged/usr/local/libexec/quadena/quadena"
+rm -rf "$root/build-make" "$root/build-make.log"
+echo "built and installed with Unix Makefiles"
 
 echo "== Tests"
 ctest --test-dir "$root/build" --output-on-failure

@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "fakes.h"
 #include "fakes_ui.h"
+#include "ui/design/names.h"
 #include "ui/windows/boardwindow.h"
 #include "ui/windows/menuwindow.h"
 #include "ui/windows/startwindow.h"
@@ -57,7 +58,7 @@ inline QString labelText(QWidget* window, const char* name)
 
 inline QToolButton* avanti(QWidget* board)
 {
-    return board->findChild<QToolButton*>(QStringLiteral("BottoneAvanti"));
+    return board->findChild<QToolButton*>(names::of(names::kAvanti));
 }
 
 inline void clickCell(BoardWindow* board, int i)

@@ -11,6 +11,7 @@
 #include "app/application.h"
 #include "core/random.h"
 #include "fakes_ui.h"
+#include "ui/design/names.h"
 #include "ui/windows/boardwindow.h"
 #include "ui/windows/menuwindow.h"
 #include "ui/system/printing.h"
@@ -62,13 +63,13 @@ class Session final : public QObject {
         steps_.emplace_back(
             [this] { app_.boardWindow()->menuAction(BoardCommand::Stampa)->trigger(); });
         steps_.emplace_back([this] { click(app_.worksheetWindow(), "btnCD"); });
-        steps_.emplace_back([this] { click(app_.worksheetWindow(), "BottoneEsci"); });
+        steps_.emplace_back([this] { click(app_.worksheetWindow(), names::kEsci); });
         steps_.emplace_back(esci);
         board("Command14");
         steps_.emplace_back(esci);
         steps_.emplace_back([this] {
             dialogs_.answers.push_back(Answer::Yes);
-            click(app_.menuWindow(), "BottoneEsci");
+            click(app_.menuWindow(), names::kEsci);
         });
 
         connect(&app_, &Application::ended, this, &Session::report);
@@ -92,9 +93,9 @@ class Session final : public QObject {
         BoardWindow* board = app_.boardWindow();
         if (!board)
             return;
-        const auto* next = board->findChild<QToolButton*>(QStringLiteral("BottoneAvanti"));
+        const auto* next = board->findChild<QToolButton*>(names::of(names::kAvanti));
         if (next && next->isVisible() && next->isEnabled())
-            click(board, "BottoneAvanti");
+            click(board, names::kAvanti);
         cell_ = (cell_ * 37 + 11) % 100;
         CellButton* cell = board->cellButton(cell_);
         if (!cell->isVisible() || !cell->isEnabled())

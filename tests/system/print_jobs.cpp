@@ -5,6 +5,7 @@
 #include "app/application.h"
 #include "fakes.h"
 #include "fakes_ui.h"
+#include "ui/design/names.h"
 #include "ui/windows/boardwindow.h"
 #include "ui/windows/gridwindow.h"
 #include "ui/windows/menuwindow.h"
@@ -64,9 +65,9 @@ int main(int argc, char* argv[])
     click(app.menuWindow(), "Command14");
     app.boardWindow()->menuAction(BoardCommand::Stampa)->trigger();
     GridWindow* grid = app.findGridWindow();
-    const QString gridBefore = text(grid, "Text1");
+    const QString gridBefore = text(grid, names::kSheetText);
     grid->menuBar()->actions().at(0)->trigger();
-    const bool gridUnchanged = text(grid, "Text1") == gridBefore && grid->isVisible();
+    const bool gridUnchanged = text(grid, names::kSheetText) == gridBefore && grid->isVisible();
 
     const bool quiet = dialogs.messages.size() == 1; // only the board's "Esci" question
     out << (unchanged && gridUnchanged ? "PASS" : "FAIL") << ": the windows kept their texts\n";

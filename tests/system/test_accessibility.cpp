@@ -44,7 +44,7 @@ int askedNumber(BoardWindow* b)
 
 void type(BoardWindow* b, const QString& text)
 {
-    auto* box = b->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* box = b->findChild<QLineEdit*>(names::of(names::kAnswerBox));
     box->setText(text);
     QTest::keyClick(box, Qt::Key_Return);
 }
@@ -53,12 +53,12 @@ void type(BoardWindow* b, const QString& text)
 void answer(BoardWindow* b, bool right)
 {
     const ProgramState& s = b->frame().programState();
-    if (b->findChild<QLineEdit*>(QStringLiteral("Text1"))) {
+    if (b->findChild<QLineEdit*>(names::of(names::kAnswerBox))) {
         type(b, right ? QString::number(askedNumber(b)) : QStringLiteral("-1"));
         return;
     }
     const bool find = b->objectName().startsWith(QStringLiteral("Form100Trova"));
-    if (auto* hundreds = b->findChild<QScrollBar*>(QStringLiteral("HScroll1")))
+    if (auto* hundreds = b->findChild<QScrollBar*>(names::of(names::kHundreds)))
         hundreds->setValue(asked(b) / 100);
     const int target = find ? asked(b) % 100 : s.risultato;
     clickCell(b, right ? target : (target + 1) % 100);
@@ -212,7 +212,7 @@ void TestAccessibility::tablePositions()
     QVERIFY(askedCell->actionInterface()->actionNames().contains(
         QAccessibleActionInterface::pressAction()));
     askedCell->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(labelText(b, "EtichettaEsatti"), QStringLiteral(" 1"));
+    QCOMPARE(labelText(b, names::kEsatti), QStringLiteral(" 1"));
 }
 
 void TestAccessibility::readings_data()
@@ -221,22 +221,22 @@ void TestAccessibility::readings_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name"); // empty: the label's text as shown
     QTest::newRow("Esatti") << "Command7"
-                            << "EtichettaEsatti"
+                            << names::kEsatti
                             << "Esatti 2";
     QTest::newRow("Errati") << "Command7"
-                            << "EtichettaErrati"
+                            << names::kErrati
                             << "Errati 1";
     QTest::newRow("happy face") << "Command7"
-                                << "ComandoIconaSi"
+                                << names::kFaceHappy
                                 << "faccina contenta: risposta esatta";
     QTest::newRow("sad face") << "Command7"
-                              << "ComandoIconaNo"
+                              << names::kFaceSad
                               << "faccina triste: risposta sbagliata";
     QTest::newRow("number to find") << "Command14"
-                                    << "EtichettaNumero"
+                                    << names::kTask
                                     << "";
     QTest::newRow("task") << "Command5"
-                          << "EtichettaNumero"
+                          << names::kTask
                           << "";
 }
 
@@ -287,7 +287,7 @@ void TestAccessibility::answerBoxPressAnswers()
     for (const char* board : {"Command7", "Command8"}) {
         Program p(73);
         BoardWindow* b = openFromMenu(p, board, true);
-        QAccessibleInterface* box = a11y(child(b, "Text1"));
+        QAccessibleInterface* box = a11y(child(b, names::kAnswerBox));
         QCOMPARE(box->role(), QAccessible::EditableText);
         QVERIFY(box->state().editable);
         const QString text = right ? QString::number(askedNumber(b)) : typed;
@@ -297,8 +297,8 @@ void TestAccessibility::answerBoxPressAnswers()
         QVERIFY(box->actionInterface()->actionNames().contains(
             QAccessibleActionInterface::pressAction()));
         box->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(labelText(b, "EtichettaEsatti"), esatti);
-        QCOMPARE(labelText(b, "EtichettaErrati"), errati);
+        QCOMPARE(labelText(b, names::kEsatti), esatti);
+        QCOMPARE(labelText(b, names::kErrati), errati);
     }
 }
 
@@ -345,7 +345,7 @@ void TestAccessibility::eventsPerAnswer()
         }
         elsewhere += !cell;
         counter |= h.type == QAccessible::NameChanged &&
-                   h.object == child(b, right ? "EtichettaEsatti" : "EtichettaErrati");
+                   h.object == child(b, right ? names::kEsatti : names::kErrati);
     }
     qInfo("%s: %lld events, %lld on %zu changed cells", QTest::currentDataTag(),
           qlonglong(heard.size()), qlonglong(heard.size() - elsewhere), changed.count());
@@ -387,3 +387,4 @@ void TestAccessibility::focusEventsFollowTheFocus()
 
 QTEST_MAIN(TestAccessibility)
 #include "test_accessibility.moc"
+#include "ui/design/names.h"

@@ -2,6 +2,7 @@
 // the clipboard inside the program and never shows the fault, so this test runs on the xcb
 // platform against an X server of its own (xvfb_test.sh), where nothing has been copied.
 #include "program.h"
+#include "ui/design/names.h"
 #include "ui/windows/gridwindow.h"
 #include "app/startup.h"
 #include "ui/windows/worksheetwindow.h"
@@ -34,13 +35,13 @@ QWidget* openBox(Program& p, QInputDialog& dialog, Box which)
         return dialog.findChild<QLineEdit*>();
     }
     if (which == BoardAnswer)
-        return openFromMenu(p, "Command7")->findChild<QLineEdit*>(QStringLiteral("Text1"));
+        return openFromMenu(p, "Command7")->findChild<QLineEdit*>(names::of(names::kAnswerBox));
     BoardWindow* board = openFromMenu(p, which == Worksheet ? "Command5" : "Command7");
     board->menuAction(BoardCommand::Stampa)->trigger();
     if (which == Worksheet)
         return p.app.worksheetWindow()->findChild<QPlainTextEdit*>(QStringLiteral("txtCD"));
     return p.app.recogniseGridWindow()->findChild<QPlainTextEdit*>(
-        which == GridSide ? QStringLiteral("Text1") : QStringLiteral("Text2"));
+        which == GridSide ? names::of(names::kAnswerBox) : QStringLiteral("Text2"));
 }
 
 /// Puts the same content in the clipboard and in the selection; Nothing leaves them ownerless.

@@ -1,6 +1,7 @@
 // The titles the window system is given, read back from the X server: the program's windows
 // have no title text, its boxes "Uso delle quadene dei numeri". Runs on xcb (xvfb_test.sh).
 #include "program.h"
+#include "ui/design/names.h"
 #include "ui/windows/dialogs.h"
 #include "ui/windows/gridwindow.h"
 #include "app/startup.h"
@@ -79,7 +80,7 @@ void TestTitles::windowsAndBoxes()
     QWidget* menu = app.menuWindow();
     QCOMPARE(title(menu), QString());
     QCOMPARE(titlesOfBoxes([&] {
-                 menu->findChild<QAbstractButton*>(QStringLiteral("BottoneEsci"))->click();
+                 menu->findChild<QAbstractButton*>(names::of(names::kEsci))->click();
              }),
              QStringList{boxTitle});
 

@@ -4,6 +4,7 @@
 // growth per 100 openings. Run on xcb under a private X server (xvfb_test.sh), as the
 // program runs on a desktop. Arguments: [openings] [warm-up openings] [--leave-allocated].
 #include "program.h"
+#include "ui/design/names.h"
 #include "ui/windows/gridwindow.h"
 #include "app/startup.h"
 #include "ui/windows/worksheetwindow.h"
@@ -38,8 +39,8 @@ void settle()
 /// What a child does on one board: right and wrong answers, "avanti" when it waits.
 void answer(BoardWindow* board, int opening)
 {
-    auto* text = board->findChild<QLineEdit*>(QStringLiteral("Text1"));
-    auto* scroll = board->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
+    auto* text = board->findChild<QLineEdit*>(names::of(names::kAnswerBox));
+    auto* scroll = board->findChild<QScrollBar*>(names::of(names::kHundreds));
     const BoardFrame& model = board->frame();
     for (int k = 0; k < 20; ++k) {
         if (model.avantiVisible() && model.avantiEnabled()) {
@@ -82,7 +83,7 @@ void useMenus(Program& p, BoardWindow* board, int opening)
     settle();
     if (WorksheetWindow* sheet = p.app.worksheetWindow(); sheet && sheet->isVisible()) {
         sheet->findChild<QAbstractButton*>(QStringLiteral("btnCD"))->click();
-        sheet->findChild<QAbstractButton*>(QStringLiteral("BottoneEsci"))->click();
+        sheet->findChild<QAbstractButton*>(names::of(names::kEsci))->click();
     }
     for (GridWindow* grid : {p.app.findGridWindow(), p.app.recogniseGridWindow()}) {
         if (grid && grid->isVisible())

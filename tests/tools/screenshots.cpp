@@ -6,6 +6,7 @@
 #include "core/programstate.h"
 #include "core/random.h"
 #include "core/sounds.h"
+#include "ui/design/names.h"
 #include "ui/windows/boardwindow.h"
 #include "ui/windows/dialogs.h"
 #include "ui/windows/gridwindow.h"
@@ -58,7 +59,7 @@ void board(Application& app, const char* button, const QString& folder, const QS
     BoardWindow* b = app.boardWindow();
     for (int i = 0; i < 3; ++i) {
         b->cellButton(b->frame().programState().risultato)->click();
-        b->findChild<QAbstractButton*>(QStringLiteral("BottoneAvanti"))->click();
+        b->findChild<QAbstractButton*>(names::of(names::kAvanti))->click();
     }
     const int target = b->frame().programState().risultato;
     b->cellButton(target == 0 ? 1 : target - 1)->click();
@@ -68,7 +69,7 @@ void board(Application& app, const char* button, const QString& folder, const QS
         b->menuAction(BoardCommand::Stampa)->trigger();
         save(app.worksheetWindow(), folder, QStringLiteral("worksheet-window"));
         click(app.worksheetWindow(), "btnCD");
-        click(app.worksheetWindow(), "BottoneEsci");
+        click(app.worksheetWindow(), names::kEsci);
     }
     app.showMenu();
     QTest::qWait(100);
@@ -79,11 +80,11 @@ void recognise(Application& app, const QString& folder)
 {
     click(app.menuWindow(), "Command7");
     BoardWindow* b = app.boardWindow();
-    auto* text = b->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* text = b->findChild<QLineEdit*>(names::of(names::kAnswerBox));
     for (int i = 0; i < 5; ++i) {
         QTest::keyClicks(text, QString::number(b->frame().programState().numeroCercato));
         QTest::keyClick(text, Qt::Key_Return);
-        b->findChild<QAbstractButton*>(QStringLiteral("BottoneAvanti"))->click();
+        b->findChild<QAbstractButton*>(names::of(names::kAvanti))->click();
     }
     QTest::keyClicks(text, QStringLiteral("7"));
     save(b, folder, QStringLiteral("board-recognise"));
@@ -102,7 +103,7 @@ void find(Application& app, const QString& folder)
     b->menuAction(BoardCommand::Difficile)->trigger();
     for (int i = 0; i < 6; ++i) {
         b->cellButton(b->frame().programState().numeroCercato)->click();
-        b->findChild<QAbstractButton*>(QStringLiteral("BottoneAvanti"))->click();
+        b->findChild<QAbstractButton*>(names::of(names::kAvanti))->click();
     }
     save(b, folder, QStringLiteral("board-find"));
     b->menuAction(BoardCommand::Media)->trigger();
@@ -119,14 +120,14 @@ void recogniseAbove(Application& app, const QString& folder)
 {
     click(app.menuWindow(), "Command8");
     BoardWindow* b = app.boardWindow();
-    auto* text = b->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* text = b->findChild<QLineEdit*>(names::of(names::kAnswerBox));
     auto expected = [b] {
         return *b->frame().hundreds() * 100 + b->frame().programState().numeroCercato;
     };
     for (int i = 0; i < 2; ++i) {
         QTest::keyClicks(text, QString::number(expected()));
         QTest::keyClick(text, Qt::Key_Return);
-        b->findChild<QAbstractButton*>(QStringLiteral("BottoneAvanti"))->click();
+        b->findChild<QAbstractButton*>(names::of(names::kAvanti))->click();
     }
     QTest::keyClicks(text, QString::number(expected()));
     save(b, folder, QStringLiteral("board-recognise-above"));
@@ -139,12 +140,12 @@ void findAbove(Application& app, const QString& folder)
 {
     click(app.menuWindow(), "Command9");
     BoardWindow* b = app.boardWindow();
-    auto* bar = b->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
+    auto* bar = b->findChild<QScrollBar*>(names::of(names::kHundreds));
     for (int i = 0; i < 3; ++i) {
         const int n = b->frame().programState().numeroCercato;
         bar->setValue(n / 100);
         b->cellButton(n % 100)->click();
-        b->findChild<QAbstractButton*>(QStringLiteral("BottoneAvanti"))->click();
+        b->findChild<QAbstractButton*>(names::of(names::kAvanti))->click();
     }
     const int n = b->frame().programState().numeroCercato;
     bar->setValue(std::max(1, n / 100));

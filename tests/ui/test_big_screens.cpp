@@ -2,6 +2,7 @@
 // F11 turns full screen on and off, and taps on the screen work as clicks.
 #include "program.h"
 #include "ui/design/designarea.h"
+#include "ui/design/names.h"
 #include "ui/windows/gridwindow.h"
 #include "ui/windows/worksheetwindow.h"
 
@@ -58,13 +59,13 @@ void TestBigScreens::growsWithTheWindow_data()
     QTest::addColumn<QByteArray>("window");
     QTest::addColumn<QStringList>("controls"); // none grows to fit its caption
     QTest::newRow("start window") << QByteArray("start") << QStringList{"Label2(0)"};
-    QTest::newRow("main menu") << QByteArray("menu") << QStringList{"Command14", "BottoneEsci"};
+    QTest::newRow("main menu") << QByteArray("menu") << QStringList{"Command14", names::kEsci};
     QTest::newRow("addition board")
         << QByteArray("addition board")
-        << QStringList{"Numero(0)", "Numero(45)", "Numero(99)", "EtichettaEsatti"};
-    QTest::newRow("recognise board") << QByteArray("recognise board") << QStringList{"Text1"};
+        << QStringList{"Numero(0)", "Numero(45)", "Numero(99)", names::kEsatti};
+    QTest::newRow("recognise board") << QByteArray("recognise board") << QStringList{names::kAnswerBox};
     QTest::newRow("worksheet") << QByteArray("worksheet") << QStringList{"txtCD", "TextCor"};
-    QTest::newRow("grid sheet") << QByteArray("grid sheet") << QStringList{"Label1(0)", "Text1"};
+    QTest::newRow("grid sheet") << QByteArray("grid sheet") << QStringList{"Label1(0)", names::kAnswerBox};
 }
 
 void TestBigScreens::growsWithTheWindow()
@@ -126,7 +127,7 @@ void TestBigScreens::fullScreenWithF11_data()
     QTest::newRow("menu") << QByteArray("menu") << QStringLiteral("Command3");
     QTest::newRow("board, on a cell")
         << QByteArray("addition board") << QStringLiteral("Numero(5)");
-    QTest::newRow("board, in Text1") << QByteArray("recognise board") << QStringLiteral("Text1");
+    QTest::newRow("board, in Text1") << QByteArray("recognise board") << names::of(names::kAnswerBox);
     QTest::newRow("worksheet, in the sheet") << QByteArray("worksheet") << QStringLiteral("txtCD");
 }
 
@@ -154,8 +155,8 @@ void TestBigScreens::tapIsAClick_data()
 {
     QTest::addColumn<bool>("right");
     QTest::addColumn<QString>("counter");
-    QTest::newRow("right cell") << true << QStringLiteral("EtichettaEsatti");
-    QTest::newRow("wrong cell") << false << QStringLiteral("EtichettaErrati");
+    QTest::newRow("right cell") << true << names::of(names::kEsatti);
+    QTest::newRow("wrong cell") << false << names::of(names::kErrati);
 }
 
 void TestBigScreens::tapIsAClick()

@@ -2,6 +2,7 @@
 // typed in Text1, Enter keys that belong to a box, and windows unloaded under a dialog.
 #include "core/programstate.h"
 #include "program.h"
+#include "ui/design/names.h"
 #include "ui/windows/dialogs.h"
 
 #include <QApplication>
@@ -103,7 +104,7 @@ double contrast(const QColor& a, const QColor& b)
 
 QLineEdit* text1(BoardWindow* b)
 {
-    return b->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    return b->findChild<QLineEdit*>(names::of(names::kAnswerBox));
 }
 
 /// Closes the next modal box with the given button once it is open.
@@ -227,11 +228,11 @@ void TestBoardView::enterFromABoxIsNoAnswer()
         // The box took the press of Enter; its release reaches Text1 once the box is gone.
         action->trigger();
         QTest::keyRelease(text1(b), Qt::Key_Return);
-        QCOMPARE(labelText(b, "EtichettaErrati"), QStringLiteral("0"));
+        QCOMPARE(labelText(b, names::kErrati), QStringLiteral("0"));
         // Pressed and released in Text1, the same key is an answer.
         text1(b)->setText(QStringLiteral("x"));
         QTest::keyClick(text1(b), Qt::Key_Return);
-        QCOMPARE(labelText(b, "EtichettaErrati"), QStringLiteral(" 1"));
+        QCOMPARE(labelText(b, names::kErrati), QStringLiteral(" 1"));
     }
 }
 
@@ -283,10 +284,10 @@ void TestBoardView::menuUnloadedWhileItsQuestionIsOpen()
         QCoreApplication::sendPostedEvents(); // what the dialog's own event loop does
         boardOpened = app.boardWindow() != nullptr;
         // The unloaded menu takes no more input: no second question.
-        menu->findChild<QAbstractButton*>(QStringLiteral("BottoneEsci"))->click();
+        menu->findChild<QAbstractButton*>(names::of(names::kEsci))->click();
         answerNextBox(QMessageBox::NoRole);
     });
-    menu->findChild<QAbstractButton*>(QStringLiteral("BottoneEsci"))->click();
+    menu->findChild<QAbstractButton*>(names::of(names::kEsci))->click();
     QVERIFY(boardOpened);
     QVERIFY(menu); // still alive: its handler has just returned
     QTRY_VERIFY(!menu);

@@ -1,15 +1,22 @@
 #include "core/programstate.h"
 #include "core/texts.h"
 #include "program.h"
+#include "core/exercise.h"
+#include "ui/design/designarea.h"
 #include "ui/design/fonts.h"
+#include "ui/design/names.h"
 #include "ui/windows/startwindow.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
+
+Q_DECLARE_METATYPE(BoardKind)
 
 namespace {
 
@@ -43,6 +50,9 @@ class TestBoardWindow : public QObject {
     void maximumRefusedAndAccepted();
     void esciAnsweredNo();
     void stampaScheda();
+    void everyListedControlIsFound_data();
+    void everyListedControlIsFound();
+    void aControlOfAnotherTypeIsAFault();
 };
 
 void TestBoardWindow::designOfEveryBoard_data()
@@ -103,13 +113,13 @@ void TestBoardWindow::designOfEveryBoard()
         QCOMPARE(cell->text(), QStringLiteral(" %1").arg(i));
         QCOMPARE(cellColour(b, i), QColor(0xC0, 0xFF, 0xC0));
     }
-    QCOMPARE(b->findChild<QToolButton*>(QStringLiteral("BottoneAvanti"))->geometry(), avanti);
+    QCOMPARE(b->findChild<QToolButton*>(names::of(names::kAvanti))->geometry(), avanti);
     QCOMPARE(b->findChild<QLabel*>(QStringLiteral("Label3")) != nullptr, label3);
-    QCOMPARE(labelText(b, "EtichettaEsatti"), QStringLiteral("0"));
-    QCOMPARE(labelText(b, "EtichettaErrati"), QStringLiteral("0"));
-    QVERIFY(b->findChild<QWidget*>(QStringLiteral("ComandoIconaNo"))->isVisible());
-    QVERIFY(!b->findChild<QWidget*>(QStringLiteral("ComandoIconaSi"))->isVisible());
-    QVERIFY(!b->findChild<QWidget*>(QStringLiteral("ComandoIconaSi"))->accessibleName().isEmpty());
+    QCOMPARE(labelText(b, names::kEsatti), QStringLiteral("0"));
+    QCOMPARE(labelText(b, names::kErrati), QStringLiteral("0"));
+    QVERIFY(b->findChild<QWidget*>(names::of(names::kFaceSad))->isVisible());
+    QVERIFY(!b->findChild<QWidget*>(names::of(names::kFaceHappy))->isVisible());
+    QVERIFY(!b->findChild<QWidget*>(names::of(names::kFaceHappy))->accessibleName().isEmpty());
     QCOMPARE(b->centralWidget()->palette().color(QPalette::Window),
              toColor(b->frame().windowColour()));
 }
@@ -121,23 +131,23 @@ void TestBoardWindow::additionInWaitingMode()
     QVERIFY(avanti(b)->isVisible());
     QVERIFY(!avanti(b)->isEnabled());
     const int t = target(b);
-    const QString task = labelText(b, "EtichettaNumero");
+    const QString task = labelText(b, names::kTask);
     clickCell(b, t == 10 ? 11 : 10);
-    QCOMPARE(labelText(b, "EtichettaErrati"), QStringLiteral(" 1"));
+    QCOMPARE(labelText(b, names::kErrati), QStringLiteral(" 1"));
     QCOMPARE(p.sounds.played.last(), Sound::No);
     clickCell(b, t);
-    QCOMPARE(labelText(b, "EtichettaEsatti"), QStringLiteral(" 1"));
-    QCOMPARE(labelText(b, "EtichettaNumero"), task + QStringLiteral(" %1").arg(t));
-    QVERIFY(b->findChild<QWidget*>(QStringLiteral("ComandoIconaSi"))->isVisible());
-    QVERIFY(!b->findChild<QWidget*>(QStringLiteral("ComandoIconaNo"))->isVisible());
+    QCOMPARE(labelText(b, names::kEsatti), QStringLiteral(" 1"));
+    QCOMPARE(labelText(b, names::kTask), task + QStringLiteral(" %1").arg(t));
+    QVERIFY(b->findChild<QWidget*>(names::of(names::kFaceHappy))->isVisible());
+    QVERIFY(!b->findChild<QWidget*>(names::of(names::kFaceSad))->isVisible());
     QVERIFY(!b->cellButton(t)->isEnabled());
     QVERIFY(avanti(b)->isEnabled());
     clickCell(b, t); // disabled: no reaction
-    QCOMPARE(labelText(b, "EtichettaEsatti"), QStringLiteral(" 1"));
+    QCOMPARE(labelText(b, names::kEsatti), QStringLiteral(" 1"));
     QTest::mouseClick(avanti(b), Qt::LeftButton);
     QVERIFY(b->cellButton(t)->isEnabled());
     QVERIFY(!avanti(b)->isEnabled());
-    QVERIFY(labelText(b, "EtichettaNumero").endsWith(QStringLiteral(" = ")));
+    QVERIFY(labelText(b, names::kTask).endsWith(QStringLiteral(" = ")));
 
     p.dialogs.answers.push_back(Answer::Yes);
     b->menuAction(BoardCommand::Esci)->trigger();
@@ -155,10 +165,10 @@ void TestBoardWindow::subtractionInAutomaticMode()
     for (int n = 1; n <= 10; ++n) {
         const int t = target(b);
         clickCell(b, t);
-        QCOMPARE(labelText(b, "EtichettaEsatti"), QStringLiteral(" %1").arg(n));
+        QCOMPARE(labelText(b, names::kEsatti), QStringLiteral(" %1").arg(n));
         QVERIFY(b->cellButton(t)->isEnabled());
-        QVERIFY(labelText(b, "EtichettaNumero").endsWith(QStringLiteral(" = ")));
-        QVERIFY(labelText(b, "EtichettaNumero").contains(QStringLiteral(" - ")));
+        QVERIFY(labelText(b, names::kTask).endsWith(QStringLiteral(" = ")));
+        QVERIFY(labelText(b, names::kTask).contains(QStringLiteral(" - ")));
     }
     QCOMPARE(b->centralWidget()->palette().color(QPalette::Window),
              toColor(b->frame().windowColour()));
@@ -185,19 +195,19 @@ void TestBoardWindow::returningToTheBoard()
     QVERIFY(QTest::qWaitForWindowActive(b));
     const int t = target(b);
     clickCell(b, t);
-    const QString task = labelText(b, "EtichettaNumero");
+    const QString task = labelText(b, names::kTask);
     OtherWindow other(p.app.host());
     p.app.host().show(&other);
     QVERIFY(QTest::qWaitForWindowActive(&other));
     b->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(b));
     if (startsOver) {
-        QCOMPARE(labelText(b, "EtichettaEsatti"), QStringLiteral("0"));
+        QCOMPARE(labelText(b, names::kEsatti), QStringLiteral("0"));
         QVERIFY(b->cellButton(t)->isEnabled()); // the wait ended with the new task
         QVERIFY(!avanti(b)->isEnabled());
     } else {
-        QCOMPARE(labelText(b, "EtichettaEsatti"), QStringLiteral(" 1"));
-        QCOMPARE(labelText(b, "EtichettaNumero"), task);
+        QCOMPARE(labelText(b, names::kEsatti), QStringLiteral(" 1"));
+        QCOMPARE(labelText(b, names::kTask), task);
         QVERIFY(avanti(b)->isEnabled());
     }
 }
@@ -206,13 +216,13 @@ void TestBoardWindow::maximumRefusedAndAccepted()
 {
     Program p;
     BoardWindow* b = openFromMenu(p, "Command5");
-    const QString task = labelText(b, "EtichettaNumero");
+    const QString task = labelText(b, names::kTask);
     p.dialogs.inputs.push_back(QStringLiteral("100"));
     b->menuAction(BoardCommand::NumeroMassimo)->trigger();
     QCOMPARE(p.dialogs.prompts.last(), QString::fromUtf16(texts::kMaximumPrompt));
     QCOMPARE(p.dialogs.messages.last(), QString::fromUtf16(texts::kRefused));
     QCOMPARE(p.dialogs.styles.last(), MessageStyle::Critical);
-    QCOMPARE(labelText(b, "EtichettaNumero"), task);
+    QCOMPARE(labelText(b, names::kTask), task);
     QVERIFY(b->cellButton(99)->isVisible());
 
     p.dialogs.inputs.push_back(QStringLiteral("20"));
@@ -228,13 +238,13 @@ void TestBoardWindow::esciAnsweredNo()
     Program p;
     BoardWindow* b = openFromMenu(p, "Command6");
     clickCell(b, target(b));
-    const QString task = labelText(b, "EtichettaNumero");
+    const QString task = labelText(b, names::kTask);
     b->menuAction(BoardCommand::Esci)->trigger(); // the scripted box answers No
     flushUnloads();
     QCOMPARE(p.app.boardWindow(), b);
     QVERIFY(b->isVisible());
-    QCOMPARE(labelText(b, "EtichettaNumero"), task);
-    QCOMPARE(labelText(b, "EtichettaEsatti"), QStringLiteral(" 1"));
+    QCOMPARE(labelText(b, names::kTask), task);
+    QCOMPARE(labelText(b, names::kEsatti), QStringLiteral(" 1"));
     QVERIFY(!p.app.menuWindow());
 }
 
@@ -242,11 +252,50 @@ void TestBoardWindow::stampaScheda()
 {
     Program p;
     BoardWindow* b = openFromMenu(p, "Command5");
-    const QString task = labelText(b, "EtichettaNumero");
+    const QString task = labelText(b, names::kTask);
     b->menuAction(BoardCommand::Stampa)->trigger();
     QCOMPARE(p.app.state().tipoScheda, std::optional(WorksheetKind::AddTensUnits));
-    QCOMPARE(labelText(b, "EtichettaNumero"), task);
+    QCOMPARE(labelText(b, names::kTask), task);
     QVERIFY(b->isVisible());
+}
+
+void TestBoardWindow::everyListedControlIsFound_data()
+{
+    QTest::addColumn<BoardKind>("kind");
+    for (int k = 0; k <= static_cast<int>(BoardKind::Form100Trova2); ++k) {
+        const auto kind = static_cast<BoardKind>(k);
+        QTest::newRow(boardDesign(kind).name) << kind;
+    }
+}
+
+/// Every control a board's design lists is found by the window with the type it expects.
+void TestBoardWindow::everyListedControlIsFound()
+{
+    QFETCH(BoardKind, kind);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("the design lists")));
+    WindowHost host;
+    ProgramState state;
+    ScriptedRandom random;
+    RecordingSounds sounds;
+    ScriptedDialogs dialogs;
+    BoardWindow board(host, boardDesign(kind),
+                      std::make_unique<BoardFrame>(makeExercise(kind), state, random, sounds),
+                      dialogs);
+    QVERIFY(board.findChild<QWidget*>(names::of(names::kEsatti)));
+}
+
+void TestBoardWindow::aControlOfAnotherTypeIsAFault()
+{
+#ifndef QT_NO_DEBUG
+    QSKIP("a debug build stops at the fault itself");
+#endif
+    QWidget area;
+    const std::span<const ControlRow> rows = boardDesign(BoardKind::Form100Trova2).controls;
+    for (const ControlRow& row : rows)
+        (new QWidget(&area))->setObjectName(QString::fromLatin1(row.name));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("the design lists HScroll1")));
+    QCOMPARE(optionalControl<QScrollBar>(&area, rows, names::kHundreds), nullptr);
+    QCOMPARE(optionalControl<QScrollBar>(&area, rows, names::kAnswerBox), nullptr);
 }
 
 QTEST_MAIN(TestBoardWindow)

@@ -1,6 +1,7 @@
 #include "core/programstate.h"
 #include "core/texts.h"
 #include "program.h"
+#include "ui/design/names.h"
 #include "ui/windows/gridwindow.h"
 
 #include <QApplication>
@@ -116,9 +117,9 @@ void TestKeyboard::seriesByKeys()
     BoardWindow* b = openFromMenu(p, button.constData(), waiting);
     QVERIFY(b);
     const ProgramState& s = b->frame().programState();
-    auto* bar = b->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
+    auto* bar = b->findChild<QScrollBar*>(names::of(names::kHundreds));
     const bool typed = play == Play::Recognise || play == Play::RecogniseAbove;
-    QWidget* text = b->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    QWidget* text = b->findChild<QLineEdit*>(names::of(names::kAnswerBox));
     const Qt::Key answerKeys[] = {Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter};
     for (int n = 1; n <= 10; ++n) {
         const Qt::Key answer = answerKeys[n % 3];
@@ -144,8 +145,8 @@ void TestKeyboard::seriesByKeys()
             QVERIFY2(arrowTo(b, cell), qPrintable(QString::number(cell)));
             key(b, answer, mods);
         }
-        QCOMPARE(labelText(b, "EtichettaEsatti"), QStringLiteral(" %1").arg(n));
-        QCOMPARE(labelText(b, "EtichettaErrati"), QStringLiteral("0"));
+        QCOMPARE(labelText(b, names::kEsatti), QStringLiteral(" %1").arg(n));
+        QCOMPARE(labelText(b, names::kErrati), QStringLiteral("0"));
         if (waiting) {
             QCOMPARE(QApplication::focusWidget(), avanti(b));
             key(b, n % 2 ? Qt::Key_Return : Qt::Key_Space);
@@ -296,9 +297,9 @@ void TestKeyboard::heldAndQueuedKeys()
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
     for (QKeyEvent* e : {&press, &repeatUp, &repeat, &repeatUp, &repeat, &release})
         QApplication::sendEvent(wrong, e);
-    QCOMPARE(labelText(b, "EtichettaErrati"), QStringLiteral(" 1"));
+    QCOMPARE(labelText(b, names::kErrati), QStringLiteral(" 1"));
     QApplication::sendEvent(wrong, &release); // a release alone is no answer
-    QCOMPARE(labelText(b, "EtichettaErrati"), QStringLiteral(" 1"));
+    QCOMPARE(labelText(b, names::kErrati), QStringLiteral(" 1"));
 
     // Keys queued faster than the board handles them each go where the focus is by then:
     // the arrows to the cell, Enter answers, the next Enter lands on "avanti".
@@ -309,8 +310,8 @@ void TestKeyboard::heldAndQueuedKeys()
             QCoreApplication::postEvent(b->windowHandle(), new QKeyEvent(type, k, {}));
     }
     QCoreApplication::processEvents();
-    QCOMPARE(labelText(b, "EtichettaEsatti"), QStringLiteral(" 1"));
-    QCOMPARE(labelText(b, "EtichettaErrati"), QStringLiteral(" 1"));
+    QCOMPARE(labelText(b, names::kEsatti), QStringLiteral(" 1"));
+    QCOMPARE(labelText(b, names::kErrati), QStringLiteral(" 1"));
     QVERIFY(!avanti(b)->isEnabled());
     QCOMPARE(focusedCell(b), t);
 }

@@ -5,6 +5,7 @@
 #include "core/runtime.h"
 #include "monkey_hands.h"
 #include "program.h"
+#include "ui/design/names.h"
 #include "ui/windows/worksheetwindow.h"
 
 #include <QApplication>
@@ -187,14 +188,14 @@ void Monkey::answerRight(BoardWindow* board)
         return;
     }
     const ProgramState& s = m.programState();
-    if (auto* text = board->findChild<QLineEdit*>(QStringLiteral("Text1"))) {
+    if (auto* text = board->findChild<QLineEdit*>(names::of(names::kAnswerBox))) {
         key(text, Qt::Key_A, Qt::ControlModifier);
         type(text, QString::number(m.hundreds().value_or(0) * 100 + s.numeroCercato));
         key(text, Qt::Key_Return);
         return;
     }
     int cell = m.level() ? s.numeroCercato : s.risultato;
-    if (auto* bar = board->findChild<QScrollBar*>(QStringLiteral("HScroll1"))) {
+    if (auto* bar = board->findChild<QScrollBar*>(names::of(names::kHundreds))) {
         log_.add(QStringLiteral("scroll bar set to %1").arg(cell / 100));
         bar->setValue(cell / 100);
         cell %= 100;
@@ -259,7 +260,7 @@ void Monkey::step()
         else if (w)
             key(w, any(kKeys));
     } else if (action == Action::Scroll && board) {
-        if (auto* bar = board->findChild<QScrollBar*>(QStringLiteral("HScroll1")))
+        if (auto* bar = board->findChild<QScrollBar*>(names::of(names::kHundreds)))
             scroll(bar);
     } else if (action == Action::Activate && !shown.isEmpty()) {
         ProgramWindow* w = any(shown); // the child clicks on another window
@@ -318,15 +319,15 @@ QString Monkey::boardBroken(BoardWindow* b)
 {
     const BoardFrame& m = b->frame();
     const ProgramState& s = m.programState();
-    QString e = counterBroken(b, "EtichettaEsatti", s.quantiEsatti);
+    QString e = counterBroken(b, names::kEsatti, s.quantiEsatti);
     if (e.isEmpty())
-        e = counterBroken(b, "EtichettaErrati", s.quantiErrati);
+        e = counterBroken(b, names::kErrati, s.quantiErrati);
     if (!e.isEmpty())
         return e;
     const QString wait = QStringLiteral("waiting %1 but %2 enabled").arg(m.waiting());
     if (QToolButton* next = avanti(b); next && m.waiting() != next->isEnabled())
         return wait.arg(QStringLiteral("avanti %1").arg(next->isEnabled()));
-    auto* text = b->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* text = b->findChild<QLineEdit*>(names::of(names::kAnswerBox));
     if (text && text->isEnabled() == m.waiting())
         return wait.arg(QStringLiteral("Text1 %1").arg(text->isEnabled()));
     for (int i = 0; i < BoardFrame::kCellCount && !m.waiting(); ++i) {
@@ -336,7 +337,7 @@ QString Monkey::boardBroken(BoardWindow* b)
     if (b->objectName() == u"Form100Trova" && !m.waiting()) {
         const int n = s.numeroCercato;
         if (n > s.numeroMassimo || isRed(b->cellButton(n)) ||
-            labelText(b, "EtichettaNumero") != runtime::numberText(n))
+            labelText(b, names::kTask) != runtime::numberText(n))
             return QStringLiteral("number to find %1 above the maximum, red or not shown").arg(n);
     }
     return recogniseBroken(b);

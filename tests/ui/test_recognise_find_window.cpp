@@ -1,5 +1,6 @@
 #include "core/programstate.h"
 #include "program.h"
+#include "ui/design/names.h"
 #include "ui/windows/menuwindow.h"
 #include "ui/windows/startwindow.h"
 
@@ -64,9 +65,9 @@ void TestRecogniseFindWindow::recogniseDesign()
              (QStringList{"mnuMedia|media", "mnuDifficile|difficile"}));
     QVERIFY(b->menuAction(BoardCommand::Media)->isChecked());
     QVERIFY(!b->menuAction(BoardCommand::Difficile)->isChecked());
-    QVERIFY(!b->findChild<QLabel*>(QStringLiteral("EtichettaNumero")));
+    QVERIFY(!b->findChild<QLabel*>(names::of(names::kTask)));
     QCOMPARE(labelText(b, "Label3"), QStringLiteral("quale numero è rosso?"));
-    auto* text = b->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* text = b->findChild<QLineEdit*>(names::of(names::kAnswerBox));
     QCOMPARE(text->font().pointSizeF(), 36.0);
     QVERIFY(!text->accessibleName().isEmpty());
     QCOMPARE(QApplication::focusWidget(), text);
@@ -97,9 +98,9 @@ void TestRecogniseFindWindow::findDesign()
     QCOMPARE(menuNames(levels->actions()),
              (QStringList{"mnuFacile|facile", "mnuMedia|media", "mnuDifficile|difficile"}));
     QVERIFY(b->menuAction(BoardCommand::Media)->isChecked());
-    QCOMPARE(labelText(b, "EtichettaNumero"), QStringLiteral(" %1").arg(asked(b)));
-    QCOMPARE(labelText(b, "EtichettaNumero").size() > 0, true);
-    QCOMPARE(b->findChild<QLabel*>(QStringLiteral("EtichettaNumero"))->font().pointSizeF(), 24.0);
+    QCOMPARE(labelText(b, names::kTask), QStringLiteral(" %1").arg(asked(b)));
+    QCOMPARE(labelText(b, names::kTask).size() > 0, true);
+    QCOMPARE(b->findChild<QLabel*>(names::of(names::kTask))->font().pointSizeF(), 24.0);
     QCOMPARE(avanti(b)->geometry(), QRect(424, 344, 127, 65));
 }
 
@@ -107,19 +108,19 @@ void TestRecogniseFindWindow::recogniseSeriesInWaitingMode()
 {
     Program p(31);
     BoardWindow* b = openFromMenu(p, "Command7", true);
-    auto* text = b->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* text = b->findChild<QLineEdit*>(names::of(names::kAnswerBox));
     std::vector<int> answered;
     for (int i = 1; i <= 10; ++i) {
         const int n = asked(b);
         QVERIFY(isRed(b, n));
         QTest::keyClicks(text, QStringLiteral("%1x").arg(n + 1));
         QTest::keyClick(text, Qt::Key_Return);
-        QCOMPARE(labelText(b, "EtichettaErrati"), QStringLiteral(" %1").arg(i));
+        QCOMPARE(labelText(b, names::kErrati), QStringLiteral(" %1").arg(i));
         QCOMPARE(text->text(), QStringLiteral("%1x").arg(n + 1)); // a wrong text stays
         text->clear();
         QTest::keyClicks(text, QStringLiteral(" %1 ").arg(n));
         QTest::keyClick(text, Qt::Key_Enter); // the keypad's Enter
-        QCOMPARE(labelText(b, "EtichettaEsatti"), QStringLiteral(" %1").arg(i));
+        QCOMPARE(labelText(b, names::kEsatti), QStringLiteral(" %1").arg(i));
         QVERIFY(!text->isEnabled());
         QVERIFY(avanti(b)->isEnabled());
         if (i < 10) {
@@ -147,18 +148,18 @@ void TestRecogniseFindWindow::recogniseKeysOtherThanEnter()
 {
     Program p(31);
     BoardWindow* b = openFromMenu(p, "Command7", false);
-    auto* text = b->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* text = b->findChild<QLineEdit*>(names::of(names::kAnswerBox));
     QTest::keyClick(text, Qt::Key_Return); // empty: nothing
     QTest::keyClicks(text, QString::number(asked(b)));
     QTest::keyClick(text, Qt::Key_Tab);
     QTest::keyClick(text, Qt::Key_Space);
-    QCOMPARE(labelText(b, "EtichettaEsatti"), QStringLiteral("0"));
-    QCOMPARE(labelText(b, "EtichettaErrati"), QStringLiteral("0"));
+    QCOMPARE(labelText(b, names::kEsatti), QStringLiteral("0"));
+    QCOMPARE(labelText(b, names::kErrati), QStringLiteral("0"));
     QVERIFY(p.sounds.played.isEmpty());
     const int n = asked(b);
     text->setText(QString::number(n));
     QTest::keyClick(text, Qt::Key_Return);
-    QCOMPARE(labelText(b, "EtichettaEsatti"), QStringLiteral(" 1"));
+    QCOMPARE(labelText(b, names::kEsatti), QStringLiteral(" 1"));
     QVERIFY(asked(b) != n); // automatic mode: the next question at once
     QVERIFY(text->isEnabled());
     QVERIFY(text->text().isEmpty());
@@ -173,7 +174,7 @@ void TestRecogniseFindWindow::findSeriesInAutomaticMode()
         const int n = asked(b);
         QVERIFY(!isRed(b, n));
         QTest::mouseClick(b->cellButton(n), Qt::LeftButton);
-        QCOMPARE(labelText(b, "EtichettaEsatti"), QStringLiteral(" %1").arg(i));
+        QCOMPARE(labelText(b, names::kEsatti), QStringLiteral(" %1").arg(i));
         if (i < 10) {
             QVERIFY(isRed(b, n));
             QCOMPARE(b->cellButton(n)->text(), QStringLiteral(" %1").arg(n));
@@ -194,14 +195,14 @@ void TestRecogniseFindWindow::findWaitingAndLevels()
     QTest::mouseClick(b->cellButton(n), Qt::LeftButton);
     QVERIFY(!b->cellButton(n)->isEnabled());
     QVERIFY(isRed(b, n));
-    QCOMPARE(labelText(b, "EtichettaNumero"), QStringLiteral(" %1").arg(n));
+    QCOMPARE(labelText(b, names::kTask), QStringLiteral(" %1").arg(n));
     b->menuAction(BoardCommand::Difficile)->trigger(); // captions only, still waiting
     QVERIFY(b->cellButton(n)->text().isEmpty());
     QVERIFY(isRed(b, n));
     QVERIFY(avanti(b)->isEnabled());
     const int other = n == 3 ? 4 : 3;
     QTest::mouseClick(b->cellButton(other), Qt::LeftButton);
-    QCOMPARE(labelText(b, "EtichettaErrati"), QStringLiteral(" 1"));
+    QCOMPARE(labelText(b, names::kErrati), QStringLiteral(" 1"));
     QTest::mouseClick(avanti(b), Qt::LeftButton);
     QVERIFY(b->cellButton(n)->isEnabled());
     QVERIFY(!avanti(b)->isEnabled());
@@ -219,7 +220,7 @@ void TestRecogniseFindWindow::recogniseAboveInWaitingMode()
                           "MenuInformazioni|Informazioni          ", "mnuEsci|Esci"}));
     QCOMPARE(b->cellButton(0)->font().pointSizeF(), 12.0);
     QVERIFY(b->cellButton(99)->isVisible());
-    auto* text = b->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* text = b->findChild<QLineEdit*>(names::of(names::kAnswerBox));
     QCOMPARE(QApplication::focusWidget(), text);
     for (int i = 0; i < 3; ++i) {
         const int cell = asked(b);
@@ -236,7 +237,7 @@ void TestRecogniseFindWindow::recogniseAboveInWaitingMode()
             QVERIFY(!isRed(b, cell));
         QVERIFY(text->isEnabled());
     }
-    QCOMPARE(labelText(b, "EtichettaEsatti"), QStringLiteral(" 3"));
+    QCOMPARE(labelText(b, names::kEsatti), QStringLiteral(" 3"));
 }
 
 void TestRecogniseFindWindow::findAboveWithTheScrollBar()
@@ -246,7 +247,7 @@ void TestRecogniseFindWindow::findAboveWithTheScrollBar()
     QCOMPARE(b->objectName(), QStringLiteral("Form100Trova2"));
     QMenu* levels = b->menuAction(BoardCommand::Quadena)->menu();
     QCOMPARE(menuNames(levels->actions()), (QStringList{"mnuFacile|facile", "mnuMedia|media"}));
-    auto* bar = b->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
+    auto* bar = b->findChild<QScrollBar*>(names::of(names::kHundreds));
     QCOMPARE(bar->minimum(), 0);
     QCOMPARE(bar->maximum(), 9);
     QCOMPARE(bar->value(), 0);
@@ -260,10 +261,10 @@ void TestRecogniseFindWindow::findAboveWithTheScrollBar()
     QCOMPARE(b->cellButton(0)->text(), QStringLiteral(" 0"));
 
     const int number = asked(b);
-    QCOMPARE(labelText(b, "EtichettaNumero"), QStringLiteral(" %1").arg(number));
+    QCOMPARE(labelText(b, names::kTask), QStringLiteral(" %1").arg(number));
     bar->setValue(number / 100);
     QTest::mouseClick(b->cellButton(number % 100), Qt::LeftButton);
-    QCOMPARE(labelText(b, "EtichettaEsatti"), QStringLiteral(" 1"));
+    QCOMPARE(labelText(b, names::kEsatti), QStringLiteral(" 1"));
     QVERIFY(isRed(b, number % 100));
     for (int i = 0; i < 100; ++i)
         QVERIFY(!b->cellButton(i)->isEnabled());

@@ -121,7 +121,7 @@ void TestStartAndMenu::menuDesign()
              QStringLiteral("prosegue automaticamente  negli esercizi"));
     QCOMPARE(control<QAbstractButton>(w, "Command3")->text(),
              QStringLiteral("Aggiungere solo unità"));
-    QCOMPARE(control<QAbstractButton>(w, "BottoneEsci")->font().pointSizeF(), 27.75);
+    QCOMPARE(control<QAbstractButton>(w, names::kEsci)->font().pointSizeF(), 27.75);
     QVERIFY(control<QRadioButton>(w, "Option1(1)")->isChecked());
     QVERIFY(!control<QRadioButton>(w, "Option1(0)")->isChecked());
 }
@@ -208,13 +208,13 @@ void TestStartAndMenu::exitQuestion()
     p.app.main();
     click(p.app.startWindow(), "Command1");
     p.dialogs.answers.push_back(Answer::No);
-    click(p.app.menuWindow(), "BottoneEsci");
+    click(p.app.menuWindow(), names::kEsci);
     QCOMPARE(p.dialogs.messages, QStringList{QString::fromUtf16(texts::kExitProgram)});
     QCOMPARE(p.dialogs.styles, QList<MessageStyle>{MessageStyle::Question});
     QCOMPARE(ended.count(), 0);
     QVERIFY(p.app.menuWindow()->isVisible());
     p.dialogs.answers.push_back(Answer::Yes);
-    click(p.app.menuWindow(), "BottoneEsci");
+    click(p.app.menuWindow(), names::kEsci);
     QCOMPARE(ended.count(), 1);
     QVERIFY(!p.app.menuWindow());
 }

@@ -1,6 +1,7 @@
 #include "core/programstate.h"
 #include "core/wrap.h"
 #include "program.h"
+#include "ui/design/names.h"
 #include "ui/windows/gridwindow.h"
 #include "ui/windows/worksheetwindow.h"
 
@@ -129,7 +130,7 @@ void TestWorksheetWindows::activationReplacesTheSheet()
     leaveAndComeBack(p, board, w);
     QCOMPARE(p.random.draws, draws + 120);
     QVERIFY(box(w, "txtCD")->toPlainText().contains(QStringLiteral("ESEGUI LE SOTTRAZIONI")));
-    QCOMPARE(labelText(board, "EtichettaEsatti"), QStringLiteral(" 1")); // the board kept its state
+    QCOMPARE(labelText(board, names::kEsatti), QStringLiteral(" 1")); // the board kept its state
 
     // Back on an addition board from the worksheet window: it starts over.
     p.dialogs.answers.push_back(Answer::Yes);
@@ -145,7 +146,7 @@ void TestWorksheetWindows::activationReplacesTheSheet()
     QVERIFY(box(w, "txtCD")->toPlainText().contains(QStringLiteral("ESEGUI LE ADDIZIONI")));
     QCOMPARE(p.app.worksheetWindow(), w); // one window, shared
     leaveAndComeBack(p, w, addition);
-    QCOMPARE(labelText(addition, "EtichettaEsatti"), QStringLiteral("0"));
+    QCOMPARE(labelText(addition, names::kEsatti), QStringLiteral("0"));
 }
 
 void TestWorksheetWindows::esciHidesAndBoardStays()
@@ -154,12 +155,12 @@ void TestWorksheetWindows::esciHidesAndBoardStays()
     BoardWindow* board = openFromMenu(p, "Command2");
     board->menuAction(BoardCommand::Stampa)->trigger();
     WorksheetWindow* w = p.app.worksheetWindow();
-    const QString task = labelText(board, "EtichettaNumero");
-    clickButton(w, "BottoneEsci");
+    const QString task = labelText(board, names::kTask);
+    clickButton(w, names::kEsci);
     QVERIFY(!w->isVisible());
     QCOMPARE(p.app.worksheetWindow(), w);
     QVERIFY(board->isVisible());
-    QCOMPARE(labelText(board, "EtichettaNumero"), task);
+    QCOMPARE(labelText(board, names::kTask), task);
     QVERIFY(p.dialogs.messages.isEmpty());
     // The next "Stampa scheda" shows it again with a new sheet.
     const int draws = p.random.draws;
@@ -185,7 +186,7 @@ void TestWorksheetWindows::findGridFollowsTheLevel()
     QVERIFY(caption(31).isEmpty());
     QCOMPARE(box(grid, "Text2")->toPlainText(),
              QStringLiteral(" Scrivi i numeri in cifre nella casella esatta"));
-    QCOMPARE(box(grid, "Text1")->toPlainText().split(u'\n').at(0),
+    QCOMPARE(box(grid, names::kSheetText)->toPlainText().split(u'\n').at(0),
              QStringLiteral(" %1").arg(numbers.at(0)));
 
     board->menuAction(BoardCommand::Facile)->trigger();
@@ -202,7 +203,7 @@ void TestWorksheetWindows::findGridFollowsTheLevel()
     grid->menuBar()->actions().at(1)->trigger(); // "Esci": closed, back on the board
     flushUnloads();
     QVERIFY(!p.app.findGridWindow());
-    QCOMPARE(labelText(board, "EtichettaEsatti"), QStringLiteral("0"));
+    QCOMPARE(labelText(board, names::kEsatti), QStringLiteral("0"));
     const int draws = p.random.draws;
     board->menuAction(BoardCommand::Stampa)->trigger();
     QVERIFY(p.app.findGridWindow());
@@ -224,7 +225,7 @@ void TestWorksheetWindows::recogniseGrid()
         marked += c == QStringLiteral("X");
     }
     QVERIFY(marked >= 8 && marked <= 12);
-    QCOMPARE(box(grid, "Text1")->toPlainText().count(QStringLiteral("________")), 12);
+    QCOMPARE(box(grid, names::kSheetText)->toPlainText().count(QStringLiteral("________")), 12);
     QVERIFY(box(grid, "Text2")->toPlainText().endsWith(QStringLiteral("segnate con la X")));
     QVERIFY(board->isVisible());
 }

@@ -50,7 +50,7 @@ class DesignArea final : public QWidget {
 
 /// The control named `name` that the design `rows` lists, or null when the design lists
 /// none. A listed control that is missing, or of another type than `T`, is a fault of the
-/// design tables: it stops a debug build at once and is reported as critical otherwise.
+/// design tables: it stops a debug build at once and is warned of otherwise.
 template <typename T>
 T* optionalControl(QWidget* area, std::span<const ControlRow> rows, const char* name)
 {
@@ -60,8 +60,7 @@ T* optionalControl(QWidget* area, std::span<const ControlRow> rows, const char* 
         return nullptr;
     T* child = area->findChild<T*>(QString::fromLatin1(name));
     if (!child) {
-        qCritical("the design lists %s, but no control of the expected type has that name",
-                  name);
+        qWarning("the design lists %s, but no control of the expected type has that name", name);
         Q_ASSERT_X(false, "optionalControl", name);
     }
     return child;
