@@ -1,9 +1,9 @@
 #include "app/application.h"
+#include "app/startup.h"
 #include "core/random.h"
-#include "ui/windows/dialogs.h"
 #include "ui/system/printing.h"
 #include "ui/system/soundservice.h"
-#include "app/startup.h"
+#include "ui/windows/dialogs.h"
 
 #include <QApplication>
 

@@ -84,12 +84,14 @@ QString counterText(bool shown, qint16 count, const QString& caption)
 
 QString BoardFrame::esattiText() const
 {
-    return counterText(esattiShown_, programState().quantiEsatti, QString::fromUtf16(texts::kEsattiUnset));
+    return counterText(esattiShown_, programState().quantiEsatti,
+                       QString::fromUtf16(texts::kEsattiUnset));
 }
 
 QString BoardFrame::erratiText() const
 {
-    return counterText(erratiShown_, programState().quantiErrati, QString::fromUtf16(texts::kErratiUnset));
+    return counterText(erratiShown_, programState().quantiErrati,
+                       QString::fromUtf16(texts::kErratiUnset));
 }
 
 std::optional<Level> BoardFrame::level() const

@@ -354,11 +354,9 @@ void TestBoardFrame::askedCell_data()
     row("recognise, wrong answer", BoardKind::Form100Ricon, true, "sw", true, 1);
     row("recognise, answered and waiting", BoardKind::Form100Ricon, true, "sr", false, 1);
     row("recognise, after avanti", BoardKind::Form100Ricon, true, "sra", true, 2);
-    row("recognise, difficile hides the answers", BoardKind::Form100Ricon, true, "srad", true,
-        2);
+    row("recognise, difficile hides the answers", BoardKind::Form100Ricon, true, "srad", true, 2);
     row("recognise, automatic mode", BoardKind::Form100Ricon, false, "srr", true, 3);
-    row("above 99, second set-up keeps a red cell", BoardKind::Form100Ricon2, false, "ss", true,
-        2);
+    row("above 99, second set-up keeps a red cell", BoardKind::Form100Ricon2, false, "ss", true, 2);
     row("above 99, answered and waiting", BoardKind::Form100Ricon2, true, "sr", false, 1);
     row("find", BoardKind::Form100Trova, true, "sr", false, 1);
     row("addition", BoardKind::Form100a, true, "s", false, 0);

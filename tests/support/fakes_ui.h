@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/windows/dialogs.h"
 #include "ui/system/printing.h"
+#include "ui/windows/dialogs.h"
 
 #include <QList>
 #include <QStringList>

@@ -9,14 +9,14 @@
 // the wall-clock time at which the last window closed, which the script compares with the
 // moment the process has ended.
 #include "app/application.h"
+#include "app/startup.h"
 #include "core/random.h"
 #include "fakes_ui.h"
 #include "ui/design/names.h"
-#include "ui/windows/boardwindow.h"
-#include "ui/windows/menuwindow.h"
 #include "ui/system/printing.h"
 #include "ui/system/soundservice.h"
-#include "app/startup.h"
+#include "ui/windows/boardwindow.h"
+#include "ui/windows/menuwindow.h"
 #include "ui/windows/startwindow.h"
 #include "ui/windows/worksheetwindow.h"
 

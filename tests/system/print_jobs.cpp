@@ -3,14 +3,14 @@
 // With "--no-printer" it checks instead that, with no print system, the buttons and "Stampa"
 // do nothing visible, show no message and change nothing. Driven by print_e2e.sh.
 #include "app/application.h"
+#include "app/startup.h"
 #include "fakes.h"
 #include "fakes_ui.h"
 #include "ui/design/names.h"
+#include "ui/system/printing.h"
 #include "ui/windows/boardwindow.h"
 #include "ui/windows/gridwindow.h"
 #include "ui/windows/menuwindow.h"
-#include "ui/system/printing.h"
-#include "app/startup.h"
 #include "ui/windows/startwindow.h"
 #include "ui/windows/worksheetwindow.h"
 

@@ -220,24 +220,14 @@ void TestAccessibility::readings_data()
     QTest::addColumn<QString>("board");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name"); // empty: the label's text as shown
-    QTest::newRow("Esatti") << "Command7"
-                            << names::kEsatti
-                            << "Esatti 2";
-    QTest::newRow("Errati") << "Command7"
-                            << names::kErrati
-                            << "Errati 1";
-    QTest::newRow("happy face") << "Command7"
-                                << names::kFaceHappy
+    QTest::newRow("Esatti") << "Command7" << names::kEsatti << "Esatti 2";
+    QTest::newRow("Errati") << "Command7" << names::kErrati << "Errati 1";
+    QTest::newRow("happy face") << "Command7" << names::kFaceHappy
                                 << "faccina contenta: risposta esatta";
-    QTest::newRow("sad face") << "Command7"
-                              << names::kFaceSad
+    QTest::newRow("sad face") << "Command7" << names::kFaceSad
                               << "faccina triste: risposta sbagliata";
-    QTest::newRow("number to find") << "Command14"
-                                    << names::kTask
-                                    << "";
-    QTest::newRow("task") << "Command5"
-                          << names::kTask
-                          << "";
+    QTest::newRow("number to find") << "Command14" << names::kTask << "";
+    QTest::newRow("task") << "Command5" << names::kTask << "";
 }
 
 void TestAccessibility::readings()

@@ -1,10 +1,10 @@
 // Pasting into the program's text boxes on a real X server. Qt's offscreen platform keeps
 // the clipboard inside the program and never shows the fault, so this test runs on the xcb
 // platform against an X server of its own (xvfb_test.sh), where nothing has been copied.
+#include "app/startup.h"
 #include "program.h"
 #include "ui/design/names.h"
 #include "ui/windows/gridwindow.h"
-#include "app/startup.h"
 #include "ui/windows/worksheetwindow.h"
 
 #include <QClipboard>

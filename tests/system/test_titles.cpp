@@ -1,10 +1,10 @@
 // The titles the window system is given, read back from the X server: the program's windows
 // have no title text, its boxes "Uso delle quadene dei numeri". Runs on xcb (xvfb_test.sh).
+#include "app/startup.h"
 #include "program.h"
 #include "ui/design/names.h"
 #include "ui/windows/dialogs.h"
 #include "ui/windows/gridwindow.h"
-#include "app/startup.h"
 #include "ui/windows/worksheetwindow.h"
 
 #include <QApplication>
@@ -79,10 +79,9 @@ void TestTitles::windowsAndBoxes()
     app.startWindow()->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
     QWidget* menu = app.menuWindow();
     QCOMPARE(title(menu), QString());
-    QCOMPARE(titlesOfBoxes([&] {
-                 menu->findChild<QAbstractButton*>(names::of(names::kEsci))->click();
-             }),
-             QStringList{boxTitle});
+    QCOMPARE(
+        titlesOfBoxes([&] { menu->findChild<QAbstractButton*>(names::of(names::kEsci))->click(); }),
+        QStringList{boxTitle});
 
     for (const char* button : {"Command3", "Command7", "Command14"}) {
         app.menuWindow()->findChild<QAbstractButton*>(QString::fromLatin1(button))->click();

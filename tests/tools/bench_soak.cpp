@@ -3,10 +3,10 @@
 // menu, over and over. Prints the resident memory after a warm-up and at the end, and the
 // growth per 100 openings. Run on xcb under a private X server (xvfb_test.sh), as the
 // program runs on a desktop. Arguments: [openings] [warm-up openings] [--leave-allocated].
+#include "app/startup.h"
 #include "program.h"
 #include "ui/design/names.h"
 #include "ui/windows/gridwindow.h"
-#include "app/startup.h"
 #include "ui/windows/worksheetwindow.h"
 
 #include <QApplication>

@@ -3,16 +3,16 @@
 // Run under a real X server (scripts/screenshots.sh uses Xvfb); with --maximised, under a
 // window manager that maximises.
 #include "app/application.h"
+#include "app/startup.h"
 #include "core/programstate.h"
 #include "core/random.h"
 #include "core/sounds.h"
 #include "ui/design/names.h"
+#include "ui/system/printing.h"
 #include "ui/windows/boardwindow.h"
 #include "ui/windows/dialogs.h"
 #include "ui/windows/gridwindow.h"
 #include "ui/windows/menuwindow.h"
-#include "ui/system/printing.h"
-#include "app/startup.h"
 #include "ui/windows/startwindow.h"
 #include "ui/windows/worksheetwindow.h"
 

@@ -63,9 +63,11 @@ void TestBigScreens::growsWithTheWindow_data()
     QTest::newRow("addition board")
         << QByteArray("addition board")
         << QStringList{"Numero(0)", "Numero(45)", "Numero(99)", names::kEsatti};
-    QTest::newRow("recognise board") << QByteArray("recognise board") << QStringList{names::kAnswerBox};
+    QTest::newRow("recognise board")
+        << QByteArray("recognise board") << QStringList{names::kAnswerBox};
     QTest::newRow("worksheet") << QByteArray("worksheet") << QStringList{"txtCD", "TextCor"};
-    QTest::newRow("grid sheet") << QByteArray("grid sheet") << QStringList{"Label1(0)", names::kAnswerBox};
+    QTest::newRow("grid sheet") << QByteArray("grid sheet")
+                                << QStringList{"Label1(0)", names::kAnswerBox};
 }
 
 void TestBigScreens::growsWithTheWindow()
@@ -127,7 +129,8 @@ void TestBigScreens::fullScreenWithF11_data()
     QTest::newRow("menu") << QByteArray("menu") << QStringLiteral("Command3");
     QTest::newRow("board, on a cell")
         << QByteArray("addition board") << QStringLiteral("Numero(5)");
-    QTest::newRow("board, in Text1") << QByteArray("recognise board") << names::of(names::kAnswerBox);
+    QTest::newRow("board, in Text1")
+        << QByteArray("recognise board") << names::of(names::kAnswerBox);
     QTest::newRow("worksheet, in the sheet") << QByteArray("worksheet") << QStringLiteral("txtCD");
 }
 

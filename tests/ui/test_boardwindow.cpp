@@ -1,7 +1,7 @@
+#include "core/exercise.h"
 #include "core/programstate.h"
 #include "core/texts.h"
 #include "program.h"
-#include "core/exercise.h"
 #include "ui/design/designarea.h"
 #include "ui/design/fonts.h"
 #include "ui/design/names.h"
@@ -293,7 +293,8 @@ void TestBoardWindow::aControlOfAnotherTypeIsAFault()
     const std::span<const ControlRow> rows = boardDesign(BoardKind::Form100Trova2).controls;
     for (const ControlRow& row : rows)
         (new QWidget(&area))->setObjectName(QString::fromLatin1(row.name));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("the design lists HScroll1")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("the design lists HScroll1")));
     QCOMPARE(optionalControl<QScrollBar>(&area, rows, names::kHundreds), nullptr);
     QCOMPARE(optionalControl<QScrollBar>(&area, rows, names::kAnswerBox), nullptr);
 }

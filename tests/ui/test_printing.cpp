@@ -4,8 +4,8 @@
 #include "core/layouts.h"
 #include "core/wrap.h"
 #include "fakes.h"
-#include "ui/windows/gridwindow.h"
 #include "ui/system/printing.h"
+#include "ui/windows/gridwindow.h"
 #include "ui/windows/windowhost.h"
 
 #include <QImage>

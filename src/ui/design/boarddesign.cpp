@@ -28,20 +28,13 @@ constexpr ControlRow kCommon[] = {
 
 constexpr ControlRow avanti(int left, int top, int height)
 {
-    return {names::kAvanti,
-            ControlKind::CaptionedPicture,
-            left,
-            top,
-            1905,
-            height,
-            u"avanti",
-            kArial14,
-            kNoBackground,
-            ":/pictures/avanti.svg"};
+    return {
+        names::kAvanti, ControlKind::CaptionedPicture, left, top, 1905, height, u"avanti", kArial14,
+        kNoBackground,  ":/pictures/avanti.svg"};
 }
 
-constexpr ControlRow kLabel3{names::kQuestion, ControlKind::Label,   6300,     3255,  2520,
-                             315,      u"clicca sul numero", kArial13, kLabel};
+constexpr ControlRow kLabel3{names::kQuestion,     ControlKind::Label, 6300,  3255, 2520, 315,
+                             u"clicca sul numero", kArial13,           kLabel};
 
 constexpr ControlRow kForm100a[] = {
     kLabel3,
@@ -61,15 +54,8 @@ constexpr ControlRow kForm100f[] = {
      kLabel},
     avanti(6600, 5040, 1095),
 };
-constexpr ControlRow kSubtractionTask{names::kTask,
-                                      ControlKind::Display,
-                                      6405,
-                                      3990,
-                                      2520,
-                                      735,
-                                      u"Forma il numero",
-                                      kArial13,
-                                      kLabel};
+constexpr ControlRow kSubtractionTask{names::kTask, ControlKind::Display, 6405,     3990,  2520,
+                                      735,          u"Forma il numero",   kArial13, kLabel};
 constexpr ControlRow kForm100c[] = {kSubtractionTask, avanti(6720, 5040, 1095)};
 constexpr ControlRow kForm100de[] = {kSubtractionTask, avanti(6600, 5040, 1095)};
 
@@ -98,7 +84,7 @@ constexpr MenuItemRow kMenuF[] = {kAzzera, maximum("NumMas", kMax8), kStampa, kI
 constexpr ControlRow recogniseLabel(int top, int height)
 {
     return {names::kQuestion, ControlKind::Label,       6300,     top,   2625,
-            height,   u"quale numero è rosso?", kArial13, kLabel};
+            height,           u"quale numero è rosso?", kArial13, kLabel};
 }
 
 constexpr ControlRow answerBox(int left, int top)
@@ -118,7 +104,7 @@ constexpr ControlRow answerBox(int left, int top)
 
 constexpr ControlRow numberToFind(int top)
 {
-    return {names::kTask,  ControlKind::Display,          6825,  top, 1155, 840,
+    return {names::kTask,       ControlKind::Display,          6825,  top, 1155, 840,
             u"Forma il numero", {FontFamily::Arial, 24, true}, kLabel};
 }
 
@@ -138,10 +124,11 @@ constexpr ControlRow kForm100Ricon2[] = {
     avanti(6480, 5280, 855),
 };
 constexpr ControlRow kForm100Trova2[] = {
-    {names::kQuestion, ControlKind::Label, 6300, 2535, 2520, 315, u"clicca sul numero", kArial13, kLabel},
+    {names::kQuestion, ControlKind::Label, 6300, 2535, 2520, 315, u"clicca sul numero", kArial13,
+     kLabel},
     numberToFind(3060),
-    {names::kHundreds, ControlKind::ScrollBar, 6405, 4530, 2535, 435, nullptr, kArial12, kNoBackground,
-     nullptr, u"centinaia"},
+    {names::kHundreds, ControlKind::ScrollBar, 6405, 4530, 2535, 435, nullptr, kArial12,
+     kNoBackground, nullptr, u"centinaia"},
     avanti(6600, 5160, 855),
 };
 

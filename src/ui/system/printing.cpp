@@ -1,7 +1,7 @@
 #include "ui/system/printing.h"
 
-#include "ui/design/fonts.h"
 #include "ui/design/designarea.h"
+#include "ui/design/fonts.h"
 
 #include <QApplication>
 #include <QImage>

@@ -72,8 +72,8 @@ BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
     answer_ = optionalControl<AnswerBox>(area_, design.controls, names::kAnswerBox);
     if (answer_)
         connect(answer_, &AnswerBox::submitted, frame_.get(), &BoardFrame::typedAnswer);
-    keys_ = new BoardKeys(this, {cells_.begin(), cells_.end()}, avanti_, answer_ != nullptr,
-                          hundreds_);
+    keys_ =
+        new BoardKeys(this, {cells_.begin(), cells_.end()}, avanti_, answer_ != nullptr, hundreds_);
 
     // The designs space the items with trailing blanks; at the menu font of the designs all
     // items stay on the bar, with none pushed behind the extension arrow.

@@ -3,9 +3,9 @@
 #include "core/gridsheets.h"
 #include "core/runtime.h"
 #include "core/wrap.h"
+#include "ui/design/designarea.h"
 #include "ui/design/fonts.h"
 #include "ui/design/names.h"
-#include "ui/design/designarea.h"
 #include "ui/input/keyboard.h"
 #include "ui/system/printing.h"
 

@@ -3,9 +3,9 @@
 #include "core/palette.h"
 #include "core/programstate.h"
 #include "core/runtime.h"
+#include "ui/design/designarea.h"
 #include "ui/design/fonts.h"
 #include "ui/design/names.h"
-#include "ui/design/designarea.h"
 #include "ui/input/keyboard.h"
 
 #include <QToolButton>
