@@ -10,17 +10,24 @@
 #include "ui/windows/startwindow.h"
 #include "ui/windows/worksheetwindow.h"
 
+#include <QAction>
+#include <QRadioButton>
+
 Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs,
-                         PrintService& printer)
-    : random_(random), sounds_(sounds), dialogs_(dialogs), printer_(printer)
-{}
+                         PrintService& printer, const LaunchOptions& options)
+    : random_(random), options_(options), sounds_(options.mute ? silence_ : sounds),
+      dialogs_(dialogs), printer_(printer)
+{
+    host_.startFullScreen(options.fullScreen);
+}
 
 Application::~Application() = default;
 
 void Application::main()
 {
-    state_.attendiBottone = true;
+    state_.attendiBottone = options_.attendiBottone;
     start_ = std::make_unique<StartWindow>(host_, state_, random_);
+    state_.numeroMassimo = options_.numeroMassimo; // the start window has just set 99
     connect(start_.get(), &StartWindow::avvio, this, &Application::showMenu);
     connect(start_.get(), &ProgramWindow::closedByUser, this, [this] { unload(start_); });
     host_.show(start_.get());
@@ -36,6 +43,10 @@ void Application::showMenu()
                 end();
         });
         connect(menu_.get(), &ProgramWindow::closedByUser, this, [this] { unload(menu_); });
+        if (options_.locked) {
+            for (const char* option : {"Option1(0)", "Option1(1)"})
+                menu_->findChild<QRadioButton*>(QString::fromLatin1(option))->setEnabled(false);
+        }
     }
     host_.show(menu_.get());
     unload(start_);
@@ -54,6 +65,9 @@ void Application::openBoard(BoardKind kind)
         connect(board_.get(), &BoardWindow::esciConfirmed, this, &Application::showMenu);
         connect(board_.get(), &BoardWindow::stampaRequested, this, &Application::showWorksheet);
         connect(board_.get(), &ProgramWindow::closedByUser, this, [this] { unload(board_); });
+        QAction* maximum = board_->menuAction(BoardCommand::NumeroMassimo);
+        if (maximum && options_.locked)
+            maximum->setEnabled(false);
     }
     host_.show(board_.get());
     unload(menu_);

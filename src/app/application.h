@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/boardkind.h"
+#include "core/launchoptions.h"
 #include "core/programstate.h"
+#include "core/sounds.h"
 #include "ui/windows/windowhost.h"
 
 #include <QObject>
@@ -13,7 +15,6 @@ class PrintService;
 class WorksheetWindow;
 class MenuWindow;
 class RandomSource;
-class SoundSink;
 class StartWindow;
 
 /// The program's controller (`Main` and the shared procedures of the start): it owns the
@@ -22,11 +23,16 @@ class StartWindow;
 class Application final : public QObject {
     Q_OBJECT
   public:
-    Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs, PrintService& printer);
+    /// The options choose how the program starts: with none, as always.
+    Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs, PrintService& printer,
+                const LaunchOptions& options = {});
     ~Application() override;
 
-    /// Start-up: "avanti" awaited, the start window shown.
+    /// Start-up: "avanti" awaited (or the mode and maximum of the options), the start window
+    /// shown.
     void main();
+
+    const LaunchOptions& launchOptions() const { return options_; }
 
     ProgramState& state() { return state_; }
     WindowHost& host() { return host_; }
@@ -55,6 +61,8 @@ class Application final : public QObject {
     void closeGrid(WindowPtr<GridWindow>& grid);
 
     RandomSource& random_;
+    LaunchOptions options_;
+    SilentSounds silence_;
     SoundSink& sounds_;
     Dialogs& dialogs_;
     PrintService& printer_;

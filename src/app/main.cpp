@@ -1,14 +1,49 @@
 #include "app/application.h"
 #include "app/startup.h"
+#include "core/launchoptions.h"
 #include "core/random.h"
 #include "ui/system/printing.h"
 #include "ui/system/soundservice.h"
 #include "ui/windows/dialogs.h"
 
 #include <QApplication>
+#include <QProcessEnvironment>
+#include <cstdio>
+
+namespace {
+
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    // The options and files are read before Qt needs a display, so that --help and a usage
+    // error answer from any terminal.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const Launch launch = readLaunch(withoutQtOptions(arguments),
+                                     configFiles(QProcessEnvironment::systemEnvironment()));
+    switch (launch.action) {
+    case LaunchAction::Help:
+        print(stdout, launchUsage());
+        return 0;
+    case LaunchAction::Version:
+        print(stdout, QStringLiteral("quadena %1\n").arg(QStringLiteral(QUADENA_VERSION)));
+        return 0;
+    case LaunchAction::UsageError:
+        print(stderr, QStringLiteral("quadena: %1\n\n%2").arg(launch.error, launchUsage()));
+        return 2;
+    case LaunchAction::Run:
+        break;
+    }
+    for (const QString& warning : launch.warnings)
+        print(stderr, QStringLiteral("quadena: %1\n").arg(warning));
+
     QApplication qtApp(argc, argv);
     prepareApplication(qtApp);
 
@@ -16,7 +51,7 @@ int main(int argc, char* argv[])
     SoundService sounds(SoundService::defaultFolder());
     QtDialogs dialogs;
     PrinterService printer;
-    Application app(random, sounds, dialogs, printer);
+    Application app(random, sounds, dialogs, printer, launch.options);
     QObject::connect(&app, &Application::ended, &qtApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     app.main();

@@ -8,7 +8,10 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStringList>
 #include <QTranslator>
+#include <algorithm>
+#include <array>
 
 void prepareApplication(QApplication& app)
 {
@@ -24,4 +27,38 @@ void prepareApplication(QApplication& app)
     if (translator->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
+}
+
+QStringList withoutQtOptions(const QStringList& arguments)
+{
+    // Qt reads "-name" and "--name" alike, and "-name=value" for the first group.
+    static constexpr std::array<const char*, 15> withValue = {
+        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+        "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet",
+        "name", "title", "visual"};
+    static constexpr std::array<const char*, 6> alone = {"reverse", "widgetcount", "nograb",
+                                                         "dograb", "sync", "qmljsdebugger"};
+    const auto named = [](const QString& argument, const char* name) {
+        QStringView rest(argument);
+        if (rest.startsWith(u"--"))
+            rest = rest.mid(2);
+        else if (rest.startsWith(u'-'))
+            rest = rest.mid(1);
+        else
+            return false;
+        return rest == QLatin1String(name) || rest.startsWith(QLatin1String(name) + u'=');
+    };
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments.at(i);
+        if (i > 0 && std::ranges::any_of(alone, [&](const char* n) { return named(a, n); }))
+            continue;
+        if (i > 0 && std::ranges::any_of(withValue, [&](const char* n) { return named(a, n); })) {
+            if (!a.contains(u'='))
+                ++i;
+            continue;
+        }
+        kept << a;
+    }
+    return kept;
 }

@@ -18,6 +18,12 @@ class SoundSink {
     virtual void play(Sound sound) = 0;
 };
 
+/// Plays nothing: the feedback sounds turned off.
+class SilentSounds final : public SoundSink {
+  public:
+    void play(Sound) override {}
+};
+
 /// Right answer: draws n = floor(r * 4) + 1 and starts sound si<n>, whether or not it can play.
 void suonoEsatto(RandomSource& random, SoundSink& sink);
 

@@ -16,8 +16,8 @@
 
 /// The whole program with a scripted generator, recorded sounds and scripted dialogs.
 struct Program {
-    explicit Program(std::uint32_t seed = 77)
-        : random({}, seed), app(random, sounds, dialogs, printer)
+    explicit Program(std::uint32_t seed = 77, const LaunchOptions& options = {})
+        : random({}, seed), app(random, sounds, dialogs, printer, options)
     {}
     ScriptedRandom random;
     RecordingSounds sounds;

@@ -47,6 +47,9 @@ class SteadyPalette {
         if (option_) {
             own_ = option_->palette;
             option_->palette = steady(own_);
+            // The kept palette was made for another state: a disabled item still paints
+            // disabled.
+            option_->palette.setCurrentColorGroup(own_.currentColorGroup());
         }
     }
     ~SteadyPalette()

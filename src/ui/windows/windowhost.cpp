@@ -73,6 +73,8 @@ void placeFirstShowing(QWidget* window, const QWidget* current)
 
 void WindowHost::show(ProgramWindow* window)
 {
+    if (fullScreen_ && !window->windowHandle())
+        window->setWindowState(window->windowState() | Qt::WindowFullScreen);
     placeFirstShowing(window, current_);
     noteActivated(window);
     window->show();

@@ -39,8 +39,11 @@ class ProgramWindow : public QMainWindow {
 /// each activation runs once per return to a window.
 class WindowHost {
   public:
-    /// Runs the window's activation first if it is not the active one, then shows it.
+    /// Runs the window's activation first if it is not the active one, then shows it; at its
+    /// first showing full screen, when so started.
     void show(ProgramWindow* window);
+    /// Every window shown from now on starts full screen (F11 still turns it off).
+    void startFullScreen(bool on) { fullScreen_ = on; }
     /// Hides the window; when no window of the program is visible any more, the program ends.
     void hide(ProgramWindow* window);
     /// Called by a window that received the window system's activation.
@@ -49,6 +52,7 @@ class WindowHost {
 
   private:
     QPointer<ProgramWindow> current_;
+    bool fullScreen_ = false;
 };
 
 template <typename T> using WindowPtr = std::unique_ptr<T>;
