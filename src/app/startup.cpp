@@ -33,11 +33,11 @@ QStringList withoutQtOptions(const QStringList& arguments)
 {
     // Qt reads "-name" and "--name" alike, and "-name=value" for the first group.
     static constexpr std::array<const char*, 15> withValue = {
-        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-        "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet",
-        "name", "title", "visual"};
+        "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+        "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
+        "style",       "stylesheet",         "name",          "title",   "visual"};
     static constexpr std::array<const char*, 6> alone = {"reverse", "widgetcount", "nograb",
-                                                         "dograb", "sync", "qmljsdebugger"};
+                                                         "dograb",  "sync",        "qmljsdebugger"};
     const auto named = [](const QString& argument, const char* name) {
         QStringView rest(argument);
         if (rest.startsWith(u"--"))

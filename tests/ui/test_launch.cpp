@@ -64,12 +64,18 @@ void TestLaunch::qtOptionsLeftToQt_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("ours");
-    QTest::newRow("none") << "quadena --max=50" << "quadena --max=50";
-    QTest::newRow("platform and its value") << "quadena -platform xcb --mute" << "quadena --mute";
-    QTest::newRow("session manager") << "quadena --session=1a2b -style fusion" << "quadena";
-    QTest::newRow("alone") << "quadena -reverse --mode=auto -nograb" << "quadena --mode=auto";
-    QTest::newRow("not Qt's") << "quadena -platformx --stylish" << "quadena -platformx --stylish";
-    QTest::newRow("the program's name") << "-style" << "-style";
+    QTest::newRow("none") << "quadena --max=50"
+                          << "quadena --max=50";
+    QTest::newRow("platform and its value") << "quadena -platform xcb --mute"
+                                            << "quadena --mute";
+    QTest::newRow("session manager") << "quadena --session=1a2b -style fusion"
+                                     << "quadena";
+    QTest::newRow("alone") << "quadena -reverse --mode=auto -nograb"
+                           << "quadena --mode=auto";
+    QTest::newRow("not Qt's") << "quadena -platformx --stylish"
+                              << "quadena -platformx --stylish";
+    QTest::newRow("the program's name") << "-style"
+                                        << "-style";
 }
 
 void TestLaunch::qtOptionsLeftToQt()
