@@ -6,38 +6,14 @@
 #include "ui/windows/dialogs.h"
 #include "ui/windows/gridwindow.h"
 #include "ui/windows/worksheetwindow.h"
+#include "xproperty.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QTimer>
 #include <functional>
-#include <xcb/xcb.h>
 
 namespace {
-
-QByteArray xProperty(QWidget* window, const char* name)
-{
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11->connection();
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, static_cast<uint16_t>(qstrlen(name)), name), nullptr);
-    xcb_get_property_reply_t* reply =
-        xcb_get_property_reply(c,
-                               xcb_get_property(c, 0, static_cast<xcb_window_t>(window->winId()),
-                                                atom->atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
-                               nullptr);
-    QByteArray value(static_cast<const char*>(xcb_get_property_value(reply)),
-                     xcb_get_property_value_length(reply));
-    free(atom);  // NOLINT(cppcoreguidelines-no-malloc): xcb replies are malloc'ed
-    free(reply); // NOLINT(cppcoreguidelines-no-malloc)
-    return value;
-}
-
-QString title(QWidget* window)
-{
-    QCoreApplication::processEvents();
-    return QString::fromUtf8(xProperty(window, "_NET_WM_NAME"));
-}
 
 /// The titles of the modal boxes that `open` shows, each read while open and then closed.
 QStringList titlesOfBoxes(const std::function<void()>& open)

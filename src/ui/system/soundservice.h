@@ -19,6 +19,12 @@ struct SoundState;
 /// The multimedia library is only ever given files this service has checked (see
 /// wavefile.h) and written itself, in canonical form, into a temporary folder of its own; when
 /// no such folder can be made, an original file is used only if it already is in that form.
+///
+/// Works around two faults of the PulseAudio engine of Qt Multimedia 6.4.2 (Debian 12,
+/// Ubuntu 24.04): an effect stopped and started again quickly a few times stays silent for
+/// good, so every sound starts on an effect made anew (kept in check by
+/// tests/system/sound_playback.sh, "no.wav asked for ten times"); and the library's static
+/// destructors race its own threads at exit, so the process ends without them (below).
 class SoundService final : public SoundSink {
   public:
     /// How long the destructor waits for the sound thread to end.

@@ -7,6 +7,10 @@
 /// gives each widget a palette object of its own, so every new window, and every new window
 /// colour, would add keys that are never used again; the cache keeps them for good. With one
 /// palette object per set of colours the keys repeat and the cache stays small.
+///
+/// Works around: Fusion's pixmap cache keys, seen growing for good with Qt 6.4.2 (Debian 12,
+/// Ubuntu 24.04; 18 MB for every 100 board openings). Whether it is still needed is measured by
+/// tests/tools/bench_soak on each Qt the project builds with, through the program as a whole.
 class SteadyStyle final : public QProxyStyle {
   public:
     SteadyStyle();
