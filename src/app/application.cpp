@@ -3,6 +3,7 @@
 #include "core/boardframe.h"
 #include "core/boardsheets.h"
 #include "ui/design/boarddesign.h"
+#include "ui/input/keypad.h"
 #include "ui/windows/boardwindow.h"
 #include "ui/windows/dialogs.h"
 #include "ui/windows/gridwindow.h"
@@ -60,7 +61,8 @@ void Application::openBoard(BoardKind kind)
             return;
         board_ = std::make_unique<BoardWindow>(
             host_, boardDesign(kind),
-            std::make_unique<BoardFrame>(makeExercise(kind), state_, random_, sounds_), dialogs_);
+            std::make_unique<BoardFrame>(makeExercise(kind), state_, random_, sounds_), dialogs_,
+            keypadShown(options_.keypad));
         boardKind_ = kind;
         connect(board_.get(), &BoardWindow::esciConfirmed, this, &Application::showMenu);
         connect(board_.get(), &BoardWindow::stampaRequested, this, &Application::showWorksheet);

@@ -2,6 +2,7 @@
 #include "app/startup.h"
 #include "core/launchoptions.h"
 #include "core/random.h"
+#include "ui/input/keypad.h"
 #include "ui/system/printing.h"
 #include "ui/system/soundservice.h"
 #include "ui/windows/dialogs.h"
@@ -49,7 +50,7 @@ int main(int argc, char* argv[])
 
     SeededRandom random(SeededRandom::clockSeed());
     SoundService sounds(SoundService::defaultFolder());
-    QtDialogs dialogs;
+    QtDialogs dialogs(keypadShown(launch.options.keypad));
     PrinterService printer;
     Application app(random, sounds, dialogs, printer, launch.options);
     QObject::connect(&app, &Application::ended, &qtApp, &QCoreApplication::quit,

@@ -54,9 +54,11 @@ QString sheetBroken(WorksheetWindow* w)
 /// The program with the monkey's generator behind its dialogs, and the monkey's hands.
 class Monkey {
   public:
+    /// Odd seeds show the on-screen keypad.
     explicit Monkey(std::uint32_t seed)
         : rng_(seed), random_({}, seed), dialogs_(rng_, log_),
-          app_(random_, sounds_, dialogs_, printer_)
+          app_(random_, sounds_, dialogs_, printer_,
+               {.keypad = seed % 2 ? Keypad::Shown : Keypad::Hidden})
     {
         liveLog = &log_;
     }

@@ -157,6 +157,24 @@ constexpr MenuItemRow kMenuRicon2[] = {kAzzera, kInformazioni, kEsci};
 constexpr MenuItemRow kMenuTrova2[] = {
     kAzzera, {"mnuQuadena", kQuadena, BoardCommand::Quadena, kEasyLevels}, kInformazioni, kEsci};
 
+} // namespace
+
+ControlRow keypadRow(const BoardDesign& design)
+{
+    constexpr int width = 2190;  // three keys of 690 twips and two gaps of 60
+    constexpr int height = 2940; // four rows
+    return {names::kKeypad,
+            ControlKind::Keypad,
+            design.width + (kKeypadColumn - width) / 2,
+            (design.height - height) / 2,
+            width,
+            height,
+            nullptr,
+            kArial18};
+}
+
+namespace {
+
 constexpr BoardDesign kDesigns[] = {
     {"Form100a", 9510, 6525, kForm100a, kMenuAbd, 18},
     {"Form100b", 10185, 6600, kForm100b, kMenuAbd, 18},

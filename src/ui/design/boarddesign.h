@@ -45,6 +45,11 @@ std::span<const ControlRow> commonBoardControls();
 /// Row and column of a cell in twips: Left = 120 + 600 (i mod 10), Top = 120 + 600 (i div 10).
 ControlRow cellRow(int index, double points);
 
+/// The column the on-screen keypad adds to the right of a board's design, in twips, and the
+/// keypad's row in it: keys of 46 pixels at the design size, centred in the column.
+inline constexpr int kKeypadColumn = 2430;
+ControlRow keypadRow(const BoardDesign& design);
+
 /// The design of a board; the board must have one (see `hasBoardDesign`).
 const BoardDesign& boardDesign(BoardKind kind);
 bool hasBoardDesign(BoardKind kind);

@@ -5,6 +5,7 @@
 #include "ui/design/iconcache.h"
 #include "ui/design/optionbutton.h"
 #include "ui/input/answerbox.h"
+#include "ui/input/keypad.h"
 #include "ui/input/keyscrollbar.h"
 
 #include <QLabel>
@@ -57,6 +58,8 @@ QWidget* makeWidget(QWidget* parent, const ControlRow& row, const QString& capti
     }
     case ControlKind::ScrollBar:
         return new KeyScrollBar(parent);
+    case ControlKind::Keypad:
+        return new OnScreenKeypad(parent);
     }
     return nullptr;
 }

@@ -5,6 +5,9 @@
 
 #include <QRect>
 #include <Qt>
+#include <algorithm>
+#include <span>
+#include <string_view>
 
 /// What kind of control a layout row creates.
 enum class ControlKind {
@@ -19,6 +22,7 @@ enum class ControlKind {
     AnswerBox,        // AnswerBox: a text box whose Enter gives the answer
     TextArea,         // QPlainTextEdit, several lines
     ScrollBar,        // KeyScrollBar, horizontal
+    Keypad,           // OnScreenKeypad
 };
 
 inline constexpr Bgr kNoBackground = 0xFFFFFFFF;
@@ -48,3 +52,10 @@ struct ControlPlacement {
 };
 
 ControlPlacement placementOf(const ControlRow& row);
+
+/// Whether a design lists a control of that name.
+inline bool listsControl(std::span<const ControlRow> rows, const char* name)
+{
+    return std::ranges::any_of(
+        rows, [name](const ControlRow& row) { return std::string_view(row.name) == name; });
+}

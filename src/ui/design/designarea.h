@@ -5,9 +5,7 @@
 #include <QPointer>
 #include <QSize>
 #include <QWidget>
-#include <algorithm>
 #include <span>
-#include <string_view>
 #include <vector>
 
 /// The client area of a program window built from a design. At the design size, which is
@@ -54,9 +52,7 @@ class DesignArea final : public QWidget {
 template <typename T>
 T* optionalControl(QWidget* area, std::span<const ControlRow> rows, const char* name)
 {
-    const bool listed = std::ranges::any_of(
-        rows, [name](const ControlRow& row) { return std::string_view(row.name) == name; });
-    if (!listed)
+    if (!listsControl(rows, name))
         return nullptr;
     T* child = area->findChild<T*>(QString::fromLatin1(name));
     if (!child) {

@@ -21,6 +21,7 @@ inline constexpr char kAnswerBox[] = "Text1";
 inline constexpr char kHundreds[] = "HScroll1";
 inline constexpr char kEsci[] = "BottoneEsci";
 inline constexpr char kGrid[] = "Griglia";
+inline constexpr char kKeypad[] = "Tastierino";
 /// The text beside a grid sheet.
 inline constexpr char kSheetText[] = "Text1";
 

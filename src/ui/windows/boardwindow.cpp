@@ -9,6 +9,7 @@
 #include "ui/design/names.h"
 #include "ui/input/answerbox.h"
 #include "ui/input/keyboard.h"
+#include "ui/input/keypad.h"
 #include "ui/windows/dialogs.h"
 
 #include <QLabel>
@@ -37,10 +38,13 @@ std::optional<Level> levelOf(BoardCommand command)
 } // namespace
 
 BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
-                         std::unique_ptr<BoardFrame> frame, Dialogs& dialogs)
-    : ProgramWindow(host), frame_(std::move(frame)), dialogs_(dialogs),
-      area_(new DesignArea({runtime::twips(design.width), runtime::twips(design.height)}, this))
+                         std::unique_ptr<BoardFrame> frame, Dialogs& dialogs, bool keypad)
+    : ProgramWindow(host), frame_(std::move(frame)), dialogs_(dialogs)
 {
+    keypad = keypad && listsControl(design.controls, names::kAnswerBox);
+    area_ = new DesignArea({runtime::twips(design.width + (keypad ? kKeypadColumn : 0)),
+                            runtime::twips(design.height)},
+                           this);
     installBoardAccessibility();
     setObjectName(QString::fromLatin1(design.name));
     setAccessibleName(QStringLiteral("Quadena dei numeri"));
@@ -72,6 +76,11 @@ BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
     answer_ = optionalControl<AnswerBox>(area_, design.controls, names::kAnswerBox);
     if (answer_)
         connect(answer_, &AnswerBox::submitted, frame_.get(), &BoardFrame::typedAnswer);
+    if (keypad) {
+        auto* keys = static_cast<OnScreenKeypad*>(area_->add(keypadRow(design)));
+        keys->setBox(answer_);
+        connect(keys, &OnScreenKeypad::confirmed, answer_, &AnswerBox::submit);
+    }
     keys_ =
         new BoardKeys(this, {cells_.begin(), cells_.end()}, avanti_, answer_ != nullptr, hundreds_);
 

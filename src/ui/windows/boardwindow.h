@@ -25,8 +25,10 @@ class QToolButton;
 class BoardWindow final : public ProgramWindow {
     Q_OBJECT
   public:
+    /// With `keypad`, a board with an answer box shows the on-screen keypad in a column of
+    /// its own to the right of its design.
     BoardWindow(WindowHost& host, const BoardDesign& design, std::unique_ptr<BoardFrame> frame,
-                Dialogs& dialogs);
+                Dialogs& dialogs, bool keypad = false);
     ~BoardWindow() override;
 
     BoardFrame& frame() { return *frame_; }

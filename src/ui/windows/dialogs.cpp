@@ -1,11 +1,17 @@
 #include "ui/windows/dialogs.h"
 
 #include "core/texts.h"
+#include "ui/design/fonts.h"
+#include "ui/design/names.h"
+#include "ui/input/keypad.h"
 #include "ui/windows/windowhost.h"
 
 #include <QInputDialog>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 Answer QtDialogs::messageBox(QWidget* parent, const QString& text, MessageStyle style)
 {
@@ -37,6 +43,33 @@ Answer QtDialogs::messageBox(QWidget* parent, const QString& text, MessageStyle 
     return Answer::Ok;
 }
 
+namespace {
+
+/// The keypad below the input box's buttons: its confirm key presses the default button, as
+/// Enter in the box does.
+void addKeypad(QInputDialog& dialog)
+{
+    (void)dialog.sizeHint(); // the dialog makes its layout when it is first measured
+    auto* keys = new OnScreenKeypad(&dialog);
+    keys->setObjectName(names::of(names::kKeypad));
+    keys->setFixedSize(3 * OnScreenKeypad::kKeyPixels + 8, 4 * OnScreenKeypad::kKeyPixels + 12);
+    keys->setFont(makeFont({FontFamily::Arial, 18, true}));
+    keys->setBox(dialog.findChild<QLineEdit*>());
+    QObject::connect(keys, &OnScreenKeypad::confirmed, &dialog, [&dialog] {
+        const auto buttons = dialog.findChildren<QPushButton*>();
+        const auto ok = std::find_if(buttons.begin(), buttons.end(),
+                                     [](const QPushButton* b) { return b->isDefault(); });
+        if (ok != buttons.end())
+            (*ok)->click();
+        else
+            dialog.accept();
+    });
+    dialog.layout()->addWidget(keys);
+    dialog.layout()->setAlignment(keys, Qt::AlignHCenter);
+}
+
+} // namespace
+
 QString QtDialogs::inputBox(QWidget* parent, const QString& prompt, const QString& defaultText)
 {
     QInputDialog dialog(parent);
@@ -45,6 +78,8 @@ QString QtDialogs::inputBox(QWidget* parent, const QString& prompt, const QStrin
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Annulla"));
+    if (keypad_)
+        addKeypad(dialog);
     const ModalScope modal;
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }

@@ -21,11 +21,17 @@ class Dialogs {
                              const QString& defaultText) = 0;
 };
 
-/// Qt's message box and input dialog, with Italian button texts.
+/// Qt's message box and input dialog, with Italian button texts; with `keypad`, the input
+/// box has the on-screen keypad below its buttons.
 class QtDialogs final : public Dialogs {
   public:
+    explicit QtDialogs(bool keypad = false) : keypad_(keypad) {}
+
     Answer messageBox(QWidget* parent, const QString& text, MessageStyle style) override;
     QString inputBox(QWidget* parent, const QString& prompt, const QString& defaultText) override;
+
+  private:
+    bool keypad_;
 };
 
 /// `MostraInformazioni`: the information box with the program's four lines.
