@@ -17,7 +17,7 @@ for option in "$@"; do
     --tests)
         packages+=(xvfb xauth pulseaudio pulseaudio-utils sox poppler-utils cups cups-client
                    dpkg-dev file lintian desktop-file-utils appstream x11-utils
-                   dbus-daemon dbus-bin at-spi2-core) ;;
+                   dbus-daemon dbus-bin at-spi2-core openbox xdotool) ;;
     --package) packages+=(dpkg-dev file) ;;
     --no-build) build=0 ;;
     *) echo "usage: $0 [--tests] [--package] [--no-build]" >&2; exit 2 ;;

@@ -87,7 +87,7 @@ void Application::showWorksheet()
             connect(worksheet_.get(), &ProgramWindow::closedByUser, this,
                     [this] { unload(worksheet_); });
         }
-        host_.show(worksheet_.get());
+        host_.showBeside(worksheet_.get(), board_.get());
         return;
     }
     const bool find = sheet->window == SheetWindow::FindGrid;
@@ -105,7 +105,7 @@ void Application::showWorksheet()
             level);
         connect(grid.get(), &ProgramWindow::closedByUser, this, [this, &grid] { closeGrid(grid); });
     }
-    host_.show(grid.get());
+    host_.showBeside(grid.get(), board_.get());
 }
 
 void Application::closeGrid(WindowPtr<GridWindow>& grid)

@@ -1,6 +1,7 @@
 #include "ui/windows/windowhost.h"
 
 #include "ui/system/platformtitle.h"
+#include "ui/windows/windowplacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -69,13 +70,44 @@ void placeFirstShowing(QWidget* window, const QWidget* current)
                  QPoint(size.width() / 2, size.height() / 2));
 }
 
+/// Places a window that is not on screen beside `anchor`, its frame taken to be as thick as
+/// the anchor's; its size shrinks only when the screen has no room for it.
+void placeBeside(QWidget* window, const QWidget* anchor)
+{
+    QScreen* screen = anchor->screen();
+    if (!screen || window->isVisible())
+        return;
+    window->ensurePolished();
+    const QRect frame = anchor->frameGeometry();
+    const QSize margins = frame.size() - anchor->geometry().size();
+    const QSize size = window->windowHandle() ? window->size() : window->sizeHint();
+    const QRect placed = placedBeside(frame, size + margins, screen->availableGeometry());
+    if (placed.size() != size + margins)
+        window->resize(placed.size() - margins);
+    window->move(placed.topLeft());
+}
+
 } // namespace
+
+void WindowHost::showBeside(ProgramWindow* window, const QWidget* anchor)
+{
+    if (anchor && anchor->isVisible())
+        placeBeside(window, anchor);
+    else
+        placeFirstShowing(window, current_);
+    present(window);
+}
 
 void WindowHost::show(ProgramWindow* window)
 {
+    placeFirstShowing(window, current_);
+    present(window);
+}
+
+void WindowHost::present(ProgramWindow* window)
+{
     if (fullScreen_ && !window->windowHandle())
         window->setWindowState(window->windowState() | Qt::WindowFullScreen);
-    placeFirstShowing(window, current_);
     noteActivated(window);
     window->show();
     window->activateWindow();

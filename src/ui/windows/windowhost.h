@@ -42,6 +42,9 @@ class WindowHost {
     /// Runs the window's activation first if it is not the active one, then shows it; at its
     /// first showing full screen, when so started.
     void show(ProgramWindow* window);
+    /// As `show`, for a window opened from `anchor` (a board): when not on screen yet, it is
+    /// first placed where it leaves a good part of `anchor` in sight and clickable.
+    void showBeside(ProgramWindow* window, const QWidget* anchor);
     /// Every window shown from now on starts full screen (F11 still turns it off).
     void startFullScreen(bool on) { fullScreen_ = on; }
     /// Hides the window; when no window of the program is visible any more, the program ends.
@@ -51,6 +54,9 @@ class WindowHost {
     ProgramWindow* current() const { return current_; }
 
   private:
+    /// Full screen at the first showing when so started, activation, then on screen.
+    void present(ProgramWindow* window);
+
     QPointer<ProgramWindow> current_;
     bool fullScreen_ = false;
 };

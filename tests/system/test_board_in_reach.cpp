@@ -1,0 +1,92 @@
+// A worksheet or grid window opened from a board leaves the board in reach: under a real
+// window manager (xvfb_test.sh --openbox), a real pointer click on a cell the window leaves
+// in sight makes the board the active window again, and it runs its set-up.
+#include "program.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QScreen>
+#include <tuple>
+
+namespace {
+
+/// A click of the real pointer through the X server's test extension.
+bool pointerClick(QPoint at)
+{
+    return QProcess::execute(QStringLiteral("xdotool"),
+                             {QStringLiteral("mousemove"), QStringLiteral("--sync"),
+                              QString::number(at.x()), QString::number(at.y()),
+                              QStringLiteral("click"), QStringLiteral("1")}) == 0;
+}
+
+/// The centre of the first shown cell of `board` that `cover` leaves in sight, or nothing.
+std::optional<QPoint> cellInSight(const BoardWindow* board, const QWidget* cover)
+{
+    for (int i = 0; i < BoardFrame::kCellCount; ++i) {
+        const QWidget* cell = board->cellButton(i);
+        const QPoint centre = cell->mapToGlobal(cell->rect().center());
+        if (cell->isVisible() && !cover->frameGeometry().contains(centre) &&
+            board->screen()->geometry().contains(centre))
+            return centre;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+class TestBoardInReach : public QObject {
+    Q_OBJECT
+  private slots:
+    void clickBackToBoard_data();
+    void clickBackToBoard();
+};
+
+void TestBoardInReach::clickBackToBoard_data()
+{
+    // The board that prints, and the board above 99 opened next while its sheet is open.
+    QTest::addColumn<QString>("printing");
+    QTest::addColumn<QString>("above");
+    for (const auto& [row, printing, above] : {std::tuple{"worksheet", "Command3", ""},
+                                               {"find grid", "Command14", ""},
+                                               {"recognise grid", "Command7", ""},
+                                               {"find above 99", "Command14", "Command9"},
+                                               {"recognise above 99", "Command7", "Command8"}})
+        QTest::newRow(row) << QString::fromLatin1(printing) << QString::fromLatin1(above);
+}
+
+void TestBoardInReach::clickBackToBoard()
+{
+    QFETCH(QString, printing);
+    QFETCH(QString, above);
+    Program p;
+    BoardWindow* board = openFromMenu(p, printing.toLatin1().constData());
+    QVERIFY(board);
+    board->menuAction(BoardCommand::Stampa)->trigger();
+    QTRY_VERIFY(QApplication::activeWindow() && QApplication::activeWindow() != board);
+    QWidget* sheet = QApplication::activeWindow();
+    if (!above.isEmpty()) {
+        p.app.showMenu();
+        flushUnloads();
+        p.app.menuWindow()->findChild<QAbstractButton*>(above)->click();
+        flushUnloads();
+        board = p.app.boardWindow();
+        QVERIFY(QTest::qWaitForWindowActive(board));
+        // Back to the sheet by its title bar, where the new board leaves it in sight.
+        const QRect title = sheet->frameGeometry();
+        const int left = std::max(board->frameGeometry().right(), title.left());
+        QVERIFY(pointerClick({(left + title.right()) / 2, title.top() + 4}));
+    }
+    QVERIFY(QTest::qWaitForWindowActive(sheet));
+    p.app.state().quantiEsatti = 5;
+    p.app.state().quantiErrati = 5;
+    const std::optional<QPoint> cell = cellInSight(board, sheet);
+    QVERIFY2(cell, "the sheet window covers every cell of the board");
+    QVERIFY(pointerClick(*cell));
+    QTRY_COMPARE(QApplication::activeWindow(), board);
+    QCOMPARE(p.app.host().current(), board);
+    // The set-up set both counters to 0; the click itself may have answered once.
+    QVERIFY(p.app.state().quantiEsatti + p.app.state().quantiErrati <= 1);
+}
+
+QTEST_MAIN(TestBoardInReach)
+#include "test_board_in_reach.moc"
