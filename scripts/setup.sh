@@ -10,7 +10,8 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 
 packages=(cmake ninja-build g++ pkg-config
           qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins
-          libqt6svg6 libxcb1-dev fonts-liberation fonts-comic-neue fonts-dejavu-core librsvg2-bin)
+          libqt6svg6 libxcb1-dev libicu-dev fonts-liberation fonts-comic-neue fonts-dejavu-core
+          librsvg2-bin)
 build=1
 for option in "$@"; do
     case "$option" in

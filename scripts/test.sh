@@ -2,7 +2,7 @@
 # Installs what is missing, builds, and runs every test: the include graph of the sources (no
 # wing includes a higher one, no loop between files), a build with Unix Makefiles, the unit
 # and widget tests, real sound playback through a PulseAudio server, real printing through a private CUPS server, the program on a hostile
-# desktop, the wrap and soak benchmarks' figures, the Debian package's checks, and the tests
+# desktop, the program ended by signals, the wrap and soak benchmarks' figures, the Debian package's checks, and the tests
 # and the hostile desktop again in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -36,6 +36,9 @@ echo "== Wrap benchmark"
 echo "== A hostile desktop: broken sounds, no or silent sound server, no printer, no home"
 "$root/tests/system/hostile_desktop.sh" "$root/build/tests/hostile_session"
 
+echo "== Ended by SIGTERM, SIGHUP and SIGINT after playing sounds: nothing left behind"
+"$root/tests/system/signal_exit.sh" "$root/build/tests/hostile_session" "$root/build/src/quadena"
+
 echo "== Soak benchmark: memory over a school day of openings"
 "$root/tests/system/xvfb_test.sh" "$root/build/tests/bench_soak" 1000 100
 
@@ -57,3 +60,10 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS=suppressions="$root/tests/support/lsan.supp":print_suppressions=0 \
     "$root/tests/system/hostile_desktop.sh" "$root/build-asan/tests/hostile_session"
+
+echo "== Ended by a signal, with the sanitizers"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+LSAN_OPTIONS=suppressions="$root/tests/support/lsan.supp":print_suppressions=0 \
+    "$root/tests/system/signal_exit.sh" "$root/build-asan/tests/hostile_session" \
+        "$root/build-asan/src/quadena"

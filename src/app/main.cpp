@@ -4,6 +4,7 @@
 #include "core/random.h"
 #include "ui/input/keypad.h"
 #include "ui/system/printing.h"
+#include "ui/system/signalexit.h"
 #include "ui/system/soundservice.h"
 #include "ui/windows/dialogs.h"
 
@@ -47,6 +48,9 @@ int main(int argc, char* argv[])
 
     QApplication qtApp(argc, argv);
     prepareApplication(qtApp);
+    // Before the sound service, so that a logout or a shutdown ends the program through
+    // its destructors, which take the service's temporary folder away.
+    const SignalExit signalExit;
 
     SeededRandom random(SeededRandom::clockSeed());
     SoundService sounds(SoundService::defaultFolder());

@@ -168,9 +168,9 @@ run_case() {
         why="${why:+$why; }$(grep -m1 -E "$report" "$err")"
     fi
     # The service's copies of the sounds go with it, however it ends.
-    if compgen -G "$work/tmp/hostile_session-*" >/dev/null; then
+    if compgen -G "$work/tmp/quadena-*" >/dev/null; then
         why="${why:+$why; }copies of the sounds left in the temporary folder"
-        rm -rf "$work"/tmp/hostile_session-*
+        rm -rf "$work"/tmp/quadena-*
     fi
     if [[ -z "$why" ]]; then
         echo "PASS: $name: $figures"

@@ -2,7 +2,9 @@
 // ten answers on an addition board, a worksheet printed once, ten answers on the find board,
 // then "Esci" on the board and the menu, one step every 150 ms as a quick child would, with
 // a pause after each board's answers.
-//   hostile_session FOLDER   reads the sounds from FOLDER
+//   hostile_session FOLDER          reads the sounds from FOLDER
+//   hostile_session FOLDER --stay   answers on the addition board only, prints "answered N"
+//                                   and stays open until a signal ends it (signal_exit.sh)
 // Prints one line of figures for hostile_desktop.sh: the answers given, the longest answer
 // (the click and everything it runs: the check, the counters, asking for the sound), the
 // longest stall of the event loop, the messages shown other than the "Esci" questions, and
@@ -14,6 +16,7 @@
 #include "fakes_ui.h"
 #include "ui/design/names.h"
 #include "ui/system/printing.h"
+#include "ui/system/signalexit.h"
 #include "ui/system/soundservice.h"
 #include "ui/windows/boardwindow.h"
 #include "ui/windows/menuwindow.h"
@@ -45,7 +48,7 @@ void click(QWidget* window, const char* name)
 /// Walks through the session one step per timer tick and keeps the figures.
 class Session final : public QObject {
   public:
-    Session(Application& app, ScriptedDialogs& dialogs) : app_(app), dialogs_(dialogs)
+    Session(Application& app, ScriptedDialogs& dialogs, bool stay) : app_(app), dialogs_(dialogs)
     {
         const auto board = [this](const char* button) {
             steps_.emplace_back([this, button] { click(app_.menuWindow(), button); });
@@ -60,6 +63,12 @@ class Session final : public QObject {
         };
         steps_.emplace_back([this] { click(app_.startWindow(), "Command1"); });
         board("Command5");
+        if (stay) {
+            steps_.emplace_back(
+                [this] { QTextStream(stdout) << "answered " << answers_ << Qt::endl; });
+            start();
+            return;
+        }
         steps_.emplace_back(
             [this] { app_.boardWindow()->menuAction(BoardCommand::Stampa)->trigger(); });
         steps_.emplace_back([this] { click(app_.worksheetWindow(), "btnCD"); });
@@ -73,6 +82,12 @@ class Session final : public QObject {
         });
 
         connect(&app_, &Application::ended, this, &Session::report);
+        start();
+    }
+
+  private:
+    void start()
+    {
         connect(&pace_, &QTimer::timeout, this, &Session::step);
         connect(&ticks_, &QTimer::timeout, this, &Session::tick);
         pace_.start(150);
@@ -80,7 +95,6 @@ class Session final : public QObject {
         sinceTick_.start();
     }
 
-  private:
     void step()
     {
         if (next_ < steps_.size())
@@ -141,6 +155,7 @@ int main(int argc, char* argv[])
 {
     QApplication qtApp(argc, argv);
     prepareApplication(qtApp);
+    const SignalExit signalExit;
     const QStringList args = QCoreApplication::arguments();
 
     SeededRandom random(2026);
@@ -150,7 +165,7 @@ int main(int argc, char* argv[])
     Application app(random, sounds, dialogs, printer);
     QObject::connect(&app, &Application::ended, &qtApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    const Session session(app, dialogs);
+    const Session session(app, dialogs, args.value(2) == QLatin1String("--stay"));
     app.main();
     return QApplication::exec();
 }
