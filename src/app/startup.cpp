@@ -2,6 +2,7 @@
 
 #include "ui/design/fonts.h"
 #include "ui/input/safepaste.h"
+#include "ui/system/atspiextents.h"
 #include "ui/system/steadystyle.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ void prepareApplication(QApplication& app)
     QApplication::setFont(makeFont({FontFamily::MsSansSerif, 10, false}));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     installSafePaste(app);
+    installScaledAtSpiExtents(app);
 
     auto* translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
