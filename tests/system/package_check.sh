@@ -99,8 +99,8 @@ fi
 [[ "$(readlink -f "$tree/usr/bin/quadena")" == "$tree/usr/libexec/quadena/quadena" ]] ||
     fail "usr/bin/quadena does not lead to usr/libexec/quadena/quadena inside the package"
 for size in 48 64 128 256; do
-    file "$tree/usr/share/icons/hicolor/${size}x$size/apps/quadena.png" |
-        grep -q "PNG image data, $size x $size," || fail "the ${size}px icon is not $size x $size"
+    [[ $(file "$tree/usr/share/icons/hicolor/${size}x$size/apps/quadena.png") == \
+        *"PNG image data, $size x $size,"* ]] || fail "the ${size}px icon is not $size x $size"
 done
 for sound in "${sounds[@]}"; do
     cmp -s "$tree/usr/libexec/quadena/suoni/$sound.wav" "$root/assets/suoni/$sound.wav" ||

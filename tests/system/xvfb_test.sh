@@ -31,11 +31,14 @@ if ((wm)); then
     XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_DATA_HOME="$work/data" \
         HOME="$work" setsid openbox --sm-disable >"$work/openbox.log" 2>&1 &
     openbox=$!
+    # The property read whole before it is matched: grep -q in a pipe could end xprop early,
+    # which pipefail takes as a failure.
+    managed() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *window* ]]; }
     for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
+        managed && break
         sleep 0.1
     done
-    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window || {
+    managed || {
         echo "openbox did not start" >&2
         exit 1
     }
