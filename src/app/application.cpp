@@ -7,6 +7,7 @@
 #include "ui/windows/dialogs.h"
 #include "ui/windows/gridwindow.h"
 #include "ui/windows/menuwindow.h"
+#include "ui/windows/resultswindow.h"
 #include "ui/windows/startwindow.h"
 #include "ui/windows/worksheetwindow.h"
 
@@ -42,6 +43,7 @@ void Application::showMenu()
             if (confermaUscita(dialogs_, menu_.get()))
                 end();
         });
+        connect(menu_.get(), &MenuWindow::risultati, this, &Application::showResults);
         connect(menu_.get(), &ProgramWindow::closedByUser, this, [this] { unload(menu_); });
         if (options_.locked) {
             for (const char* option : {"Option1(0)", "Option1(1)"})
@@ -50,7 +52,23 @@ void Application::showMenu()
     }
     host_.show(menu_.get());
     unload(start_);
+    unloadBoard();
+}
+
+void Application::unloadBoard()
+{
+    if (board_)
+        record_.leave();
     unload(board_);
+}
+
+void Application::showResults()
+{
+    if (!results_) {
+        results_ = std::make_unique<ResultsWindow>(host_, record_, dialogs_, printer_);
+        connect(results_.get(), &ProgramWindow::closedByUser, this, [this] { unload(results_); });
+    }
+    host_.show(results_.get());
 }
 
 void Application::openBoard(BoardKind kind)
@@ -62,9 +80,10 @@ void Application::openBoard(BoardKind kind)
             host_, boardDesign(kind),
             std::make_unique<BoardFrame>(makeExercise(kind), state_, random_, sounds_), dialogs_);
         boardKind_ = kind;
+        record_.follow(board_->frame(), kind);
         connect(board_.get(), &BoardWindow::esciConfirmed, this, &Application::showMenu);
         connect(board_.get(), &BoardWindow::stampaRequested, this, &Application::showWorksheet);
-        connect(board_.get(), &ProgramWindow::closedByUser, this, [this] { unload(board_); });
+        connect(board_.get(), &ProgramWindow::closedByUser, this, [this] { unloadBoard(); });
         QAction* maximum = board_->menuAction(BoardCommand::NumeroMassimo);
         if (maximum && options_.locked)
             maximum->setEnabled(false);
@@ -117,9 +136,10 @@ void Application::end()
 {
     unload(start_);
     unload(menu_);
-    unload(board_);
+    unloadBoard();
     unload(worksheet_);
     unload(findGrid_);
     unload(recogniseGrid_);
+    unload(results_);
     emit ended();
 }

@@ -19,6 +19,8 @@ enum class ControlKind {
     AnswerBox,        // AnswerBox: a text box whose Enter gives the answer
     TextArea,         // QPlainTextEdit, several lines
     ScrollBar,        // KeyScrollBar, horizontal
+    ComboBox,         // QComboBox, a list to choose from
+    ResultMap,        // ResultMap: the map of right and wrong answers
 };
 
 inline constexpr Bgr kNoBackground = 0xFFFFFFFF;

@@ -3,6 +3,7 @@
 #include "core/texts.h"
 #include "ui/windows/windowhost.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -47,6 +48,24 @@ QString QtDialogs::inputBox(QWidget* parent, const QString& prompt, const QStrin
     dialog.setCancelButtonText(QStringLiteral("Annulla"));
     const ModalScope modal;
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+QString QtDialogs::saveFileName(QWidget* parent, const QString& suggested, const QString& filter)
+{
+    // Qt's own dialog, so that it speaks Italian with the program's translation.
+    QFileDialog dialog(parent, QStringLiteral("Salva"), suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Salva"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Annulla"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nome del file:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo di file:"));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Cartella:"));
+    const ModalScope modal;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 void mostraInformazioni(Dialogs& dialogs, QWidget* parent)

@@ -1,0 +1,212 @@
+#include "core/results.h"
+#include "program.h"
+#include "ui/design/resultmap.h"
+#include "ui/windows/resultswindow.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(Answer)
+
+namespace {
+
+/// Opens the main menu and the teacher's page from it.
+ResultsWindow* openResults(Program& p)
+{
+    if (!p.app.menuWindow()) {
+        p.app.main();
+        p.app.startWindow()->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
+        flushUnloads();
+    }
+    control<QPushButton>(p.app.menuWindow(), names::kRisultati)->click();
+    return p.app.resultsWindow();
+}
+
+/// A board opened from the menu and answered: the right cell, then `wrong` wrong cells.
+int answerOnBoard(Program& p, const char* button, int wrong)
+{
+    BoardWindow* board = openFromMenu(p, button, false);
+    const int target = board->frame().programState().risultato;
+    for (int i = 0; i < wrong; ++i)
+        clickCell(board, (target + 1) % 100);
+    clickCell(board, target);
+    p.dialogs.answers.push_back(Answer::Yes);
+    control<QAbstractButton>(board, names::kEsci)->click(); // back to the menu
+    flushUnloads();
+    return target;
+}
+
+int luma(QRgb c)
+{
+    return qGray(c);
+}
+
+} // namespace
+
+class TestResults : public QObject {
+    Q_OBJECT
+  private slots:
+    void risultatiStaysOutOfTheWay();
+    void pageShowsWhatTheBoardsRecorded();
+    void mapCellsInPixels_data();
+    void mapCellsInPixels();
+    void stampaPrintsOnePage();
+    void save_data();
+    void save();
+    void azzeraRisultatiAsksFirst();
+};
+
+void TestResults::risultatiStaysOutOfTheWay()
+{
+    Program p;
+    p.app.main();
+    p.app.startWindow()->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
+    flushUnloads();
+    QWidget* menu = p.app.menuWindow();
+    auto* risultati = control<QPushButton>(menu, names::kRisultati);
+    for (QWidget* w : menu->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w != risultati)
+            QVERIFY2(!w->geometry().intersects(risultati->geometry()), qPrintable(w->objectName()));
+    }
+    QCOMPARE(control<QPushButton>(menu, names::kEsci)->nextInFocusChain(), risultati);
+}
+
+void TestResults::pageShowsWhatTheBoardsRecorded()
+{
+    Program p;
+    const int target = answerOnBoard(p, "Command3", 2); // add units
+    ResultsWindow* page = openResults(p);
+    QVERIFY(page && page->isVisible());
+    const QString totals = control<QLabel>(page, names::kResultsTotals)->text();
+    QVERIFY2(totals.contains(u"Aggiungere solo unità: 1 esatte, 2 errate, 33% esatte"),
+             qPrintable(totals));
+    auto* map = control<ResultMap>(page, names::kResultsMap);
+    const int wrongCell = (target + 1) % 100;
+    QCOMPARE(map->findChild<QWidget*>(QStringLiteral("Casella%1").arg(wrongCell))->accessibleName(),
+             QStringLiteral("%1: 2 errate su 2").arg(wrongCell));
+    QVERIFY(control<QLabel>(page, names::kResultsMostWrong)->text().contains(
+        QStringLiteral("%1 (2)").arg(wrongCell)));
+    // "Azzera conteggio" and leaving the board kept it; a second board joins the list.
+    answerOnBoard(p, "Command4", 0);
+    page->activated();
+    QCOMPARE(control<QComboBox>(page, names::kResultsBoard)->count(), 2);
+}
+
+void TestResults::mapCellsInPixels_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("1x") << 1.0;
+    QTest::newRow("2x") << 2.0;
+}
+
+void TestResults::mapCellsInPixels()
+{
+    QFETCH(qreal, ratio);
+    RunRecord record([] { return qint64(0); });
+    record.answer(BoardKind::Form100a, 12, false); // all wrong
+    record.answer(BoardKind::Form100a, 13, true);  // none wrong
+    ResultMap map;
+    map.resize(280, 280);
+    map.show(record, BoardKind::Form100a, 0);
+    QImage image(QSize(280, 280) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    map.render(&image);
+    // A corner of each cell, clear of its text: row 1, columns 2, 3 and 4.
+    const auto at = [&](int cell) {
+        return image.pixel(QPoint(cell % 10 * 28 + 3, cell / 10 * 28 + 3) * ratio);
+    };
+    QCOMPARE(QColor(at(14)), QColor(Qt::white)); // never asked
+    QVERIFY2(luma(at(13)) - luma(at(12)) > 120,
+             qPrintable(QStringLiteral("%1 %2").arg(luma(at(13))).arg(luma(at(12)))));
+    QVERIFY(luma(at(14)) > luma(at(13)));
+    QCOMPARE(map.picture(500).size(), QSize(500, 500));
+}
+
+void TestResults::stampaPrintsOnePage()
+{
+    Program p;
+    answerOnBoard(p, "Command3", 1);
+    ResultsWindow* page = openResults(p);
+    control<QPushButton>(page, names::kResultsPrint)->click();
+    QCOMPARE(p.printer.pages.size(), 1);
+    QVERIFY(p.printer.pages[0].contains(u"Aggiungere solo unità: 1 esatte, 1 errate"));
+    QVERIFY(!p.printer.pictures[0].isNull());
+}
+
+void TestResults::save_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<Answer>("replace");
+    QTest::addColumn<QByteArray>("starts"); // the file's beginning afterwards
+    QTest::addColumn<QString>("message");
+    QTest::newRow("csv") << "r.csv" << false << Answer::No << QByteArray("nome;Anna\nesercizio;")
+                         << "";
+    QTest::newRow("pdf") << "r.pdf" << false << Answer::No << QByteArray("%PDF-") << "";
+    QTest::newRow("no suffix is pdf") << "r" << false << Answer::No << QByteArray("%PDF-") << "";
+    QTest::newRow("existing kept") << "r.csv" << true << Answer::No << QByteArray("old") << "esiste";
+    QTest::newRow("existing replaced") << "r.csv" << true << Answer::Yes << QByteArray("nome;")
+                                       << "esiste";
+    QTest::newRow("missing folder") << "gone/r.csv" << false << Answer::No << QByteArray()
+                                    << "Non è stato possibile";
+    QTest::newRow("a folder") << "." << false << Answer::No << QByteArray() << "esiste";
+}
+
+void TestResults::save()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, exists);
+    QFETCH(Answer, replace);
+    QFETCH(QByteArray, starts);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(file);
+    if (exists) {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    Program p;
+    answerOnBoard(p, "Command3", 1);
+    ResultsWindow* page = openResults(p);
+    control<QLineEdit>(page, names::kResultsName)->setText(QStringLiteral("Anna"));
+    p.dialogs.saveNames.push_back(path);
+    p.dialogs.answers.push_back(replace);
+    control<QPushButton>(page, names::kResultsSave)->click();
+    QVERIFY(message.isEmpty() ? p.dialogs.messages.size() == 1 // only the Esci question
+                              : p.dialogs.messages.last().contains(message));
+    QFile written(QFileInfo(path).suffix().isEmpty() && file != u"." ? path + u".pdf" : path);
+    if (starts.isEmpty()) {
+        QVERIFY(!QFileInfo(written).isFile());
+    } else {
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray bytes = written.readAll();
+        QVERIFY2(bytes.startsWith(starts), bytes.left(40).constData());
+        if (file.endsWith(u".csv") && replace == Answer::Yes)
+            QCOMPARE(bytes, results::csv(p.app.record(), QStringLiteral("Anna")));
+    }
+    QVERIFY(dir.entryList(QDir::Files | QDir::Hidden).size() <= 1); // no half-written leftovers
+    QCOMPARE(p.app.record().totals(BoardKind::Form100a).wrong, 1u); // nothing lost
+}
+
+void TestResults::azzeraRisultatiAsksFirst()
+{
+    Program p;
+    answerOnBoard(p, "Command3", 1);
+    ResultsWindow* page = openResults(p);
+    auto* azzera = control<QPushButton>(page, names::kResultsClear);
+    p.dialogs.answers.push_back(Answer::No);
+    azzera->click();
+    QVERIFY(p.app.record().hasAnswers(BoardKind::Form100a));
+    p.dialogs.answers.push_back(Answer::Yes);
+    azzera->click();
+    QVERIFY(!p.app.record().hasAnswers(BoardKind::Form100a));
+    QVERIFY(control<QLabel>(page, names::kResultsTotals)->text().contains(u"Nessuna risposta"));
+}
+
+QTEST_MAIN(TestResults)
+#include "test_results.moc"
