@@ -88,8 +88,9 @@ void TestResults::pageShowsWhatTheBoardsRecorded()
     const int wrongCell = (target + 1) % 100;
     QCOMPARE(map->findChild<QWidget*>(QStringLiteral("Casella%1").arg(wrongCell))->accessibleName(),
              QStringLiteral("%1: 2 errate su 2").arg(wrongCell));
-    QVERIFY(control<QLabel>(page, names::kResultsMostWrong)->text().contains(
-        QStringLiteral("%1 (2)").arg(wrongCell)));
+    QVERIFY(control<QLabel>(page, names::kResultsMostWrong)
+                ->text()
+                .contains(QStringLiteral("%1 (2)").arg(wrongCell)));
     // "Azzera conteggio" and leaving the board kept it; a second board joins the list.
     answerOnBoard(p, "Command4", 0);
     page->activated();
@@ -148,11 +149,12 @@ void TestResults::save_data()
                          << "";
     QTest::newRow("pdf") << "r.pdf" << false << Answer::No << QByteArray("%PDF-") << "";
     QTest::newRow("no suffix is pdf") << "r" << false << Answer::No << QByteArray("%PDF-") << "";
-    QTest::newRow("existing kept") << "r.csv" << true << Answer::No << QByteArray("old") << "esiste";
-    QTest::newRow("existing replaced") << "r.csv" << true << Answer::Yes << QByteArray("nome;")
-                                       << "esiste";
-    QTest::newRow("missing folder") << "gone/r.csv" << false << Answer::No << QByteArray()
-                                    << "Non è stato possibile";
+    QTest::newRow("existing kept")
+        << "r.csv" << true << Answer::No << QByteArray("old") << "esiste";
+    QTest::newRow("existing replaced")
+        << "r.csv" << true << Answer::Yes << QByteArray("nome;") << "esiste";
+    QTest::newRow("missing folder")
+        << "gone/r.csv" << false << Answer::No << QByteArray() << "Non è stato possibile";
     QTest::newRow("a folder") << "." << false << Answer::No << QByteArray() << "esiste";
 }
 

@@ -5,9 +5,9 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QPdfWriter>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -117,8 +117,8 @@ void paintPage(QPainter& painter, const QRect& page, const QString& text, const 
     font.setPixelSize(std::max(8, page.height() / 70));
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const QRect used = painter.boundingRect(page, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                                            text);
+    const QRect used =
+        painter.boundingRect(page, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
     painter.drawText(page, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
     const int gap = painter.fontMetrics().height();
     const QRect rest(page.left(), used.bottom() + gap, page.width(),
@@ -140,8 +140,7 @@ void PrinterService::printPage(const QString& text, const QImage& picture)
     QPainter painter;
     if (!painter.begin(printer.get()))
         return;
-    paintPage(painter, printer->pageLayout().paintRectPixels(printer->resolution()), text,
-              picture);
+    paintPage(painter, printer->pageLayout().paintRectPixels(printer->resolution()), text, picture);
     painter.end();
 }
 
@@ -158,8 +157,7 @@ QByteArray pagePdf(const QString& text, const QImage& picture)
         writer.setTitle(QStringLiteral("Risultati"));
         writer.setCreator(QStringLiteral("Quadena dei numeri"));
         QPainter painter(&writer);
-        paintPage(painter, writer.pageLayout().paintRectPixels(writer.resolution()), text,
-                  picture);
+        paintPage(painter, writer.pageLayout().paintRectPixels(writer.resolution()), text, picture);
     }
     return bytes;
 }

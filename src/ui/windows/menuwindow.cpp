@@ -35,8 +35,14 @@ constexpr ControlRow kLabels[] = {
 };
 
 // The way to the teacher's page: small, in the free corner, after every other control.
-constexpr ControlRow kRisultati{names::kRisultati, ControlKind::Button, 7920, 6600, 1440, 420,
-                                u"Risultati", {FontFamily::Arial, 8.25, false}};
+constexpr ControlRow kRisultati{names::kRisultati,
+                                ControlKind::Button,
+                                7920,
+                                6600,
+                                1440,
+                                420,
+                                u"Risultati",
+                                {FontFamily::Arial, 8.25, false}};
 
 struct BoardButton {
     ControlRow row;

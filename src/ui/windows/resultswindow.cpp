@@ -27,8 +27,8 @@ constexpr int kPictureSide = 2000;
 // The Tab order is the order of the rows.
 constexpr ControlRow kDesign[] = {
     {"Label1", ControlKind::Label, 240, 150, 1440, 375, u"Nome:", kBoldFont},
-    {names::kResultsName, ControlKind::TextBox, 1680, 120, 2880, 375, u"", kTextFont,
-     kNoBackground, nullptr, u"nome"},
+    {names::kResultsName, ControlKind::TextBox, 1680, 120, 2880, 375, u"", kTextFont, kNoBackground,
+     nullptr, u"nome"},
     {names::kResultsTotals, ControlKind::Display, 240, 600, 9120, 1800, u"", kTextFont,
      colours::kMenuLabel},
     {names::kResultsBoard, ControlKind::ComboBox, 240, 2520, 3000, 375, u"", kTextFont,
@@ -187,9 +187,9 @@ bool ResultsWindow::saveTo(const QString& path)
 
 void ResultsWindow::save()
 {
-    QString path = dialogs_.saveFileName(
-        this, QStringLiteral("risultati.pdf"),
-        QStringLiteral("Documento PDF (*.pdf);;Tabella CSV (*.csv)"));
+    QString path =
+        dialogs_.saveFileName(this, QStringLiteral("risultati.pdf"),
+                              QStringLiteral("Documento PDF (*.pdf);;Tabella CSV (*.csv)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
