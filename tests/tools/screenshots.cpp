@@ -9,11 +9,11 @@
 #include "core/sounds.h"
 #include "ui/design/names.h"
 #include "ui/system/printing.h"
-#include "ui/windows/resultswindow.h"
 #include "ui/windows/boardwindow.h"
 #include "ui/windows/dialogs.h"
 #include "ui/windows/gridwindow.h"
 #include "ui/windows/menuwindow.h"
+#include "ui/windows/resultswindow.h"
 #include "ui/windows/startwindow.h"
 #include "ui/windows/worksheetwindow.h"
 

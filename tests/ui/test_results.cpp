@@ -26,10 +26,18 @@ ResultsWindow* openResults(Program& p)
     return p.app.resultsWindow();
 }
 
-/// A board opened from the menu and answered: the right cell, then `wrong` wrong cells.
+/// A board opened from the menu and answered: `wrong` wrong cells, then the right one; back
+/// to the menu. Returns the number asked.
 int answerOnBoard(Program& p, const char* button, int wrong)
 {
-    BoardWindow* board = openFromMenu(p, button, false);
+    BoardWindow* board = nullptr;
+    if (!p.app.menuWindow()) {
+        board = openFromMenu(p, button, false);
+    } else {
+        control<QPushButton>(p.app.menuWindow(), button)->click();
+        flushUnloads();
+        board = p.app.boardWindow();
+    }
     const int target = board->frame().programState().risultato;
     for (int i = 0; i < wrong; ++i)
         clickCell(board, (target + 1) % 100);
@@ -85,12 +93,12 @@ void TestResults::pageShowsWhatTheBoardsRecorded()
     QVERIFY2(totals.contains(u"Aggiungere solo unità: 1 esatte, 2 errate, 33% esatte"),
              qPrintable(totals));
     auto* map = control<ResultMap>(page, names::kResultsMap);
-    const int wrongCell = (target + 1) % 100;
-    QCOMPARE(map->findChild<QWidget*>(QStringLiteral("Casella%1").arg(wrongCell))->accessibleName(),
-             QStringLiteral("%1: 2 errate su 2").arg(wrongCell));
+    // Wrong answers count on the number asked, not on the cell clicked.
+    QCOMPARE(map->findChild<QWidget*>(QStringLiteral("Casella%1").arg(target))->accessibleName(),
+             QStringLiteral("%1: 2 errate su 3").arg(target));
     QVERIFY(control<QLabel>(page, names::kResultsMostWrong)
                 ->text()
-                .contains(QStringLiteral("%1 (2)").arg(wrongCell)));
+                .contains(QStringLiteral("%1 (2)").arg(target)));
     // "Azzera conteggio" and leaving the board kept it; a second board joins the list.
     answerOnBoard(p, "Command4", 0);
     page->activated();
@@ -141,36 +149,37 @@ void TestResults::stampaPrintsOnePage()
 void TestResults::save_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("exists");
+    QTest::addColumn<int>("before"); // 0 nothing, 1 a file holding "old", 2 a folder
     QTest::addColumn<Answer>("replace");
-    QTest::addColumn<QByteArray>("starts"); // the file's beginning afterwards
+    QTest::addColumn<QByteArray>("starts"); // the file's beginning afterwards, empty for none
     QTest::addColumn<QString>("message");
-    QTest::newRow("csv") << "r.csv" << false << Answer::No << QByteArray("nome;Anna\nesercizio;")
-                         << "";
-    QTest::newRow("pdf") << "r.pdf" << false << Answer::No << QByteArray("%PDF-") << "";
-    QTest::newRow("no suffix is pdf") << "r" << false << Answer::No << QByteArray("%PDF-") << "";
-    QTest::newRow("existing kept")
-        << "r.csv" << true << Answer::No << QByteArray("old") << "esiste";
+    QTest::newRow("csv") << "r.csv" << 0 << Answer::No << QByteArray("nome;Anna\nesercizio;") << "";
+    QTest::newRow("pdf") << "r.pdf" << 0 << Answer::No << QByteArray("%PDF-") << "";
+    QTest::newRow("no suffix is pdf") << "r" << 0 << Answer::No << QByteArray("%PDF-") << "";
+    QTest::newRow("existing kept") << "r.csv" << 1 << Answer::No << QByteArray("old") << "esiste";
     QTest::newRow("existing replaced")
-        << "r.csv" << true << Answer::Yes << QByteArray("nome;") << "esiste";
+        << "r.csv" << 1 << Answer::Yes << QByteArray("nome;") << "esiste";
     QTest::newRow("missing folder")
-        << "gone/r.csv" << false << Answer::No << QByteArray() << "Non è stato possibile";
-    QTest::newRow("a folder") << "." << false << Answer::No << QByteArray() << "esiste";
+        << "gone/r.csv" << 0 << Answer::No << QByteArray() << "Non è stato possibile";
+    QTest::newRow("a folder by that name")
+        << "d.csv" << 2 << Answer::Yes << QByteArray() << "Non è stato possibile";
 }
 
 void TestResults::save()
 {
     QFETCH(QString, file);
-    QFETCH(bool, exists);
+    QFETCH(int, before);
     QFETCH(Answer, replace);
     QFETCH(QByteArray, starts);
     QFETCH(QString, message);
     QTemporaryDir dir;
     const QString path = dir.filePath(file);
-    if (exists) {
+    if (before == 1) {
         QFile old(path);
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("old");
+    } else if (before == 2) {
+        QVERIFY(QDir(dir.path()).mkdir(file));
     }
     Program p;
     answerOnBoard(p, "Command3", 1);
@@ -179,20 +188,21 @@ void TestResults::save()
     p.dialogs.saveNames.push_back(path);
     p.dialogs.answers.push_back(replace);
     control<QPushButton>(page, names::kResultsSave)->click();
-    QVERIFY(message.isEmpty() ? p.dialogs.messages.size() == 1 // only the Esci question
-                              : p.dialogs.messages.last().contains(message));
-    QFile written(QFileInfo(path).suffix().isEmpty() && file != u"." ? path + u".pdf" : path);
+    const QString said = p.dialogs.messages.mid(1).join(u'|'); // after the board's "Esci"
+    QVERIFY2(message.isEmpty() ? said.isEmpty() : said.contains(message), qPrintable(said));
+    const QString written = QFileInfo(path).suffix().isEmpty() ? path + u".pdf" : path;
     if (starts.isEmpty()) {
         QVERIFY(!QFileInfo(written).isFile());
     } else {
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        const QByteArray bytes = written.readAll();
+        QFile f(written);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
         QVERIFY2(bytes.startsWith(starts), bytes.left(40).constData());
         if (file.endsWith(u".csv") && replace == Answer::Yes)
             QCOMPARE(bytes, results::csv(p.app.record(), QStringLiteral("Anna")));
     }
-    QVERIFY(dir.entryList(QDir::Files | QDir::Hidden).size() <= 1); // no half-written leftovers
-    QCOMPARE(p.app.record().totals(BoardKind::Form100a).wrong, 1u); // nothing lost
+    QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size() <= 1); // no leftovers
+    QCOMPARE(p.app.record().totals(BoardKind::Form100a).wrong, 1u);              // nothing lost
 }
 
 void TestResults::azzeraRisultatiAsksFirst()
