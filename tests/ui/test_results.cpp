@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,7 +44,7 @@ int answerOnBoard(Program& p, const char* button, int wrong)
         clickCell(board, (target + 1) % 100);
     clickCell(board, target);
     p.dialogs.answers.push_back(Answer::Yes);
-    control<QAbstractButton>(board, names::kEsci)->click(); // back to the menu
+    board->menuAction(BoardCommand::Esci)->trigger(); // back to the menu
     flushUnloads();
     return target;
 }
@@ -74,7 +75,7 @@ void TestResults::risultatiStaysOutOfTheWay()
     p.app.main();
     p.app.startWindow()->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
     flushUnloads();
-    QWidget* menu = p.app.menuWindow();
+    MenuWindow* menu = p.app.menuWindow();
     auto* risultati = control<QPushButton>(menu, names::kRisultati);
     for (QWidget* w : menu->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (w != risultati)
@@ -190,7 +191,7 @@ void TestResults::save()
     control<QPushButton>(page, names::kResultsSave)->click();
     const QString said = p.dialogs.messages.mid(1).join(u'|'); // after the board's "Esci"
     QVERIFY2(message.isEmpty() ? said.isEmpty() : said.contains(message), qPrintable(said));
-    const QString written = QFileInfo(path).suffix().isEmpty() ? path + u".pdf" : path;
+    const QString written = QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".pdf") : path;
     if (starts.isEmpty()) {
         QVERIFY(!QFileInfo(written).isFile());
     } else {
