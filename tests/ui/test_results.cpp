@@ -191,7 +191,8 @@ void TestResults::save()
     control<QPushButton>(page, names::kResultsSave)->click();
     const QString said = p.dialogs.messages.mid(1).join(u'|'); // after the board's "Esci"
     QVERIFY2(message.isEmpty() ? said.isEmpty() : said.contains(message), qPrintable(said));
-    const QString written = QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".pdf") : path;
+    const QString written =
+        QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".pdf") : path;
     if (starts.isEmpty()) {
         QVERIFY(!QFileInfo(written).isFile());
     } else {
