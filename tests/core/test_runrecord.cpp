@@ -39,9 +39,6 @@ class TestRunRecord : public QObject {
     void timeOnEachBoard();
     void answersOutsideTheRecordChangeNothing();
     void mostWrongFirst();
-    void percentAndDuration_data();
-    void percentAndDuration();
-    void csvLines();
 };
 
 void TestRunRecord::answersThroughTheFrame_data()
@@ -129,45 +126,6 @@ void TestRunRecord::mostWrongFirst()
     record.answer(k, 3, true);
     QCOMPARE(record.mostWrong(k, 10),
              (std::vector<int>{107, 950, 100, 101, 102, 103, 104, 105, 106, 108}));
-}
-
-void TestRunRecord::percentAndDuration_data()
-{
-    QTest::addColumn<int>("right");
-    QTest::addColumn<int>("wrong");
-    QTest::addColumn<int>("percent");
-    QTest::addColumn<qint64>("ms");
-    QTest::addColumn<QString>("duration");
-    QTest::newRow("nothing") << 0 << 0 << 0 << qint64(-5) << "0 s";
-    QTest::newRow("all right") << 4 << 0 << 100 << qint64(59999) << "59 s";
-    QTest::newRow("half rounds up") << 1 << 7 << 13 << qint64(60000) << "1 min 00 s";
-    QTest::newRow("two thirds") << 2 << 1 << 67 << qint64(245500) << "4 min 05 s";
-}
-
-void TestRunRecord::percentAndDuration()
-{
-    QFETCH(int, right);
-    QFETCH(int, wrong);
-    QFETCH(int, percent);
-    QFETCH(qint64, ms);
-    QFETCH(QString, duration);
-    QCOMPARE(results::percentRight(right, wrong), percent);
-    QCOMPARE(results::durationText(ms), duration);
-}
-
-void TestRunRecord::csvLines()
-{
-    RunRecord record([] { return qint64(0); });
-    record.answer(BoardKind::Form100Trova2, 512, false);
-    record.answer(BoardKind::Form100Trova2, 512, true);
-    record.answer(BoardKind::Form100f, 57, false);
-    record.answer(BoardKind::Form100f, 7, true);
-    QCOMPARE(results::csv(record, QStringLiteral(" Marta;\n\"x\" ")),
-             QStringLiteral("nome;Marta x\nesercizio;numero;esatte;errate\n"
-                            "Addizioni: decine e unità;7;1;0\nAddizioni: decine e unità;57;0;1\n"
-                            "trovare i numeri superiori a 99;512;1;1\n")
-                 .toUtf8());
-    QCOMPARE(results::csv(RunRecord(), QString()), QByteArray("esercizio;numero;esatte;errate\n"));
 }
 
 QTEST_GUILESS_MAIN(TestRunRecord)

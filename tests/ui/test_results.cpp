@@ -134,12 +134,16 @@ void TestResults::save_data()
     QTest::addColumn<Answer>("replace");
     QTest::addColumn<QByteArray>("starts"); // the file's beginning afterwards, empty for none
     QTest::addColumn<QString>("message");
-    QTest::newRow("csv") << "r.csv" << 0 << Answer::No << QByteArray("nome;Anna\nesercizio;") << "";
+    QTest::newRow("csv") << "r.csv" << 0 << Answer::No
+                         << QStringLiteral("nome;Anna x\nesercizio;numero;esatte;errate\n"
+                                           "Aggiungere solo unità;%1;1;1\n")
+                                .toUtf8()
+                         << "";
     QTest::newRow("pdf") << "r.pdf" << 0 << Answer::No << QByteArray("%PDF-") << "";
     QTest::newRow("no suffix is pdf") << "r" << 0 << Answer::No << QByteArray("%PDF-") << "";
     QTest::newRow("existing kept") << "r.csv" << 1 << Answer::No << QByteArray("old") << "esiste";
     QTest::newRow("existing replaced")
-        << "r.csv" << 1 << Answer::Yes << QByteArray("nome;Anna\nesercizio;") << "esiste";
+        << "r.csv" << 1 << Answer::Yes << QByteArray("nome;Anna x\nesercizio;") << "esiste";
     QTest::newRow("missing folder")
         << "gone/r.csv" << 0 << Answer::No << QByteArray() << "Non è stato possibile";
     QTest::newRow("a folder by that name")
@@ -163,9 +167,11 @@ void TestResults::save()
         QVERIFY(QDir(dir.path()).mkdir(file));
     }
     Program p;
-    answerOnBoard(p, "Command3", 1);
+    const int asked = answerOnBoard(p, "Command3", 1);
+    if (starts.contains("%1"))
+        starts = QString::fromUtf8(starts).arg(asked).toUtf8();
     ResultsWindow* page = openResults(p);
-    control<QLineEdit>(page, names::kResultsName)->setText(QStringLiteral("Anna"));
+    control<QLineEdit>(page, names::kResultsName)->setText(QStringLiteral(" Anna;\n\"x\" "));
     p.dialogs.saveNames.push_back(path);
     p.dialogs.answers.push_back(replace);
     control<QPushButton>(page, names::kResultsSave)->click();
@@ -185,8 +191,9 @@ void TestResults::save()
             QProcess read;
             read.start(pdftotext, {written, QStringLiteral("-")});
             QVERIFY(read.waitForFinished());
-            QVERIFY(QString::fromUtf8(read.readAllStandardOutput())
-                        .contains(u"Risultati di Anna\nAggiungere solo unità: 1 esatte, 1 errate"));
+            QVERIFY(
+                QString::fromUtf8(read.readAllStandardOutput())
+                    .contains(u"Risultati di Anna x\nAggiungere solo unità: 1 esatte, 1 errate"));
         }
     }
     QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size() <= 1); // no leftovers
