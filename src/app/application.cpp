@@ -90,6 +90,8 @@ void Application::openBoard(BoardKind kind)
     }
     host_.show(board_.get());
     unload(menu_);
+    if (results_) // the teacher's page is not for the child's eyes
+        host_.hide(results_.get());
 }
 
 void Application::showWorksheet()

@@ -93,8 +93,9 @@ void TestResults::pageShowsWhatTheBoardsRecorded()
                 .contains(QStringLiteral("%1 (2)").arg(target)));
     control<QPushButton>(page, names::kResultsPrint)->click();
     QVERIFY(p.printer.pages.value(0).startsWith(totals) && !p.printer.pictures[0].isNull());
-    // A second board joins the list.
+    // A board hides the page; a second board joins its list.
     answerOnBoard(p, "Command4", 0);
+    QVERIFY(!page->isVisible()); // a board hid the page
     page->activated();
     QCOMPARE(control<QComboBox>(page, names::kResultsBoard)->count(), 2);
 }
