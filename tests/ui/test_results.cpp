@@ -54,6 +54,7 @@ class TestResults : public QObject {
   private slots:
     void risultatiStaysOutOfTheWay();
     void pageShowsWhatTheBoardsRecorded();
+    void mapShowsTheHundredAsked();
     void mapCellsInPixels_data();
     void mapCellsInPixels();
     void save_data();
@@ -98,6 +99,20 @@ void TestResults::pageShowsWhatTheBoardsRecorded()
     QVERIFY(!page->isVisible()); // a board hid the page
     page->activated();
     QCOMPARE(control<QComboBox>(page, names::kResultsBoard)->count(), 2);
+}
+
+void TestResults::mapShowsTheHundredAsked()
+{
+    RunRecord record([] { return qint64(0); });
+    record.answer(BoardKind::Form100Trova2, 512, false);
+    WindowHost host;
+    ScriptedDialogs dialogs;
+    RecordingPrinter printer;
+    ResultsWindow page(host, record, dialogs, printer);
+    auto* hundreds = control<QComboBox>(&page, names::kResultsHundred);
+    QCOMPARE(hundreds->count(), 9); // from 100 to 999: nothing was asked below
+    QCOMPARE(hundreds->currentText(), QStringLiteral("da 500 a 599"));
+    QCOMPARE(control<ResultMap>(&page, names::kResultsMap)->cell(12).wrong, 1u);
 }
 
 void TestResults::mapCellsInPixels_data()

@@ -118,7 +118,7 @@ void ResultsWindow::fillBoards()
 void ResultsWindow::fillHundreds()
 {
     const QSignalBlocker quiet(hundreds_);
-    const int before = hundreds_->currentData().toInt();
+    const QVariant before = hundreds_->currentData();
     hundreds_->clear();
     const std::optional<BoardKind> board = chosenBoard();
     const bool above = board && results::above99(*board);
@@ -127,14 +127,19 @@ void ResultsWindow::fillHundreds()
         hundreds_->addItem(QStringLiteral("da 0 a 99"), 0);
         return;
     }
+    // The board shows the hundreds from 100 on; the one below only when it was asked.
+    int firstAsked = -1;
     for (int h = 0; h < 10; ++h) {
-        bool asked = h > 0; // the board shows the hundreds from 100; below only when asked
+        bool asked = false;
         for (int n = h * 100; !asked && n < h * 100 + 100; ++n)
             asked = record_.counts(*board, n).right + record_.counts(*board, n).wrong > 0;
-        if (asked)
+        if (asked && firstAsked < 0)
+            firstAsked = hundreds_->count();
+        if (asked || h > 0)
             hundreds_->addItem(QStringLiteral("da %1 a %2").arg(h * 100).arg(h * 100 + 99), h);
     }
-    hundreds_->setCurrentIndex(std::max(0, hundreds_->findData(before)));
+    const int kept = before.isValid() ? hundreds_->findData(before) : -1;
+    hundreds_->setCurrentIndex(kept >= 0 ? kept : std::max(0, firstAsked));
 }
 
 std::optional<BoardKind> ResultsWindow::chosenBoard() const
