@@ -42,6 +42,9 @@ echo "== Ended by SIGTERM, SIGHUP and SIGINT after playing sounds: nothing left 
 echo "== Soak benchmark: memory over a school day of openings"
 "$root/tests/system/xvfb_test.sh" "$root/build/tests/bench_soak" 1000 100
 
+echo "== Results benchmark: recording an answer, opening the teacher's page, the record's memory"
+"$root/tests/system/xvfb_test.sh" "$root/build/tests/bench_results"
+
 echo "== Debian package: lintian, desktop entry, AppStream, the program started from it"
 "$root/tests/system/package_check.sh"
 

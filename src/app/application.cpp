@@ -8,6 +8,7 @@
 #include "ui/windows/dialogs.h"
 #include "ui/windows/gridwindow.h"
 #include "ui/windows/menuwindow.h"
+#include "ui/windows/resultswindow.h"
 #include "ui/windows/startwindow.h"
 #include "ui/windows/worksheetwindow.h"
 
@@ -43,6 +44,7 @@ void Application::showMenu()
             if (confermaUscita(dialogs_, menu_.get()))
                 end();
         });
+        connect(menu_.get(), &MenuWindow::risultati, this, &Application::showResults);
         connect(menu_.get(), &ProgramWindow::closedByUser, this, [this] { unload(menu_); });
         if (options_.locked) {
             for (const char* option : {"Option1(0)", "Option1(1)"})
@@ -51,7 +53,23 @@ void Application::showMenu()
     }
     host_.show(menu_.get());
     unload(start_);
+    unloadBoard();
+}
+
+void Application::unloadBoard()
+{
+    if (board_)
+        record_.leave();
     unload(board_);
+}
+
+void Application::showResults()
+{
+    if (!results_) {
+        results_ = std::make_unique<ResultsWindow>(host_, record_, dialogs_, printer_);
+        connect(results_.get(), &ProgramWindow::closedByUser, this, [this] { unload(results_); });
+    }
+    host_.show(results_.get());
 }
 
 void Application::openBoard(BoardKind kind)
@@ -64,15 +82,18 @@ void Application::openBoard(BoardKind kind)
             std::make_unique<BoardFrame>(makeExercise(kind), state_, random_, sounds_), dialogs_,
             keypadShown(options_.keypad));
         boardKind_ = kind;
+        record_.follow(board_->frame(), kind);
         connect(board_.get(), &BoardWindow::esciConfirmed, this, &Application::showMenu);
         connect(board_.get(), &BoardWindow::stampaRequested, this, &Application::showWorksheet);
-        connect(board_.get(), &ProgramWindow::closedByUser, this, [this] { unload(board_); });
+        connect(board_.get(), &ProgramWindow::closedByUser, this, [this] { unloadBoard(); });
         QAction* maximum = board_->menuAction(BoardCommand::NumeroMassimo);
         if (maximum && options_.locked)
             maximum->setEnabled(false);
     }
     host_.show(board_.get());
     unload(menu_);
+    if (results_) // the teacher's page is not for the child's eyes
+        host_.hide(results_.get());
 }
 
 void Application::showWorksheet()
@@ -119,9 +140,10 @@ void Application::end()
 {
     unload(start_);
     unload(menu_);
-    unload(board_);
+    unloadBoard();
     unload(worksheet_);
     unload(findGrid_);
     unload(recogniseGrid_);
+    unload(results_);
     emit ended();
 }

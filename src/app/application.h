@@ -3,6 +3,7 @@
 #include "core/boardkind.h"
 #include "core/launchoptions.h"
 #include "core/programstate.h"
+#include "core/runrecord.h"
 #include "core/sounds.h"
 #include "ui/windows/windowhost.h"
 
@@ -15,6 +16,7 @@ class PrintService;
 class WorksheetWindow;
 class MenuWindow;
 class RandomSource;
+class ResultsWindow;
 class StartWindow;
 
 /// The program's controller (`Main` and the shared procedures of the start): it owns the
@@ -42,6 +44,9 @@ class Application final : public QObject {
     WorksheetWindow* worksheetWindow() const { return worksheet_.get(); }
     GridWindow* findGridWindow() const { return findGrid_.get(); }
     GridWindow* recogniseGridWindow() const { return recogniseGrid_.get(); }
+    ResultsWindow* resultsWindow() const { return results_.get(); }
+    /// What the child got right and wrong in this run; in memory only.
+    const RunRecord& record() const { return record_; }
 
     /// Shows the main menu (created if needed), then unloads the start window or the board.
     void showMenu();
@@ -59,6 +64,9 @@ class Application final : public QObject {
     void showWorksheet();
     /// A grid worksheet closed: the user is back on the board.
     void closeGrid(WindowPtr<GridWindow>& grid);
+    /// The teacher's page, created if needed, shown above the main menu.
+    void showResults();
+    void unloadBoard();
 
     RandomSource& random_;
     LaunchOptions options_;
@@ -67,6 +75,7 @@ class Application final : public QObject {
     Dialogs& dialogs_;
     PrintService& printer_;
     ProgramState state_;
+    RunRecord record_; // before the windows, which report into it
     WindowHost host_;
     WindowPtr<StartWindow> start_;
     WindowPtr<MenuWindow> menu_;
@@ -75,4 +84,5 @@ class Application final : public QObject {
     WindowPtr<WorksheetWindow> worksheet_;
     WindowPtr<GridWindow> findGrid_;
     WindowPtr<GridWindow> recogniseGrid_;
+    WindowPtr<ResultsWindow> results_;
 };

@@ -45,6 +45,8 @@ class ArithmeticExercise {
     void fillCaptions(BoardSurface& s) const;
     void drawTask(BoardSurface& s);
     bool judgeClick(const BoardSurface& s, int cell) const;
+    /// The number the open task asks for: its result.
+    int target(const BoardSurface& s) const { return s.state().risultato; }
     void markRight(BoardSurface&, bool) {}
     void lock(BoardSurface& s);
     void unlock(BoardSurface& s);

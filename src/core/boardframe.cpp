@@ -191,6 +191,7 @@ void BoardFrame::typedAnswer(const QString& typed)
 
 void BoardFrame::answered(bool right)
 {
+    emit judged(std::visit([this](const auto& e) { return e.target(surface_); }, exercise_), right);
     ProgramState& state = surface_.state();
     surface_.note(BoardChange::Face | BoardChange::Counters);
     if (!right) {

@@ -80,6 +80,9 @@ class BoardFrame final : public QObject {
   signals:
     /// After each event that changed something; `changedCells` tells which cells.
     void changed(BoardChanges what);
+    /// After each judged answer, before its effects: the number the task asked for (0 to
+    /// 999) and whether the answer was right.
+    void judged(int target, bool right);
 
   private:
     class Report;

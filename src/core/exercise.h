@@ -10,7 +10,8 @@
 #include <variant>
 
 /// The rules of one board kind, composed into the board frame. Every exercise has
-/// `traits`, `fillCaptions`, `drawTask`, `markRight`, `lock` and `unlock`; it answers
+/// `traits`, `fillCaptions`, `drawTask`, `target` (the number the open task
+/// asks for), `markRight`, `lock` and `unlock`; it answers
 /// clicks with `judgeClick` or typed text with `judgeTyped`, and has a level, a hundred on
 /// show or a series when its board has them (`level`/`setLevel`, `hundreds`/`setHundreds`,
 /// `series`).

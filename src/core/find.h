@@ -13,6 +13,7 @@ class FindExercise : public LevelledSeries {
     ExerciseTraits traits() const { return {}; }
     void drawTask(BoardSurface& s);
     bool judgeClick(const BoardSurface& s, int cell) const;
+    int target(const BoardSurface& s) const { return s.state().numeroCercato; }
     void markRight(BoardSurface& s, bool waits);
     void lock(BoardSurface& s) { s.setEnabled(s.state().numeroCercato, false); }
     void unlock(BoardSurface& s) { s.setEnabled(s.state().numeroCercato, true); }

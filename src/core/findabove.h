@@ -15,6 +15,7 @@ class FindAboveExercise {
     }
     void drawTask(BoardSurface& s);
     bool judgeClick(const BoardSurface& s, int cell) const;
+    int target(const BoardSurface& s) const { return s.state().numeroCercato; }
     void markRight(BoardSurface& s, bool waits);
     void lock(BoardSurface& s);
     void unlock(BoardSurface& s);

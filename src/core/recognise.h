@@ -17,6 +17,7 @@ class RecogniseExercise : public LevelledSeries {
     void drawTask(BoardSurface& s);
     /// Right when the text's numeric value is the asked number.
     bool judgeTyped(const BoardSurface& s, const QString& typed) const;
+    int target(const BoardSurface& s) const { return s.state().numeroCercato; }
     void markRight(BoardSurface& s, bool waits);
     void lock(BoardSurface& s) { s.setAnswerEnabled(false); }
     void unlock(BoardSurface& s) { s.setAnswerEnabled(true); }

@@ -19,6 +19,8 @@ class RecogniseAboveExercise {
     }
     void drawTask(BoardSurface& s);
     bool judgeTyped(const BoardSurface& s, const QString& typed) const;
+    /// The number of the red cell, in the hundred on show.
+    int target(const BoardSurface& s) const { return window_.numberOf(s.state().numeroCercato); }
     void markRight(BoardSurface& s, bool waits);
     void lock(BoardSurface& s) { s.setAnswerEnabled(false); }
     void unlock(BoardSurface& s);

@@ -3,6 +3,7 @@
 #include "ui/system/printing.h"
 #include "ui/windows/dialogs.h"
 
+#include <QImage>
 #include <QList>
 #include <QStringList>
 #include <deque>
@@ -31,7 +32,19 @@ class ScriptedDialogs final : public Dialogs {
         return s;
     }
 
+    QString saveFileName(QWidget*, const QString& suggested, const QString& filter) override
+    {
+        saveSuggestions.append(suggested + u'|' + filter);
+        if (saveNames.empty())
+            return {};
+        const QString s = saveNames.front();
+        saveNames.pop_front();
+        return s;
+    }
+
     std::deque<Answer> answers;
+    std::deque<QString> saveNames;
+    QStringList saveSuggestions;
     std::deque<QString> inputs;
     QStringList messages;
     QList<MessageStyle> styles;
@@ -48,8 +61,15 @@ class RecordingPrinter final : public PrintService {
         fonts.append(font);
     }
     void printWidget(QWidget* widget) override { widgets.append(widget); }
+    void printPage(const QString& text, const QImage& picture) override
+    {
+        pages.append(text);
+        pictures.append(picture);
+    }
 
     QStringList texts;
     QList<FontStyle> fonts;
     QList<QWidget*> widgets;
+    QStringList pages;
+    QList<QImage> pictures;
 };

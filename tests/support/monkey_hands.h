@@ -89,6 +89,8 @@ class RandomDialogs final : public Dialogs {
         Answer a = Answer::Ok;
         if (style == MessageStyle::Question)
             a = rng_() % 2 == 0 ? Answer::Yes : Answer::No;
+        if (a == Answer::Yes)
+            lastYes = text;
         const char* name = a == Answer::Yes ? "Yes" : (a == Answer::No ? "No" : "OK");
         log_.add(QStringLiteral("  box %1 -> %2").arg(quoted(text.left(30)), QLatin1String(name)));
         return a;
@@ -101,6 +103,15 @@ class RandomDialogs final : public Dialogs {
         log_.add(QStringLiteral("  input box -> %1").arg(quoted(answer)));
         return answer;
     }
+    /// The monkey never saves: a test writes nothing outside its own folder.
+    QString saveFileName(QWidget*, const QString&, const QString&) override
+    {
+        log_.add(QStringLiteral("  save dialog -> Cancel"));
+        return {};
+    }
+
+    /// The last question answered Yes.
+    QString lastYes;
 
   private:
     std::mt19937& rng_;

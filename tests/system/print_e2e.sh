@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end printing: a private CUPS server with a PDF printer as the default printer. The
-# program prints a worksheet, its solutions and a grid sheet; the PDFs must come out with one
+# program prints a worksheet, its solutions, a grid sheet and the teacher's page (whose text
+# must hold the totals of the board answered); the PDFs must come out with one
 # page each and must not be blank. Then, with a printer that rejects jobs and with no print
 # system at all, printing must do nothing and say nothing.
 #
@@ -167,8 +168,8 @@ for _ in $(seq 120); do [[ -z "$(lpstat -o 2>/dev/null)" ]] && break; sleep 0.5;
 
 # Job numbers give the order the program printed in.
 mapfile -t pdfs < <(ls -d "$work/out"/job-*.pdf 2>/dev/null | sort -V)
-[[ ${#pdfs[@]} -eq 3 ]] && pass "three PDFs" || fail "${#pdfs[@]} PDFs instead of three"
-names=(worksheet solutions "grid sheet")
+[[ ${#pdfs[@]} -eq 4 ]] && pass "four PDFs" || fail "${#pdfs[@]} PDFs instead of four"
+names=(worksheet solutions "grid sheet" "results page")
 for i in "${!pdfs[@]}"; do
     pages=$(pdfinfo "${pdfs[$i]}" 2>/dev/null | awk '/^Pages:/ {print $2}')
     rm -f "$work/page.pgm"
@@ -182,6 +183,14 @@ for i in "${!pdfs[@]}"; do
         sed 's/^/    /' "$work/log/error_log" 2>/dev/null | tail -n 20 || true
     fi
 done
+
+# The teacher's page holds the totals of the board answered, as text.
+results_text=$([[ ${#pdfs[@]} -ge 4 ]] && pdftotext "${pdfs[3]}" - 2>/dev/null || true)
+if grep -q "trovare i numeri da 0 a 99: 1 esatte, 1 errate, 50% esatte" <<<"$results_text"; then
+    pass "the results page reads back with its totals"
+else
+    fail "the results page's totals: $(head -c 300 <<<"$results_text")"
+fi
 
 # A printer that rejects jobs: printing does nothing visible and says nothing.
 cupsreject PDF 2>/dev/null
@@ -202,5 +211,5 @@ fi
 [[ $(ls -A "$work/out" | wc -l) -eq ${#pdfs[@]} ]] \
     && pass "nothing more was printed" || fail "something was printed without a print system"
 
-echo "$((8 - failed)) passed, $failed failed"
+echo "$((10 - failed)) passed, $failed failed"
 exit $((failed > 0))

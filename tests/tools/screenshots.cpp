@@ -13,11 +13,13 @@
 #include "ui/windows/dialogs.h"
 #include "ui/windows/gridwindow.h"
 #include "ui/windows/menuwindow.h"
+#include "ui/windows/resultswindow.h"
 #include "ui/windows/startwindow.h"
 #include "ui/windows/worksheetwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -154,6 +156,31 @@ void findAbove(Application& app, const QString& folder)
     QTest::qWait(100);
 }
 
+/// The teacher's page after a series on the board that adds tens and units, with wrong
+/// answers on some numbers, then printed.
+void results(Application& app, const QString& folder)
+{
+    click(app.menuWindow(), "Command5");
+    BoardWindow* b = app.boardWindow();
+    for (int i = 0; i < 40; ++i) {
+        const int target = b->frame().programState().risultato;
+        for (int k = 0; k < (target % 7 == 0 ? 2 : target % 3 == 0 ? 1 : 0); ++k)
+            b->cellButton(target == 0 ? 1 : target - 1)->click();
+        b->cellButton(target)->click();
+        b->findChild<QAbstractButton*>(names::of(names::kAvanti))->click();
+    }
+    app.showMenu();
+    QTest::qWait(100);
+    click(app.menuWindow(), names::kRisultati);
+    ResultsWindow* page = app.resultsWindow();
+    page->findChild<QLineEdit*>(names::of(names::kResultsName))->setText(QStringLiteral("Giulia"));
+    auto* list = page->findChild<QComboBox*>(names::of(names::kResultsBoard));
+    list->setCurrentIndex(list->findText(QStringLiteral("Addizioni: decine e unità")));
+    page->activated();
+    save(page, folder, QStringLiteral("results-page"));
+    click(page, names::kResultsPrint);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -188,5 +215,6 @@ int main(int argc, char* argv[])
     find(app, folder);
     recogniseAbove(app, folder);
     findAbove(app, folder);
+    results(app, folder);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "ui/design/designarea.h"
 #include "ui/design/names.h"
 #include "ui/windows/gridwindow.h"
+#include "ui/windows/resultswindow.h"
 #include "ui/windows/worksheetwindow.h"
 
 #include <QLabel>
@@ -23,6 +24,11 @@ QWidget* openWindow(Program& p, const QByteArray& which)
         p.app.startWindow()->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
         flushUnloads();
         return p.app.menuWindow();
+    }
+    if (which == "results") {
+        openWindow(p, "menu");
+        control<QAbstractButton>(p.app.menuWindow(), names::kRisultati)->click();
+        return p.app.resultsWindow();
     }
     const bool recognise = which == "recognise board" || which == "grid sheet";
     BoardWindow* board = openFromMenu(p, recognise ? "Command7" : "Command3");
@@ -66,6 +72,8 @@ void TestBigScreens::growsWithTheWindow_data()
     QTest::newRow("recognise board")
         << QByteArray("recognise board") << QStringList{names::kAnswerBox};
     QTest::newRow("worksheet") << QByteArray("worksheet") << QStringList{"txtCD", "TextCor"};
+    QTest::newRow("teacher's page")
+        << QByteArray("results") << QStringList{names::kResultsMap, names::kResultsTotals};
     QTest::newRow("grid sheet") << QByteArray("grid sheet")
                                 << QStringList{"Label1(0)", names::kAnswerBox};
 }

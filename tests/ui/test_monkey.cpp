@@ -2,6 +2,7 @@
 // commands, moves the scroll bar, activates and closes windows on whatever is on screen, and
 // after every event checks the rules that hold whatever the child has done.
 #include "core/programstate.h"
+#include "core/results.h"
 #include "core/runtime.h"
 #include "monkey_hands.h"
 #include "program.h"
@@ -96,6 +97,7 @@ class Monkey {
     void noteActivations(ProgramWindow* before, BoardWindow* boardBefore);
     QString boardBroken(BoardWindow* b);
     QString recogniseBroken(BoardWindow* b);
+    QString recordBroken() const;
 
     EventLog log_;
     std::mt19937 rng_;
@@ -107,6 +109,7 @@ class Monkey {
     QPointer<BoardWindow> tracked_;
     bool setUpAgain_ = false;
     std::set<int> askedOnBoard_;
+    qsizetype soundsAtClear_ = 0;
 };
 
 Action Monkey::drawAction()
@@ -279,9 +282,32 @@ void Monkey::step()
         }
     }
     settle();
+    if (dialogs_.lastYes == u"Vuoi cancellare tutti i risultati?")
+        soundsAtClear_ = sounds_.played.size();
+    dialogs_.lastYes.clear();
     if (shownWindows().isEmpty())
         start();
     noteActivations(before, boardBefore);
+}
+
+/// Every answer sounds once, the wrong ones with "no": the record holds as many of each
+/// since it was last cleared.
+QString Monkey::recordBroken() const
+{
+    quint64 right = 0, wrong = 0;
+    for (const results::BoardName& b : results::kBoards) {
+        right += app_.record().totals(b.board).right;
+        wrong += app_.record().totals(b.board).wrong;
+    }
+    const auto since = sounds_.played.mid(soundsAtClear_);
+    const auto no = static_cast<quint64>(since.count(Sound::No));
+    if (right == quint64(since.size()) - no && wrong == no)
+        return {};
+    return QStringLiteral("the record holds %1 right and %2 wrong, the board sounded %3 and %4")
+        .arg(right)
+        .arg(wrong)
+        .arg(quint64(since.size()) - no)
+        .arg(no);
 }
 
 /// A board whose set-up ran again since it opened may keep the red cells of the questions
@@ -313,6 +339,8 @@ QString Monkey::broken()
     }
     if (open > 1)
         return QStringLiteral("%1 of start window, main menu and board open").arg(open);
+    if (QString e = recordBroken(); !e.isEmpty())
+        return e;
     BoardWindow* b = app_.boardWindow();
     return b && b->isVisible() ? boardBroken(b) : QString();
 }

@@ -4,10 +4,12 @@
 #include "ui/design/fonts.h"
 #include "ui/design/iconcache.h"
 #include "ui/design/optionbutton.h"
+#include "ui/design/resultmap.h"
 #include "ui/input/answerbox.h"
 #include "ui/input/keypad.h"
 #include "ui/input/keyscrollbar.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -60,6 +62,10 @@ QWidget* makeWidget(QWidget* parent, const ControlRow& row, const QString& capti
         return new KeyScrollBar(parent);
     case ControlKind::Keypad:
         return new OnScreenKeypad(parent);
+    case ControlKind::ComboBox:
+        return new QComboBox(parent);
+    case ControlKind::ResultMap:
+        return new ResultMap(parent);
     }
     return nullptr;
 }

@@ -23,6 +23,8 @@ enum class ControlKind {
     TextArea,         // QPlainTextEdit, several lines
     ScrollBar,        // KeyScrollBar, horizontal
     Keypad,           // OnScreenKeypad
+    ComboBox,         // QComboBox, a list to choose from
+    ResultMap,        // ResultMap: the map of right and wrong answers
 };
 
 inline constexpr Bgr kNoBackground = 0xFFFFFFFF;

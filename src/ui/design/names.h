@@ -24,6 +24,18 @@ inline constexpr char kGrid[] = "Griglia";
 inline constexpr char kKeypad[] = "Tastierino";
 /// The text beside a grid sheet.
 inline constexpr char kSheetText[] = "Text1";
+/// The main menu's way to the teacher's page, and the page's controls.
+inline constexpr char kRisultati[] = "BottoneRisultati";
+inline constexpr char kResultsName[] = "TestoNome";
+inline constexpr char kResultsTotals[] = "EtichettaTotali";
+inline constexpr char kResultsBoard[] = "ListaEsercizi";
+inline constexpr char kResultsHundred[] = "ListaCentinaia";
+inline constexpr char kResultsMap[] = "MappaRisultati";
+inline constexpr char kResultsMostWrong[] = "EtichettaPiuErrati";
+inline constexpr char kResultsPrint[] = "BottoneStampa";
+inline constexpr char kResultsSave[] = "BottoneSalva";
+inline constexpr char kResultsClear[] = "BottoneAzzera";
+inline constexpr char kResultsEsci[] = "BottoneEsciRisultati";
 
 inline QString of(const char* name)
 {

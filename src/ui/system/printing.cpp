@@ -4,8 +4,10 @@
 #include "ui/design/fonts.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -107,4 +109,55 @@ void PrinterService::printWidget(QWidget* widget)
         focused->setFocus();
     painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size) * scale), image);
     painter.end();
+}
+
+void paintPage(QPainter& painter, const QRect& page, const QString& text, const QImage& picture)
+{
+    QFont font = makeFont({FontFamily::Arial, 11, false});
+    font.setPixelSize(std::max(8, page.height() / 70));
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QRect used =
+        painter.boundingRect(page, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    painter.drawText(page, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    const int gap = painter.fontMetrics().height();
+    const QRect rest(page.left(), used.bottom() + gap, page.width(),
+                     page.bottom() - used.bottom() - gap);
+    const int side = std::min(rest.width(), rest.height());
+    if (side <= 0 || picture.isNull())
+        return;
+    painter.drawImage(QRect(rest.left() + (rest.width() - side) / 2, rest.top(), side, side),
+                      picture);
+}
+
+void PrinterService::printPage(const QString& text, const QImage& picture)
+{
+    const std::unique_ptr<QPrinter> printer = makePrinter_ ? makePrinter_() : nullptr;
+    if (!printer)
+        return;
+    if (printer->resolution() > 600)
+        printer->setResolution(600);
+    QPainter painter;
+    if (!painter.begin(printer.get()))
+        return;
+    paintPage(painter, printer->pageLayout().paintRectPixels(printer->resolution()), text, picture);
+    painter.end();
+}
+
+QByteArray pagePdf(const QString& text, const QImage& picture)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(300);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setTitle(QStringLiteral("Risultati"));
+        writer.setCreator(QStringLiteral("Quadena dei numeri"));
+        QPainter painter(&writer);
+        paintPage(painter, writer.pageLayout().paintRectPixels(writer.resolution()), text, picture);
+    }
+    return bytes;
 }

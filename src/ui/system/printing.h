@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+class QImage;
+class QPainter;
 class QWidget;
 
 /// The printer as the program uses it: one call is one print job. Nothing is ever reported:
@@ -20,6 +22,9 @@ class PrintService {
     /// An image of the widget's contents as they stand, drawn at the printer's own resolution
     /// and scaled to fit the page.
     virtual void printWidget(QWidget* widget) = 0;
+    /// One page: the text at the top (LF starts a new line), the picture below it, as large
+    /// as the rest of the page allows, kept square.
+    virtual void printPage(const QString& text, const QImage& picture) = 0;
 };
 
 /// Prints on the printers that `makePrinter` makes, one per job; a factory that returns
@@ -31,6 +36,7 @@ class PrinterService final : public PrintService {
 
     void printText(const QString& text, const FontStyle& font) override;
     void printWidget(QWidget* widget) override;
+    void printPage(const QString& text, const QImage& picture) override;
 
     /// The system's default printer at high resolution, or nothing when there is none.
     static std::unique_ptr<QPrinter> systemDefaultPrinter();
@@ -42,3 +48,8 @@ class PrinterService final : public PrintService {
 /// The lines of a text to print: split at CR LF, lone CR and lone LF; a final line break
 /// ends the last line rather than starting another, and an empty text is one empty line.
 QStringList printLines(const QString& text);
+
+/// Draws a page of `printPage` into `page` of the painter's device.
+void paintPage(QPainter& painter, const QRect& page, const QString& text, const QImage& picture);
+/// The same page as a one-page A4 PDF document.
+QByteArray pagePdf(const QString& text, const QImage& picture);

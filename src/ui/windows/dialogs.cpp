@@ -6,6 +6,7 @@
 #include "ui/input/keypad.h"
 #include "ui/windows/windowhost.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLayout>
 #include <QLineEdit>
@@ -82,6 +83,24 @@ QString QtDialogs::inputBox(QWidget* parent, const QString& prompt, const QStrin
         addKeypad(dialog);
     const ModalScope modal;
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+QString QtDialogs::saveFileName(QWidget* parent, const QString& suggested, const QString& filter)
+{
+    // Qt's own dialog, so that it speaks Italian with the program's translation.
+    QFileDialog dialog(parent, QStringLiteral("Salva"), suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Salva"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Annulla"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nome del file:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo di file:"));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Cartella:"));
+    const ModalScope modal;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 void mostraInformazioni(Dialogs& dialogs, QWidget* parent)

@@ -19,6 +19,10 @@ class Dialogs {
     /// The typed text, or an empty text on Cancel.
     virtual QString inputBox(QWidget* parent, const QString& prompt,
                              const QString& defaultText) = 0;
+    /// The file to save in, chosen from the places of the machine; an empty text on Cancel.
+    /// It never asks about an existing file: the caller does.
+    virtual QString saveFileName(QWidget* parent, const QString& suggested,
+                                 const QString& filter) = 0;
 };
 
 /// Qt's message box and input dialog, with Italian button texts; with `keypad`, the input
@@ -29,6 +33,7 @@ class QtDialogs final : public Dialogs {
 
     Answer messageBox(QWidget* parent, const QString& text, MessageStyle style) override;
     QString inputBox(QWidget* parent, const QString& prompt, const QString& defaultText) override;
+    QString saveFileName(QWidget* parent, const QString& suggested, const QString& filter) override;
 
   private:
     bool keypad_;

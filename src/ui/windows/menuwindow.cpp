@@ -34,6 +34,16 @@ constexpr ControlRow kLabels[] = {
     {names::kEsci, ControlKind::Button, 4500, 5040, 2760, 675, u"Esci", kEsciFont},
 };
 
+// The way to the teacher's page: small, in the free corner, after every other control.
+constexpr ControlRow kRisultati{names::kRisultati,
+                                ControlKind::Button,
+                                7920,
+                                6600,
+                                1440,
+                                420,
+                                u"Risultati",
+                                {FontFamily::Arial, 8.25, false}};
+
 struct BoardButton {
     ControlRow row;
     BoardKind board;
@@ -80,6 +90,8 @@ MenuWindow::MenuWindow(WindowHost& host, ProgramState& state, RandomSource& rand
                 [this, board = b.board] { emit boardChosen(board); });
     }
     area->addAll(kLabels);
+    connect(static_cast<QPushButton*>(area->add(kRisultati)), &QPushButton::clicked, this,
+            &MenuWindow::risultati);
     auto* automatic = control<QRadioButton>(area, "Option1(0)");
     auto* waiting = control<QRadioButton>(area, "Option1(1)");
 

@@ -8,7 +8,8 @@ class RandomSource;
 
 /// `FormMenu`: one button per exercise board, the choice between waiting for "avanti" and
 /// going on automatically, and "Esci". Loading it sets the options from the program's
-/// mode and draws its colour from the menu palette.
+/// mode and draws its colour from the menu palette. A small "Risultati" in the free corner
+/// opens the teacher's page.
 class MenuWindow final : public ProgramWindow {
     Q_OBJECT
   public:
@@ -17,4 +18,6 @@ class MenuWindow final : public ProgramWindow {
   signals:
     void boardChosen(BoardKind board);
     void esci();
+    /// The teacher's page was asked for.
+    void risultati();
 };
