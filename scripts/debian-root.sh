@@ -142,6 +142,7 @@ debian_root_processes() {
         pid="${link#/proc/}"
         pid="${pid%/root}"
         target="$(readlink "$link" 2>/dev/null)" || continue
+        target="${target% (deleted)}" # a root removed under it
         [[ "$target" == "$root" || "$target" == "$root"/* ]] && echo "$pid"
     done
     return 0

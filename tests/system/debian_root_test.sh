@@ -12,7 +12,7 @@ check() { # NAME EXPECTED ACTUAL
     if [[ "$2" == "$3" ]]; then
         echo "PASS: $1"
     else
-        printf 'FAIL: %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
+        printf 'FAIL: %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"
         failed=$((failed + 1))
     fi
 }
@@ -32,24 +32,20 @@ Types: deb
 # a comment
 URIs: http://deb.example/debian
 Suites: bookworm bookworm-updates
-Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 
 Types: deb
 URIs: http://deb.example/debian-security
 Suites: bookworm-security
-Components: main
 ----
 Types: deb
 URIs: http://deb.example/debian
 Suites: trixie trixie-updates
-Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 
 Types: deb
 URIs: http://deb.example/debian-security
 Suites: trixie-security
-Components: main
 EOF
 sources_case "deb822: no source, disabled or other archives" trixie bookworm sources <<'EOF'
 Types: deb deb-src
@@ -58,20 +54,15 @@ Suites: bookworm sid
 Components: main
 
 Types: deb-src
-URIs: http://deb.example/debian
 Suites: bookworm
-Components: main
 
 Types: deb
 Enabled: no
-URIs: http://deb.example/debian
 Suites: bookworm-backports
-Components: main
 
 Types: deb
 URIs: http://other.example/repo
 Suites: nodistro
-Components: main
 ----
 Types: deb
 URIs: http://deb.example/debian
@@ -88,11 +79,6 @@ deb http://other.example/repo stable main
 deb [ arch=amd64 signed-by=/k.gpg ] http://deb.example/debian trixie main contrib
 deb http://deb.example/debian-security trixie-security main
 EOF
-sources_case "the machine's own release: its entries as they are" bookworm bookworm list <<'EOF'
-deb http://deb.example/debian bookworm main
-----
-deb http://deb.example/debian bookworm main
-EOF
 sources_case "no entry of the machine's release: nothing" trixie bookworm sources <<'EOF'
 Types: deb
 URIs: http://deb.example/debian
@@ -107,14 +93,7 @@ if [[ $(id -u) -ne 0 ]]; then
     ((failed == 0)) && exit 77
     exit 1
 fi
-cleanup() {
-    local dir
-    for dir in "$tmp"/case-*; do
-        debian_root_remove "$dir" || true
-    done
-    rm -rf --one-file-system "$tmp"
-}
-trap cleanup EXIT
+trap 'for d in "$tmp"/case-*; do debian_root_remove "$d" || true; done; rm -rf --one-file-system "$tmp"' EXIT
 
 # A root just big enough to run sleep and env in.
 fake_root() {
@@ -136,7 +115,6 @@ ending_case() { # NAME HOW EXPECTED-STATUS
         work="$2"
         trap "debian_root_remove \"$work\"" EXIT
         trap "exit 143" TERM
-        trap "exit 129" HUP
         debian_root_mount "$work" "$3"
         case "$4" in
         ends) debian_root_run "$work" sleep 0 ;;
@@ -145,7 +123,7 @@ ending_case() { # NAME HOW EXPECTED-STATUS
         *) debian_root_run "$work" sleep 1000 ;;
         esac' bash "$project" "$dir" "$sources" "$2" >"$tmp/$2.log" 2>&1 &
     local script=$!
-    if [[ "$2" == TERM || "$2" == HUP ]]; then
+    if [[ "$2" == TERM ]]; then
         for _ in $(seq 300); do
             [[ -n "$(debian_root_processes "$dir")" ]] && break
             sleep 0.1
@@ -153,17 +131,15 @@ ending_case() { # NAME HOW EXPECTED-STATUS
         kill "-$2" "$script"
     fi
     wait "$script" || rc=$?
-    check "$1: status" "$3" "$rc"
-    check "$1: nothing mounted" "" "$(debian_root_mounted "$dir")"
-    check "$1: no process inside" "" "$(debian_root_processes "$dir")"
-    check "$1: folder removed" "no" "$([[ -e "$dir" ]] && echo yes || echo no)"
-    check "$1: sources untouched" "yes" "$([[ -e "$sources/kept" ]] && echo yes || echo no)"
+    check "$1" "status $3, mounted: , inside: , folder: no, sources kept: yes" \
+        "status $rc, mounted: $(debian_root_mounted "$dir"), inside: $(debian_root_processes "$dir")\
+, folder: $([[ -e "$dir" ]] && echo yes || echo no)\
+, sources kept: $([[ -e "$sources/kept" ]] && echo yes || echo no)"
 }
 ending_case "ends" ends 0
 ending_case "a command fails" fails 1
 ending_case "a process left running inside" leaves 0
 ending_case "stopped while a command runs inside" TERM 143
-ending_case "its terminal hangs up" HUP 129
 
 echo "$failed failed"
 ((failed == 0))
