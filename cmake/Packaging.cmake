@@ -58,8 +58,10 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${quadena_generated}/cha
 # - the sounds play through the PulseAudio client inside libQt6Multimedia (libqt6multimedia6,
 #   from the link, depends on libpulse0), without any of its backend plugins; they are heard
 #   only with a sound server that speaks PulseAudio's protocol, hence the recommendation;
-# - libqt6svg6: the SVG icon engine and image plugins that draw the window icon and the
-#   pictures; the program calls nothing of Qt Svg directly, so the linker drops that library;
+# - the SVG icon engine and image plugins that draw the window icon and the pictures: in
+#   libqt6svg6 up to Qt 6.4 (Debian 12, Ubuntu 24.04), in qt6-svg-plugins since libqt6svg6
+#   6.7.2-5 (Debian 13); the program calls nothing of Qt Svg directly, so the linker drops
+#   that library and no other dependency brings them;
 # - qt6-translations-l10n: the Italian texts of Qt's own dialogs and buttons (qtbase_it.qm);
 # - fonts-liberation and fonts-comic-neue: the faces the windows are designed with, standing in
 #   for Arial, MS Sans Serif and Comic Sans MS; fonts-dejavu-core: the last face of those lists
@@ -84,8 +86,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.example.org/quadena/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6svg6, qt6-translations-l10n, fonts-liberation, fonts-comic-neue, fonts-dejavu-core")
+string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-svg-plugins | libqt6svg6 (<< 6.7.2-5~)"
+    qt6-translations-l10n fonts-liberation fonts-comic-neue fonts-dejavu-core)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)

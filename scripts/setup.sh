@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs whatever is missing on a Debian 12 machine, then configures and builds the
-# program in build/. Options:
-#   --tests     also what the tests need (Xvfb, PulseAudio, sox, CUPS, the package checks)
+# Installs whatever is missing on a Debian 12 or 13 (or Ubuntu 24.04) machine, then configures
+# and builds the program in build/. Options:
+#   --tests     also what the tests need (Xvfb, PulseAudio, sox, CUPS, the package checks,
+#               mmdebstrap for the roots of other releases)
 #   --package   also what building the Debian package needs (dpkg-dev, file)
 #   --no-build  install only; configure and build nothing
 # Packages are installed with apt-get, through sudo when not run as root.
@@ -12,13 +13,20 @@ packages=(cmake ninja-build g++ pkg-config
           qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins
           libqt6svg6 libxcb1-dev libicu-dev fonts-liberation fonts-comic-neue fonts-dejavu-core
           librsvg2-bin)
+# The SVG image and icon plugins came with libqt6svg6 up to Qt 6.4 (Debian 12, Ubuntu 24.04);
+# later releases ship them in a package of their own.
+codename="$(. /etc/os-release && echo "${UBUNTU_CODENAME:-${VERSION_CODENAME:-}}")"
+case "$codename" in
+bookworm | noble) ;;
+*) packages+=(qt6-svg-plugins) ;;
+esac
 build=1
 for option in "$@"; do
     case "$option" in
     --tests)
         packages+=(xvfb xauth pulseaudio pulseaudio-utils sox poppler-utils cups cups-client
                    dpkg-dev file lintian desktop-file-utils appstream x11-utils
-                   dbus-daemon dbus-bin at-spi2-core openbox xdotool) ;;
+                   dbus-daemon dbus-bin at-spi2-core openbox xdotool mmdebstrap) ;;
     --package) packages+=(dpkg-dev file) ;;
     --no-build) build=0 ;;
     *) echo "usage: $0 [--tests] [--package] [--no-build]" >&2; exit 2 ;;

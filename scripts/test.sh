@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the include graph of the sources (no
 # wing includes a higher one, no loop between files), a build with Unix Makefiles, the unit
-# and widget tests, real sound playback through a PulseAudio server, real printing through a private CUPS server, the program on a hostile
-# desktop, the program ended by signals, the wrap and soak benchmarks' figures, the Debian package's checks, and the tests
-# and the hostile desktop again in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+# and widget tests, real sound playback through a PulseAudio server, real printing through a
+# private CUPS server, the program on a hostile desktop, the program ended by signals, the
+# wrap and soak benchmarks' figures, the Debian package's checks, the tests and the hostile
+# desktop again in a build with AddressSanitizer and UndefinedBehaviorSanitizer; then the
+# build and the tests in a root of Debian 13, and the package installed in roots of Debian 12
+# and 13.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh" --tests
@@ -70,3 +73,12 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS=suppressions="$root/tests/support/lsan.supp":print_suppressions=0 \
     "$root/tests/system/signal_exit.sh" "$root/build-asan/tests/hostile_session" \
         "$root/build-asan/src/quadena"
+
+echo "== Debian 13 (Qt 6.8): the build and the tests in a root of its own"
+"$root/scripts/test-debian13.sh"
+
+echo "== The Debian package installed with apt in roots of Debian 12 and 13, its pictures drawn"
+deb="$("$root/scripts/package.sh" --keep-build | tail -n 1)"
+for release in bookworm trixie; do
+    "$root/tests/system/package_install.sh" "$release" "$deb"
+done

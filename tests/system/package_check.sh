@@ -120,7 +120,7 @@ if [[ -s "$work/stderr" ]]; then
 fi
 
 echo "-- what the program loads without a link, and the packages that bring it"
-depends="$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/[ (].*//; /^$/d')"
+depends="$(dpkg-deb -f "$deb" Depends | tr ',|' '\n\n' | sed 's/^ *//; s/[ (].*//; /^$/d')"
 deb_needs=0
 while read -r path; do
     owner="$(dpkg -S "$path" 2>/dev/null | head -n 1 | sed 's/[:,].*//')"

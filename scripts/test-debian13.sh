@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Builds the program and runs every test that ctest knows in a fresh root of Debian 13 (Qt 6.8),
+# made from this machine's own package archive: scripts/setup.sh installs what the build and
+# the tests need inside, the sources are mounted read-only, the build goes to a folder of the
+# root, and the tests run with a private /tmp and /dev, their X servers and buses started
+# inside. Prints the time of each step. The root, its mounts and every process inside are
+# removed at the end, also on failure or interruption. Needs root (through sudo otherwise).
+#   scripts/test-debian13.sh
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+release=trixie
+(($# == 0)) || { echo "usage: $0" >&2; exit 2; }
+if [[ $(id -u) -ne 0 ]]; then
+    exec sudo "$0" "$@"
+fi
+command -v mmdebstrap >/dev/null || "$root/scripts/setup.sh" --tests --no-build
+# shellcheck source=debian-root.sh
+. "$root/scripts/debian-root.sh"
+
+work="$(mktemp -d /var/tmp/quadena-debian13.XXXXXX)"
+current="" # the step at work, whose log is shown when it fails
+finish() {
+    local rc=$?
+    if [[ -n "$current" ]]; then
+        if [[ "$current" == tests ]]; then cat "$work/step.log"; else tail -n 80 "$work/step.log"; fi
+        echo "FAIL: $current on Debian 13"
+    fi
+    debian_root_remove "$work" || rc=1
+    exit "$rc"
+}
+trap finish EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
+
+step() {
+    local start=$SECONDS
+    current="$1"
+    shift
+    "$@" >"$work/step.log" 2>&1
+    echo "$current: $((SECONDS - start)) s"
+    current=""
+}
+
+step "root of $release made" debian_root_make "$work" "$release"
+debian_root_mount "$work" "$root"
+step "build and test dependencies installed" \
+    debian_root_run "$work" /src/scripts/setup.sh --tests --no-build
+debian_root_run "$work" sh -c '. /etc/os-release; echo "$PRETTY_NAME:" \
+    "Qt $(dpkg-query -W -f "\${Version}" qt6-base-dev), $(g++ --version | head -n 1)"'
+step "configured" debian_root_run "$work" \
+    cmake -S /src -B /build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+step "built" debian_root_run "$work" cmake --build /build -j2
+# The whole output of ctest is shown when a test fails, its summary otherwise.
+step "tests" debian_root_run "$work" ctest --test-dir /build --output-on-failure
+sed -n '/tests passed/,$p' "$work/step.log"
