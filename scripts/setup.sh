@@ -12,7 +12,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 packages=(cmake ninja-build g++ pkg-config
           qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins
           libqt6svg6 libxcb1-dev libicu-dev fonts-liberation fonts-comic-neue fonts-dejavu-core
-          librsvg2-bin)
+          librsvg2-bin qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin)
 # The SVG image and icon plugins came with libqt6svg6 up to Qt 6.4 (Debian 12, Ubuntu 24.04);
 # later releases ship them in a package of their own.
 codename="$(. /etc/os-release && echo "${UBUNTU_CODENAME:-${VERSION_CODENAME:-}}")"
@@ -26,7 +26,8 @@ for option in "$@"; do
     --tests)
         packages+=(xvfb xauth pulseaudio pulseaudio-utils sox poppler-utils cups cups-client
                    dpkg-dev file lintian desktop-file-utils appstream x11-utils
-                   dbus-daemon dbus-bin at-spi2-core openbox xdotool mmdebstrap) ;;
+                   dbus-daemon dbus-bin at-spi2-core openbox xdotool mmdebstrap
+                   speech-dispatcher speech-dispatcher-espeak-ng espeak-ng) ;;
     --package) packages+=(dpkg-dev file) ;;
     --no-build) build=0 ;;
     *) echo "usage: $0 [--tests] [--package] [--no-build]" >&2; exit 2 ;;

@@ -2,6 +2,7 @@
 
 #include "core/boardframe.h"
 #include "core/boardsheets.h"
+#include "core/boardvoice.h"
 #include "ui/design/boarddesign.h"
 #include "ui/input/keypad.h"
 #include "ui/windows/boardwindow.h"
@@ -16,9 +17,10 @@
 #include <QRadioButton>
 
 Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs,
-                         PrintService& printer, const LaunchOptions& options)
+                         PrintService& printer, const LaunchOptions& options, SpeechSink* speech)
     : random_(random), options_(options), sounds_(options.mute ? silence_ : sounds),
-      dialogs_(dialogs), printer_(printer)
+      speech_(options.voice && !options.mute ? speech : nullptr), dialogs_(dialogs),
+      printer_(printer)
 {
     host_.startFullScreen(options.fullScreen);
 }
@@ -80,7 +82,11 @@ void Application::openBoard(BoardKind kind)
         board_ = std::make_unique<BoardWindow>(
             host_, boardDesign(kind),
             std::make_unique<BoardFrame>(makeExercise(kind), state_, random_, sounds_), dialogs_,
-            keypadShown(options_.keypad));
+            BoardExtras{.keypad = keypadShown(options_.keypad), .speaker = speech_ != nullptr});
+        if (speech_) {
+            auto* voice = new BoardVoice(board_->frame(), kind, *speech_, board_.get());
+            connect(board_.get(), &BoardWindow::listenRequested, voice, &BoardVoice::repeat);
+        }
         boardKind_ = kind;
         record_.follow(board_->frame(), kind);
         connect(board_.get(), &BoardWindow::esciConfirmed, this, &Application::showMenu);

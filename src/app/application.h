@@ -5,6 +5,7 @@
 #include "core/programstate.h"
 #include "core/runrecord.h"
 #include "core/sounds.h"
+#include "core/speech.h"
 #include "ui/windows/windowhost.h"
 
 #include <QObject>
@@ -26,8 +27,9 @@ class Application final : public QObject {
     Q_OBJECT
   public:
     /// The options choose how the program starts: with none, as always.
+    /// The boards speak through `speech` when the options turn the voice on and do not mute.
     Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs, PrintService& printer,
-                const LaunchOptions& options = {});
+                const LaunchOptions& options = {}, SpeechSink* speech = nullptr);
     ~Application() override;
 
     /// Start-up: "avanti" awaited (or the mode and maximum of the options), the start window
@@ -72,6 +74,7 @@ class Application final : public QObject {
     LaunchOptions options_;
     SilentSounds silence_;
     SoundSink& sounds_;
+    SpeechSink* speech_;
     Dialogs& dialogs_;
     PrintService& printer_;
     ProgramState state_;

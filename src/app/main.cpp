@@ -6,11 +6,13 @@
 #include "ui/system/printing.h"
 #include "ui/system/signalexit.h"
 #include "ui/system/soundservice.h"
+#include "ui/system/speechservice.h"
 #include "ui/windows/dialogs.h"
 
 #include <QApplication>
 #include <QProcessEnvironment>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -54,9 +56,13 @@ int main(int argc, char* argv[])
 
     SeededRandom random(SeededRandom::clockSeed());
     SoundService sounds(SoundService::defaultFolder());
+    // Without the voice no engine is ever made; with it, at the first word, once a window shows.
+    std::optional<SpeechService> speech;
+    if (launch.options.voice)
+        speech.emplace();
     QtDialogs dialogs(keypadShown(launch.options.keypad));
     PrinterService printer;
-    Application app(random, sounds, dialogs, printer, launch.options);
+    Application app(random, sounds, dialogs, printer, launch.options, speech ? &*speech : nullptr);
     QObject::connect(&app, &Application::ended, &qtApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     app.main();

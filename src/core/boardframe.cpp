@@ -289,6 +289,7 @@ void BoardFrame::drawTask()
     windowColour_ = caricaColori(surface_.random(), PaletteVariant::Boards);
     surface_.note(BoardChange::Colour);
     std::visit([this](auto& e) { e.drawTask(surface_); }, exercise_);
+    ++tasksDrawn_;
 }
 
 void BoardFrame::showCellsUpToMaximum()

@@ -48,6 +48,8 @@ class BoardFrame final : public QObject {
     std::optional<int> askedCell() const;
     /// Right answers in the current series of ten; 0 on the boards without series.
     int rightInSeries() const;
+    /// How many tasks the board has drawn since it opened: it grows with each new one.
+    int tasksDrawn() const { return tasksDrawn_; }
     /// True when the set-up runs every time the window becomes active, false when only once.
     bool setUpOnEveryActivation() const;
 
@@ -97,6 +99,7 @@ class BoardFrame final : public QObject {
     void resetCounters();
 
     Exercise exercise_;
+    int tasksDrawn_ = 0;
     BoardSurface surface_;
     SoundSink& sounds_;
     Face face_ = Face::Sad;

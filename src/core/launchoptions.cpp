@@ -107,6 +107,8 @@ constexpr Setting kSettings[] = {
     {"mute", kTrueFalse, readBoolean<&LaunchOptions::mute>, showBoolean<&LaunchOptions::mute>,
      Scope::Anywhere},
     {"keypad", kTrueFalse, readKeypad, showKeypad, Scope::Anywhere},
+    {"voice", kTrueFalse, readBoolean<&LaunchOptions::voice>, showBoolean<&LaunchOptions::voice>,
+     Scope::Lockable},
     {"locked", kTrueFalse, readBoolean<&LaunchOptions::locked>, showBoolean<&LaunchOptions::locked>,
      Scope::MachineOnly},
 };
@@ -130,6 +132,7 @@ constexpr Option kOptions[] = {
     {"mute", "mute", "true", nullptr, u"nessun suono dopo le risposte"},
     {"keypad", "keypad", "true", nullptr, u"mostra il tastierino numerico sullo schermo"},
     {"no-keypad", "keypad", "false", nullptr, u"non mostra il tastierino numerico"},
+    {"voice", "voice", "true", nullptr, u"una voce italiana dice i numeri e i compiti"},
     {"help", nullptr, nullptr, nullptr, u"mostra questo aiuto ed esce"},
     {"version", nullptr, nullptr, nullptr, u"mostra la versione ed esce"},
 };
@@ -362,10 +365,11 @@ QString launchUsage()
     QStringList keys;
     for (const Setting& s : kSettings)
         keys << QLatin1String(s.key);
-    text += QStringLiteral("\nImpostazioni per tutta la macchina: /etc/xdg/quadena/quadena.conf\n"
-                           "Impostazioni di un utente: ~/.config/quadena/quadena.conf\n"
-                           "Chiavi: %1.\n"
-                           "Con locked=true nel file della macchina, mode e max non si cambiano.\n")
+    text += QStringLiteral(
+                "\nImpostazioni per tutta la macchina: /etc/xdg/quadena/quadena.conf\n"
+                "Impostazioni di un utente: ~/.config/quadena/quadena.conf\n"
+                "Chiavi: %1.\n"
+                "Con locked=true nel file della macchina, mode, max e voice non si cambiano.\n")
                 .arg(keys.join(QStringLiteral(", ")));
     return text;
 }

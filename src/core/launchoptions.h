@@ -14,7 +14,8 @@ struct LaunchOptions {
     bool fullScreen = false;    // every window starts full screen
     bool attendiBottone = true; // the starting mode: wait for "avanti"
     qint16 numeroMassimo = 99;  // the starting highest number in play
-    bool mute = false;          // no feedback sounds
+    bool mute = false;          // no feedback sounds, and no voice
+    bool voice = false;         // the numbers and tasks spoken in Italian
     Keypad keypad = Keypad::FollowTouchScreen;
     bool locked = false; // the mode and the maximum are the machine's and cannot be changed
 

@@ -95,6 +95,11 @@ void TestLaunchOptions::launch_data()
         {"%U: max=60 ignorato: max è bloccato da %M",
          "%U: mode=wait ignorato: mode è bloccato da %M",
          "--max=70 ignorato: max è bloccato da %M"});
+    row("voice locked off", {"--voice"}, "locked=true\nvoice=false\n", "voice=true\n",
+        {.locked = true},
+        {"%U: voice=true ignorato: voice è bloccato da %M",
+         "--voice ignorato: voice è bloccato da %M"});
+    row("voice from the user", {}, none, "voice=true\n", {.voice = true});
     row("lock only the machine's", {"--max=50"}, none, "locked=true\n", {.numeroMassimo = 50},
         {"%U: locked vale solo nel file della macchina, ignorato"});
     row("bad values", {}, "max=150\nmode=x\n", "max=40\nmute=maybe\ncolour=red\n",

@@ -2,6 +2,7 @@
 
 #include "core/random.h"
 #include "core/sounds.h"
+#include "core/speech.h"
 
 #include <QList>
 #include <deque>
@@ -29,6 +30,18 @@ class ScriptedRandom final : public RandomSource {
   private:
     std::deque<float> queue_;
     SeededRandom fallback_;
+};
+
+/// Remembers every utterance it was asked to say, with how long after the asking.
+class RecordingSpeech final : public SpeechSink {
+  public:
+    void say(const QString& words, std::chrono::milliseconds after) override
+    {
+        said.append(words);
+        delays.append(static_cast<int>(after.count()));
+    }
+    QStringList said;
+    QList<int> delays;
 };
 
 /// Remembers every sound it was asked to play.

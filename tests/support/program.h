@@ -17,10 +17,11 @@
 /// The whole program with a scripted generator, recorded sounds and scripted dialogs.
 struct Program {
     explicit Program(std::uint32_t seed = 77, const LaunchOptions& options = {})
-        : random({}, seed), app(random, sounds, dialogs, printer, options)
+        : random({}, seed), app(random, sounds, dialogs, printer, options, &speech)
     {}
     ScriptedRandom random;
     RecordingSounds sounds;
+    RecordingSpeech speech;
     ScriptedDialogs dialogs;
     RecordingPrinter printer;
     Application app;

@@ -11,6 +11,8 @@ class TestLaunch : public QObject {
   private slots:
     void startsAsLaunched_data();
     void startsAsLaunched();
+    void voiceAsLaunched_data();
+    void voiceAsLaunched();
     void qtOptionsLeftToQt_data();
     void qtOptionsLeftToQt();
 };
@@ -58,6 +60,33 @@ void TestLaunch::startsAsLaunched()
     QCOMPARE(p.sounds.played.size(), options.mute ? 0 : 1);
     board->findChild<QAction*>(QStringLiteral("SchermoIntero"))->trigger(); // F11
     QCOMPARE(fullScreen(board), !options.fullScreen);
+}
+
+void TestLaunch::voiceAsLaunched_data()
+{
+    QTest::addColumn<LaunchOptions>("options");
+    QTest::addColumn<bool>("speaks");
+    QTest::newRow("plain") << LaunchOptions{} << false;
+    QTest::newRow("voice") << LaunchOptions{.voice = true} << true;
+    QTest::newRow("voice, mute") << LaunchOptions{.mute = true, .voice = true} << false;
+}
+
+/// The voice speaks only when asked for and not muted; "ascolta" and F5 say the task again.
+void TestLaunch::voiceAsLaunched()
+{
+    QFETCH(LaunchOptions, options);
+    QFETCH(bool, speaks);
+    Program p(3, options);
+    BoardWindow* board = openFromMenu(p, "Command14"); // find 0-99
+    auto* listen = board->findChild<QPushButton*>(names::of(names::kListen));
+    QCOMPARE(listen != nullptr, speaks);
+    QCOMPARE(p.speech.said.size(), speaks ? 1 : 0);
+    if (!speaks)
+        return;
+    QCOMPARE(listen->accessibleName(), QStringLiteral("ascolta"));
+    QTest::mouseClick(listen, Qt::LeftButton);
+    QTest::keyClick(board, Qt::Key_F5);
+    QCOMPARE(p.speech.said, QStringList(3, p.speech.said.first()));
 }
 
 void TestLaunch::qtOptionsLeftToQt_data()

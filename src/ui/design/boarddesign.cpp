@@ -4,6 +4,7 @@
 #include "ui/design/names.h"
 
 #include <array>
+#include <string_view>
 
 namespace {
 
@@ -171,6 +172,28 @@ ControlRow keypadRow(const BoardDesign& design)
             height,
             nullptr,
             kArial18};
+}
+
+ControlRow speakerRow(const BoardDesign& design, bool withKeypad)
+{
+    constexpr int side = 690;
+    int top = 600;
+    for (const ControlRow& row : design.controls) {
+        const std::string_view name = row.name;
+        if (!withKeypad && (name == names::kTask || name == names::kAnswerBox))
+            top = row.top;
+    }
+    return {names::kListen,
+            ControlKind::PictureButton,
+            design.width + (kKeypadColumn - side) / 2,
+            top,
+            side,
+            side,
+            nullptr,
+            kArial12,
+            kNoBackground,
+            ":/pictures/altoparlante.svg",
+            u"ascolta"};
 }
 
 namespace {

@@ -49,6 +49,9 @@ ControlRow cellRow(int index, double points);
 /// keypad's row in it: keys of 46 pixels at the design size, centred in the column.
 inline constexpr int kKeypadColumn = 2430;
 ControlRow keypadRow(const BoardDesign& design);
+/// The "ascolta" button in that column, as large as a key of the keypad: level with the task
+/// or the answer box, or above the keypad when the column has one.
+ControlRow speakerRow(const BoardDesign& design, bool withKeypad);
 
 /// The design of a board; the board must have one (see `hasBoardDesign`).
 const BoardDesign& boardDesign(BoardKind kind);

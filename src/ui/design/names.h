@@ -22,6 +22,7 @@ inline constexpr char kHundreds[] = "HScroll1";
 inline constexpr char kEsci[] = "BottoneEsci";
 inline constexpr char kGrid[] = "Griglia";
 inline constexpr char kKeypad[] = "Tastierino";
+inline constexpr char kListen[] = "Ascolta";
 /// The text beside a grid sheet.
 inline constexpr char kSheetText[] = "Text1";
 /// The main menu's way to the teacher's page, and the page's controls.

@@ -1,5 +1,6 @@
 #include "ui/system/soundservice.h"
 
+#include "ui/system/quickexit.h"
 #include "ui/system/wavefile.h"
 
 #include <QCoreApplication>
@@ -11,44 +12,10 @@
 #include <QUrl>
 #include <array>
 #include <atomic>
-#include <cstdio>
-#include <cstdlib>
-#include <mutex>
-#include <unistd.h>
-#ifdef __SANITIZE_ADDRESS__
-#include <sanitizer/lsan_interface.h>
-#endif
 
 namespace {
 
 constexpr std::size_t kSoundCount = 5;
-
-/// From the start of exit() on, ends the process with exit()'s own status, after flushing
-/// stdio, without the static destructors registered until now. Among those are the multimedia
-/// library's global objects (the sample cache and its loading thread, the PulseAudio engine,
-/// the list of devices), which are not safe to destroy: Qt 6.4's PulseAudio engine
-/// disconnects from the server without holding the lock of its own main loop thread, which
-/// aborts the process now and then at exit, and a sound thread stuck inside them makes those
-/// destructors free memory it uses or wait for the sound server. Skipping them loses nothing:
-/// the windows have closed and QApplication is gone, the program keeps no files, the system
-/// takes back memory and sockets. A sanitizer build runs its leak check here instead.
-void skipStaticDestructorsAtExit()
-{
-#ifdef __GLIBC__
-    static std::once_flag registered;
-    std::call_once(registered, [] {
-        on_exit(
-            [](int status, void* /*unused*/) {
-                std::fflush(nullptr);
-#ifdef __SANITIZE_ADDRESS__
-                __lsan_do_leak_check();
-#endif
-                _exit(status);
-            },
-            nullptr);
-    });
-#endif
-}
 
 } // namespace
 

@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QToolButton>
 
 namespace {
@@ -38,11 +39,12 @@ std::optional<Level> levelOf(BoardCommand command)
 } // namespace
 
 BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
-                         std::unique_ptr<BoardFrame> frame, Dialogs& dialogs, bool keypad)
+                         std::unique_ptr<BoardFrame> frame, Dialogs& dialogs, BoardExtras extras)
     : ProgramWindow(host), frame_(std::move(frame)), dialogs_(dialogs)
 {
-    keypad = keypad && listsControl(design.controls, names::kAnswerBox);
-    area_ = new DesignArea({runtime::twips(design.width + (keypad ? kKeypadColumn : 0)),
+    const bool keypad = extras.keypad && listsControl(design.controls, names::kAnswerBox);
+    const bool column = keypad || extras.speaker;
+    area_ = new DesignArea({runtime::twips(design.width + (column ? kKeypadColumn : 0)),
                             runtime::twips(design.height)},
                            this);
     installBoardAccessibility();
@@ -80,6 +82,12 @@ BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
         auto* keys = static_cast<OnScreenKeypad*>(area_->add(keypadRow(design)));
         keys->setBox(answer_);
         connect(keys, &OnScreenKeypad::confirmed, answer_, &AnswerBox::submit);
+    }
+    if (extras.speaker) {
+        auto* listen = static_cast<QPushButton*>(area_->add(speakerRow(design, keypad)));
+        connect(listen, &QPushButton::clicked, this, &BoardWindow::listenRequested);
+        auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
+        connect(f5, &QShortcut::activated, this, &BoardWindow::listenRequested);
     }
     keys_ =
         new BoardKeys(this, {cells_.begin(), cells_.end()}, avanti_, answer_ != nullptr, hundreds_);

@@ -19,16 +19,20 @@ class QScrollBar;
 class QPushButton;
 class QToolButton;
 
+/// What a board shows beyond its design, in a column of its own to the right of it.
+struct BoardExtras {
+    bool keypad = false;  // the on-screen keypad, on a board with an answer box
+    bool speaker = false; // the "ascolta" button, and F5 for it
+};
+
 /// The one board frame window for every exercise board: it builds the design, forwards
 /// clicks, typed answers and menu commands to the board's rules and shows what they report
 /// as changed. What is typed in the answer box and where the focus is are its own business.
 class BoardWindow final : public ProgramWindow {
     Q_OBJECT
   public:
-    /// With `keypad`, a board with an answer box shows the on-screen keypad in a column of
-    /// its own to the right of its design.
     BoardWindow(WindowHost& host, const BoardDesign& design, std::unique_ptr<BoardFrame> frame,
-                Dialogs& dialogs, bool keypad = false);
+                Dialogs& dialogs, BoardExtras extras = {});
     ~BoardWindow() override;
 
     BoardFrame& frame() { return *frame_; }
@@ -43,6 +47,8 @@ class BoardWindow final : public ProgramWindow {
     void esciConfirmed();
     /// "Stampa scheda": the board's worksheet window should show.
     void stampaRequested();
+    /// "ascolta" or F5: the task is to be said again.
+    void listenRequested();
 
   private:
     void addMenuItems(QWidget* menu, std::span<const MenuItemRow> items);

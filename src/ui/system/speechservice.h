@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/speech.h"
+
+#include <chrono>
+#include <memory>
+
+class QThread;
+class SpeechWorker;
+struct SpeechState;
+
+/// Speaks with Qt's text-to-speech engine (speech-dispatcher on Debian) in an Italian voice,
+/// on a thread of its own: `say` only records the wish and returns, so a speech server that is
+/// slow, hangs or has gone never holds up the user interface. The engine is made at the first
+/// utterance, after the first window has shown. No engine, no Italian voice or an engine that
+/// fails: nothing is said, nothing is shown, and the program goes on.
+class SpeechService final : public SpeechSink {
+  public:
+    static constexpr std::chrono::milliseconds kShutdownBound{300};
+
+    SpeechService();
+    /// Ends the engine on its thread, waiting at most kShutdownBound; a thread stuck on a
+    /// server that does not answer is left behind, and the process then ends without static
+    /// destructors (see the sound service). Precondition: as for the sound service.
+    ~SpeechService() override;
+    SpeechService(const SpeechService&) = delete;
+    SpeechService& operator=(const SpeechService&) = delete;
+
+    void say(const QString& words, std::chrono::milliseconds after) override;
+
+  private:
+    void start();
+
+    std::shared_ptr<SpeechState> state_;
+    QThread* thread_ = nullptr;
+    SpeechWorker* worker_ = nullptr;
+};
