@@ -78,7 +78,8 @@ number table: a 10 x 10 board of the numbers 0 to 99, and windows of a hundred
 numbers above 99. Children add and subtract units and tens by clicking the cell
 of the result, recognise the number of a red cell and find numbers on the
 board. Every board counts right and wrong answers, shows a face and plays a
-short sound. The arithmetic boards print worksheets with a sheet of solutions.
+short sound; an Italian voice can say the numbers and the tasks. The arithmetic
+boards print worksheets with a sheet of solutions.
 
 Every text the program shows is Italian.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Quadena dei numeri <quadena@example.org>")
@@ -88,7 +89,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.example.org/quadena/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-svg-plugins | libqt6svg6 (<< 6.7.2-5~)"
     qt6-translations-l10n fonts-liberation fonts-comic-neue fonts-dejavu-core)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
+# The voice (--voice) speaks through Qt's speech-dispatcher plugin with espeak-ng's Italian
+# voice; without them the program runs silent, so they are recommended, not required.
+string(JOIN ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio"
+    qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
