@@ -1,23 +1,14 @@
 // A worksheet or grid window opened from a board leaves the board in reach: under a real
 // window manager (xvfb_test.sh --openbox), a real pointer click on a cell the window leaves
 // in sight makes the board the active window again, and it runs its set-up.
+#include "pointer.h"
 #include "program.h"
 
 #include <QApplication>
-#include <QProcess>
 #include <QScreen>
 #include <tuple>
 
 namespace {
-
-/// A click of the real pointer through the X server's test extension.
-bool pointerClick(QPoint at)
-{
-    return QProcess::execute(QStringLiteral("xdotool"),
-                             {QStringLiteral("mousemove"), QStringLiteral("--sync"),
-                              QString::number(at.x()), QString::number(at.y()),
-                              QStringLiteral("click"), QStringLiteral("1")}) == 0;
-}
 
 /// The centre of the first shown cell of `board` that `cover` leaves in sight, or nothing.
 std::optional<QPoint> cellInSight(const BoardWindow* board, const QWidget* cover)

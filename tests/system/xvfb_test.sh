@@ -33,7 +33,7 @@ if ((wm)); then
     openbox=$!
     # The property read whole before it is matched: grep -q in a pipe could end xprop early,
     # which pipefail takes as a failure.
-    managed() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *window* ]]; }
+    managed() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]; }
     for _ in $(seq 100); do
         managed && break
         sleep 0.1

@@ -82,8 +82,11 @@ void OnScreenKeypad::setBox(QLineEdit* box)
 
 bool OnScreenKeypad::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == box_ && event->type() == QEvent::EnabledChange)
-        setEnabled(box_->isEnabled());
+    // Only while the box is whole: it sends events to its filters while it is destroyed too.
+    if (event->type() == QEvent::EnabledChange) {
+        if (auto* box = qobject_cast<QLineEdit*>(watched); box && box == box_)
+            setEnabled(box->isEnabled());
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -1,0 +1,156 @@
+// The whole program with the pointer alone, as on a whiteboard: under a real window manager
+// (xvfb_test.sh --openbox), real pointer clicks open every board from the main menu, answer
+// it right (the two recognise boards through the on-screen keypad), set "Numero massimo"
+// through the keypad of its box and go back to the menu through "Esci" and its question; at
+// the design size and full screen.
+#include "pointer.h"
+#include "program.h"
+#include "ui/input/keypad.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
+#include <QTimer>
+
+namespace {
+
+/// A click on the key `name` of the keypad in `window`.
+bool tapKey(QWidget* window, const QString& name)
+{
+    auto* pad = window->findChild<OnScreenKeypad*>(names::of(names::kKeypad));
+    auto* key = pad ? pad->findChild<QPushButton*>(name) : nullptr;
+    return key && pointerClick(key);
+}
+
+bool tapNumber(QWidget* window, int n)
+{
+    for (const QChar digit : QString::number(n)) {
+        if (!tapKey(window, QStringLiteral("Cifra") + digit))
+            return false;
+    }
+    return tapKey(window, QStringLiteral("Conferma"));
+}
+
+/// A click on the menu bar's item for `command`.
+bool clickMenu(BoardWindow* board, BoardCommand command)
+{
+    QMenuBar* bar = board->menuBar();
+    return pointerClick(bar, bar->actionGeometry(board->menuAction(command)));
+}
+
+/// Runs `inBox` on the modal box that `open` shows, from inside the box's own loop.
+void withBox(const std::function<void()>& open, const std::function<void(QWidget*)>& inBox)
+{
+    QTimer poll;
+    bool seen = false;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QWidget* box = QApplication::activeModalWidget(); box && box->isVisible()) {
+            poll.stop();
+            seen = true;
+            QTest::qWait(100); // the window manager maps the box
+            // Should the pointer miss, the box is closed, so that the test fails and ends.
+            QTimer::singleShot(10000, box, &QWidget::close);
+            inBox(box);
+        }
+    });
+    poll.start(20);
+    open();
+    QTRY_VERIFY(seen);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+}
+
+/// Steps the hundreds scroll bar up to `hundred` with its right arrow.
+void showHundred(QScrollBar* bar, int hundred)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->value();
+    const QRect right = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                     QStyle::SC_ScrollBarAddLine, bar);
+    while (bar->value() < hundred) {
+        const int before = bar->value();
+        QVERIFY(pointerClick(bar, right));
+        QTRY_VERIFY(bar->value() != before);
+    }
+}
+
+} // namespace
+
+class TestPointerOnly : public QObject {
+    Q_OBJECT
+  private slots:
+    void everyBoard_data();
+    void everyBoard();
+};
+
+void TestPointerOnly::everyBoard_data()
+{
+    QTest::addColumn<bool>("fullScreen");
+    QTest::newRow("design size") << false;
+    QTest::newRow("full screen") << true;
+}
+
+void TestPointerOnly::everyBoard()
+{
+    QFETCH(bool, fullScreen);
+    ScriptedRandom random({}, 11);
+    RecordingSounds sounds;
+    QtDialogs dialogs(true);
+    RecordingPrinter printer;
+    Application app(random, sounds, dialogs, printer,
+                    {.fullScreen = fullScreen, .keypad = Keypad::Shown});
+    app.main();
+    QVERIFY(QTest::qWaitForWindowActive(app.startWindow()));
+    QVERIFY(pointerClick(app.startWindow()->findChild<QWidget*>(QStringLiteral("Command1"))));
+    QTRY_VERIFY(app.menuWindow() && app.menuWindow()->isActiveWindow());
+
+    int answered = 0;
+    for (const char* button : {"Command14", "Command7", "Command3", "Command4", "Command5",
+                               "Command6", "Command2", "Command1", "Command9", "Command8"}) {
+        QVERIFY(pointerClick(app.menuWindow()->findChild<QWidget*>(QString::fromLatin1(button))));
+        QTRY_VERIFY(app.boardWindow() && app.boardWindow()->isActiveWindow());
+        BoardWindow* board = app.boardWindow();
+        QTest::qWait(100);
+        const BoardFrame& frame = board->frame();
+        if (board->findChild<OnScreenKeypad*>()) {
+            const int asked =
+                frame.programState().numeroCercato + 100 * frame.hundreds().value_or(0);
+            QVERIFY(tapNumber(board, asked));
+        } else if (auto* bar = board->findChild<QScrollBar*>(names::of(names::kHundreds))) {
+            const int asked = frame.programState().numeroCercato;
+            showHundred(bar, asked / 100);
+            QVERIFY(pointerClick(board->cellButton(asked % 100)));
+        } else {
+            // The find board has levels; the arithmetic boards have none.
+            const int cell =
+                frame.level() ? frame.programState().numeroCercato : frame.programState().risultato;
+            QVERIFY(pointerClick(board->cellButton(cell)));
+        }
+        QTRY_COMPARE(app.state().quantiEsatti, 1); // the set-up counted from 0
+        ++answered;
+
+        if (qstrcmp(button, "Command3") == 0) { // "Numero massimo" through its keypad
+            withBox([&] { QVERIFY(clickMenu(board, BoardCommand::NumeroMassimo)); },
+                    [](QWidget* box) { QVERIFY(tapNumber(box, 40)); });
+            QCOMPARE(app.state().numeroMassimo, 40);
+        }
+        withBox([&] { QVERIFY(clickMenu(board, BoardCommand::Esci)); },
+                [](QWidget* box) {
+                    const auto buttons = box->findChildren<QPushButton*>();
+                    const auto yes = std::find_if(buttons.begin(), buttons.end(), [](auto* b) {
+                        return b->text() == QStringLiteral("Sì");
+                    });
+                    QVERIFY(yes != buttons.end());
+                    QVERIFY(pointerClick(*yes));
+                });
+        QTRY_VERIFY(app.menuWindow() && app.menuWindow()->isActiveWindow());
+    }
+    QCOMPARE(answered, 10);
+}
+
+QTEST_MAIN(TestPointerOnly)
+#include "test_pointer_only.moc"
