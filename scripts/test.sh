@@ -79,8 +79,8 @@ LSAN_OPTIONS=suppressions="$root/tests/support/lsan.supp":print_suppressions=0 \
 echo "== Debian 13 (Qt 6.8): the build and the tests in a root of its own"
 "$root/scripts/test-debian13.sh"
 
-echo "== The Debian package installed with apt in roots of Debian 12 and 13, its pictures drawn"
+echo "== The Debian package installed with apt in a root of Debian 12, its pictures drawn"
+# The package built here links Debian 12's ICU (libicu72, for the number words), which Debian
+# 13 does not have: a package for Debian 13 must be built in a root of its own.
 deb="$("$root/scripts/package.sh" --keep-build | tail -n 1)"
-for release in bookworm trixie; do
-    "$root/tests/system/package_install.sh" "$release" "$deb"
-done
+"$root/tests/system/package_install.sh" bookworm "$deb"
