@@ -71,15 +71,22 @@ void PrinterService::printText(const QString& text, const FontStyle& font)
     painter.end();
 }
 
+std::unique_ptr<QPrinter> PrinterService::imagePrinter() const
+{
+    std::unique_ptr<QPrinter> printer = makePrinter_ ? makePrinter_() : nullptr;
+    // At most 600 dpi: sharp on paper, and a small job.
+    if (printer && printer->resolution() > 600)
+        printer->setResolution(600);
+    return printer;
+}
+
 void PrinterService::printWidget(QWidget* widget)
 {
-    const std::unique_ptr<QPrinter> printer = makePrinter_ ? makePrinter_() : nullptr;
-    if (!printer || !widget)
+    const std::unique_ptr<QPrinter> printer = widget ? imagePrinter() : nullptr;
+    if (!printer)
         return;
-    // The window is drawn into a white picture at the printer's resolution (at most 600 dpi,
-    // sharp on paper and a small job), without the blinking text cursor, then printed.
-    if (printer->resolution() > 600)
-        printer->setResolution(600);
+    // The window is drawn into a white picture at the printer's resolution, without the
+    // blinking text cursor, then printed.
     QPainter painter;
     if (!painter.begin(printer.get()))
         return;
@@ -132,11 +139,9 @@ void paintPage(QPainter& painter, const QRect& page, const QString& text, const 
 
 void PrinterService::printPage(const QString& text, const QImage& picture)
 {
-    const std::unique_ptr<QPrinter> printer = makePrinter_ ? makePrinter_() : nullptr;
+    const std::unique_ptr<QPrinter> printer = imagePrinter();
     if (!printer)
         return;
-    if (printer->resolution() > 600)
-        printer->setResolution(600);
     QPainter painter;
     if (!painter.begin(printer.get()))
         return;

@@ -42,6 +42,9 @@ class PrinterService final : public PrintService {
     static std::unique_ptr<QPrinter> systemDefaultPrinter();
 
   private:
+    /// A printer for a job drawn as a picture, or nothing.
+    std::unique_ptr<QPrinter> imagePrinter() const;
+
     PrinterFactory makePrinter_;
 };
 
