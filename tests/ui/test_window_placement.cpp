@@ -9,6 +9,8 @@ class TestWindowPlacement : public QObject {
   private slots:
     void placed_data();
     void placed();
+    void frame_data();
+    void frame();
 };
 
 void TestWindowPlacement::placed_data()
@@ -39,6 +41,23 @@ void TestWindowPlacement::placed()
     QFETCH(QRect, screen);
     QFETCH(QRect, expected);
     QCOMPARE(placedBeside(anchor, size, screen), expected);
+}
+
+void TestWindowPlacement::frame_data()
+{
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QRect>("expected");
+    const QRect window(322, 285, 634, 453);
+    QTest::newRow("framed") << QRect(321, 265, 636, 474) << QRect(321, 265, 636, 474);
+    QTest::newRow("no frame") << window << window;
+    QTest::newRow("frame still 1 x 1") << QRect(322, 285, 1, 1) << window;
+}
+
+void TestWindowPlacement::frame()
+{
+    QFETCH(QRect, frame);
+    QFETCH(QRect, expected);
+    QCOMPARE(settledFrame(frame, QRect(322, 285, 634, 453)), expected);
 }
 
 QTEST_APPLESS_MAIN(TestWindowPlacement)

@@ -78,7 +78,7 @@ void placeBeside(QWidget* window, const QWidget* anchor)
     if (!screen || window->isVisible())
         return;
     window->ensurePolished();
-    const QRect frame = anchor->frameGeometry();
+    const QRect frame = settledFrame(anchor->frameGeometry(), anchor->geometry());
     const QSize margins = frame.size() - anchor->geometry().size();
     const QSize size = window->windowHandle() ? window->size() : window->sizeHint();
     const QRect placed = placedBeside(frame, size + margins, screen->availableGeometry());

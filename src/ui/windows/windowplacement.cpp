@@ -29,3 +29,8 @@ QRect placedBeside(const QRect& anchor, const QSize& size, const QRect& screen)
                                      screen.bottom() + 1));
     return QRect(corner, size) & screen;
 }
+
+QRect settledFrame(const QRect& frame, const QRect& geometry)
+{
+    return frame.contains(geometry) ? frame : geometry;
+}

@@ -8,3 +8,8 @@
 /// has room; otherwise cascaded from its top left corner by a third of its size, moved back
 /// to fit the screen by at most half of that, and clipped to the screen.
 QRect placedBeside(const QRect& anchor, const QSize& size, const QRect& screen);
+
+/// The frame of a window at `geometry` whose frame the window system reports as `frame`.
+/// While a window manager is still building a frame, the reported one can be smaller than
+/// the window inside it (a frame window of 1 x 1): such a frame counts as none.
+QRect settledFrame(const QRect& frame, const QRect& geometry);
