@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The program on desktops that go wrong: broken or forged sound files, odd files in place of
 # sounds, no sound server, a sound server that accepts the connection and never answers, no
-# printer, no writable home or temporary folder, no XDG_RUNTIME_DIR. Each case runs
-#     hostile_session FOLDER
+# printer, no writable home or temporary folder, no XDG_RUNTIME_DIR; and the voice with a speech
+# server that speaks, none, one that never answers, one without an Italian voice and one killed
+# in the middle of a word. Each case runs
+#     hostile_session FOLDER [--voice]
 # (the whole program with its real sound and print services: ten answers on two boards, a
 # worksheet printed once, then "Esci") and must end with status 0 within one second of its
 # last window closing, show no message besides the "Esci" questions, keep every answer quick
@@ -13,7 +15,8 @@
 # Usage: tests/system/hostile_desktop.sh path/to/tests/hostile_session [regex]
 # With a regular expression, only the cases whose names match it run.
 # Everything lives in one temporary folder: the sound files, a private PulseAudio server with
-# its own configuration and a null sink, the silent fake server, home, runtime and temporary
+# its own configuration and a null sink, the silent fake server, two private speech-dispatcher
+# servers (espeak-ng into the null sink; the dummy module alone), home, runtime and temporary
 # folders. Only the processes started here are stopped at the end.
 set -euo pipefail
 player="$(realpath "$1")"
@@ -21,11 +24,11 @@ only="${2:-}"
 good="$(dirname "$player")/suoni"
 [[ -f "$good/si1.wav" ]] || { echo "no sounds beside $player" >&2; exit 2; }
 work="$(mktemp -d -t hostile_desktop.XXXXXX)"
-pulse_pid="" silent_pid="" player_pid="" recorder_pid=""
+pulse_pid="" silent_pid="" player_pid="" recorder_pid="" speech_pid="" dummy_pid=""
 
 cleanup() {
     local pid
-    for pid in $player_pid $recorder_pid $silent_pid $pulse_pid; do
+    for pid in $player_pid $recorder_pid $speech_pid $dummy_pid $silent_pid $pulse_pid; do
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
@@ -119,10 +122,31 @@ PY
 silent_pid=$!
 for _ in $(seq 100); do [[ -S "$work/silent.sock" ]] && break; sleep 0.05; done
 
+# A private speech-dispatcher on the socket NAME.sock with the module MODULE only, its
+# configuration, logs and pid file in the work folder, its sound into the null sink; prints its
+# process id once its socket answers.
+speech_server() {
+    local name="$1" module="$2" conf="$work/$1"
+    mkdir -p -m 700 "$conf"
+    printf '%s\n' 'LogLevel 2' "LogDir \"$conf\"" 'AudioOutputMethod "pulse"' \
+        "AddModule \"$module\" \"sd_$module\" \"$module.conf\"" "DefaultModule $module" \
+        'DefaultLanguage "it"' >"$conf/speechd.conf"
+    PULSE_SERVER="$server" HOME="$work/home" XDG_RUNTIME_DIR="$work/run" \
+        speech-dispatcher -s -t 0 -c unix_socket -S "$conf.sock" -C "$conf" -P "$conf/pid" \
+        -L "$conf" >/dev/null 2>&1 &
+    local pid=$!
+    for _ in $(seq 100); do [[ -S "$conf.sock" ]] && break; sleep 0.05; done
+    [[ -S "$conf.sock" ]] || { echo "FAIL: speech-dispatcher ($module) did not start" >&2; exit 1; }
+    echo "$pid"
+}
+speech_pid="$(speech_server speech espeak-ng)"
+dummy_pid="$(speech_server dummy dummy)"
+
 failed=0 passed=0
 # run_case EXPECT NAME FOLDER [VAR=value | -u VAR]... : one session with the given environment.
 # EXPECT is "heard" or "silent" for what the private server's sink must receive, "any" when
-# the session talks to another server or to none.
+# the session talks to another server or to none. With voice=--voice the session speaks; with
+# during=COMMAND, COMMAND runs two seconds into the session.
 run_case() {
     local expect="$1" name="$2" folder="$3"
     shift 3
@@ -132,9 +156,10 @@ run_case() {
     PULSE_SERVER="$server" parec -d t.monitor --latency-msec=20 --file-format=wav "$rec" &
     recorder_pid=$!
     sleep 0.2
-    env PULSE_SERVER="$server" env "$@" timeout -k 2 30 "$player" "$folder" \
-        >"$out" 2>"$err" &
+    env PULSE_SERVER="$server" SPEECHD_ADDRESS="unix_socket:$work/speech.sock" env "$@" \
+        timeout -k 2 30 "$player" "$folder" ${voice:-} >"$out" 2>"$err" &
     player_pid=$!
+    [[ -z "${during:-}" ]] || { sleep 2; $during; }
     wait "$player_pid" || rc=$?
     end=$(date +%s%3N)
     player_pid=""
@@ -198,6 +223,15 @@ run_case heard "no writable HOME" "$good" HOME="$work/afile/home" \
     XDG_CONFIG_HOME="$work/afile/config"
 run_case heard "no writable temporary folder" "$good" TMPDIR="$work/afile/tmp"
 run_case heard "XDG_RUNTIME_DIR unset" "$good" -u XDG_RUNTIME_DIR
+# No sound files: what is heard is the voice.
+voice=--voice run_case heard "voice" "$work/no-such-folder"
+voice=--voice run_case any "voice, no speech server" "$good" \
+    SPEECHD_ADDRESS="unix_socket:$work/missing.sock"
+voice=--voice run_case any "voice, speech server that never answers" "$good" \
+    SPEECHD_ADDRESS="unix_socket:$work/silent.sock"
+voice=--voice run_case silent "voice, speech server without an Italian voice" \
+    "$work/no-such-folder" SPEECHD_ADDRESS="unix_socket:$work/dummy.sock"
+voice=--voice during="kill $speech_pid" run_case any "voice, speech server killed mid-word" "$good"
 
 echo "$passed passed, $failed failed"
 exit $((failed > 0))

@@ -5,6 +5,7 @@
 //   hostile_session FOLDER          reads the sounds from FOLDER
 //   hostile_session FOLDER --stay   answers on the addition board only, prints "answered N"
 //                                   and stays open until a signal ends it (signal_exit.sh)
+//   hostile_session FOLDER --voice  speaks too, with the real speech service
 // Prints one line of figures for hostile_desktop.sh: the answers given, the longest answer
 // (the click and everything it runs: the check, the counters, asking for the sound), the
 // longest stall of the event loop, the messages shown other than the "Esci" questions, and
@@ -18,6 +19,7 @@
 #include "ui/system/printing.h"
 #include "ui/system/signalexit.h"
 #include "ui/system/soundservice.h"
+#include "ui/system/speechservice.h"
 #include "ui/windows/boardwindow.h"
 #include "ui/windows/menuwindow.h"
 #include "ui/windows/startwindow.h"
@@ -160,12 +162,15 @@ int main(int argc, char* argv[])
 
     SeededRandom random(2026);
     SoundService sounds(args.value(1, SoundService::defaultFolder()));
+    SpeechService speech;
     ScriptedDialogs dialogs;
     PrinterService printer;
-    Application app(random, sounds, dialogs, printer);
+    LaunchOptions options;
+    options.voice = args.contains(QLatin1String("--voice"));
+    Application app(random, sounds, dialogs, printer, options, &speech);
     QObject::connect(&app, &Application::ended, &qtApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    const Session session(app, dialogs, args.value(2) == QLatin1String("--stay"));
+    const Session session(app, dialogs, args.contains(QLatin1String("--stay")));
     app.main();
     return QApplication::exec();
 }

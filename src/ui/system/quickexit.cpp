@@ -15,7 +15,10 @@ void skipStaticDestructorsAtExit()
     std::call_once(registered, [] {
         on_exit(
             [](int status, void* /*unused*/) {
-                std::fflush(nullptr);
+                // Only the standard streams: a thread left stuck on a server holds the lock
+                // of that server's stream while it waits to read from it.
+                std::fflush(stdout);
+                std::fflush(stderr);
 #ifdef __SANITIZE_ADDRESS__
                 __lsan_do_leak_check();
 #endif
