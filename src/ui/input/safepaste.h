@@ -9,6 +9,7 @@ class QApplication;
 /// item of the context menu are taken over for every editable QPlainTextEdit. QLineEdit reads
 /// the clipboard's text itself and is safe as it is.
 ///
-/// Works around: the crash, seen with Qt 6.4.2 (Debian 12); probed without this on each Qt the
-/// project builds with by tests/system/test_qt_faults.
+/// Works around: the crash, seen with Qt 6.4.2 (Debian 12), gone in Qt 6.8.2 (Debian 13), which
+/// pastes nothing there; probed without this on each Qt the project builds with by
+/// tests/system/test_qt_faults. Kept while the program builds with Qt 6.4.
 void installSafePaste(QApplication& app);
