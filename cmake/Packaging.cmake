@@ -69,6 +69,15 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${quadena_generated}/cha
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quadena)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+# The package links the ICU of the release it is built on (for the number words), so it is
+# for that release only, which its version names: 1.0+deb12, 1.0+deb13, 1.0+ubuntu24.04.
+cmake_host_system_information(RESULT quadena_distro QUERY DISTRIB_ID)
+cmake_host_system_information(RESULT quadena_distro_version QUERY DISTRIB_VERSION_ID)
+if(quadena_distro STREQUAL "debian" AND quadena_distro_version)
+    set(CPACK_DEBIAN_PACKAGE_VERSION "${PROJECT_VERSION}+deb${quadena_distro_version}")
+elseif(quadena_distro MATCHES "^[a-z]+$" AND quadena_distro_version MATCHES "^[0-9.]+$")
+    set(CPACK_DEBIAN_PACKAGE_VERSION "${PROJECT_VERSION}+${quadena_distro}${quadena_distro_version}")
+endif()
 set(CPACK_PACKAGE_VENDOR "Quadena dei numeri")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "number table exercises for primary-school children")
 # The summary above becomes the first line; CPack indents these lines and marks the blank one.

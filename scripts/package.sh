@@ -1,17 +1,24 @@
 #!/usr/bin/env bash
-# Builds the Debian package quadena_<version>_<arch>.deb in the project folder, from a clean
-# Release build in build-package/ with Debian's hardening and build flags.
-#   scripts/package.sh [--keep-build]
-# --keep-build reuses build-package/ when it is there instead of starting afresh.
+# Builds the Debian package quadena_<version>+<release>_<arch>.deb for the release this machine
+# runs, in the project folder, from a clean Release build in build-package/ with Debian's
+# hardening and build flags; prints the package's path last.
+#   scripts/package.sh [--keep-build] [--into DIR]
+# --keep-build reuses build-package/ when it is there instead of starting afresh; --into DIR
+# builds in DIR/build-package and puts the package in DIR instead of the project folder.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="$root/build-package"
+into="$root"
 keep=0
-case "${1:-}" in
---keep-build) keep=1 ;;
-"") ;;
-*) echo "usage: $0 [--keep-build]" >&2; exit 2 ;;
-esac
+usage() { echo "usage: $0 [--keep-build] [--into DIR]" >&2; exit 2; }
+while (($#)); do
+    case "$1" in
+    --keep-build) keep=1 ;;
+    --into) (($# > 1)) && [[ -d "$2" ]] || usage; into="$(cd "$2" && pwd)"; shift ;;
+    *) usage ;;
+    esac
+    shift
+done
+build="$into/build-package"
 "$root/scripts/setup.sh" --package --no-build
 
 ((keep)) || rm -rf "$build"
@@ -30,5 +37,5 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUADENA_TESTS
 cmake --build "$build" -j2
 (cd "$build" && cpack -G DEB >/dev/null)
 deb="$(cd "$build" && ls quadena_*.deb)"
-mv "$build/$deb" "$root/$deb"
-echo "$root/$deb"
+mv "$build/$deb" "$into/$deb"
+echo "$into/$deb"

@@ -3,7 +3,8 @@
 # made from this machine's own package archive: scripts/setup.sh installs what the build and
 # the tests need inside, the sources are mounted read-only, the build goes to a folder of the
 # root, and the tests run with a private /tmp and /dev, their X servers and buses started
-# inside. Prints the time of each step. The root, its mounts and every process inside are
+# inside. Then it builds the package for Debian 13 there and installs it in a second fresh
+# root (tests/system/package_install.sh). Prints the time of each step. The root, its mounts and every process inside are
 # removed at the end, also on failure or interruption. Needs root (through sudo otherwise).
 #   scripts/test-debian13.sh
 set -euo pipefail
@@ -54,3 +55,9 @@ step "built" debian_root_run "$work" cmake --build /build -j2
 # The whole output of ctest is shown when a test fails, its summary otherwise.
 step "tests" debian_root_run "$work" ctest --test-dir /build --output-on-failure
 sed -n '/tests passed/,$p' "$work/step.log"
+step "package for Debian 13 built" debian_root_run "$work" /src/scripts/package.sh --into /build
+deb="$(ls "$work"/root/build/quadena_*.deb)"
+echo "${deb##*/}: depends on $(dpkg-deb -f "$deb" Depends | grep -o 'libicu[0-9]*')"
+current="package installed in a root of Debian 13"
+"$root/tests/system/package_install.sh" "$release" "$deb"
+current=""

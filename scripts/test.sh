@@ -81,6 +81,6 @@ echo "== Debian 13 (Qt 6.8): the build and the tests in a root of its own"
 
 echo "== The Debian package installed with apt in a root of Debian 12, its pictures drawn"
 # The package built here links Debian 12's ICU (libicu72, for the number words), which Debian
-# 13 does not have: a package for Debian 13 must be built in a root of its own.
+# 13 does not have: scripts/test-debian13.sh builds and installs Debian 13's in roots of its own.
 deb="$("$root/scripts/package.sh" --keep-build | tail -n 1)"
 "$root/tests/system/package_install.sh" bookworm "$deb"

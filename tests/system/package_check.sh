@@ -6,7 +6,7 @@
 # texts, fonts) must come from packages the package depends on.
 # Nothing is installed on this machine; only the processes started here are stopped.
 #
-# Usage: tests/system/package_check.sh [path/to/quadena_<version>_<arch>.deb]
+# Usage: tests/system/package_check.sh [path/to/quadena_<version>+<release>_<arch>.deb]
 # Without a path the package is built with scripts/package.sh.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"

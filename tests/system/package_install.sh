@@ -6,7 +6,7 @@
 # root: it must show its start window, write no warning, and have loaded the SVG image and icon
 # plugins that draw its pictures and icons, from packages it depends on. The package is never
 # installed on this machine. Needs root (through sudo otherwise).
-#   tests/system/package_install.sh RELEASE PACKAGE.deb       e.g. trixie quadena_1.0_amd64.deb
+#   tests/system/package_install.sh RELEASE PACKAGE.deb       e.g. trixie quadena_1.0+deb13_amd64.deb
 set -euo pipefail
 # Client areas at 15 twips a pixel: the start window (8760 x 6615 twips), the main menu
 # (9600 x 7200).

@@ -34,7 +34,8 @@ if ((wm)); then
     # The property read whole before it is matched: grep -q in a pipe could end xprop early,
     # which pipefail takes as a failure.
     managed() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]; }
-    for _ in $(seq 100); do
+    # Up to 30 s: openbox starts slowly on a machine busy with builds.
+    for _ in $(seq 300); do
         managed && break
         sleep 0.1
     done
