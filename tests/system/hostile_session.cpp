@@ -8,8 +8,9 @@
 //   hostile_session FOLDER --voice  speaks too, with the real speech service
 // Prints one line of figures for hostile_desktop.sh: the answers given, the longest answer
 // (the click and everything it runs: the check, the counters, asking for the sound), the
-// longest stall of the event loop, the messages shown other than the "Esci" questions, and
-// the wall-clock time at which the last window closed, which the script compares with the
+// longest stall of the event loop, the messages shown other than the "Esci" questions, the
+// peak of the resident memory (with and without the voice, for comparison), and the wall-clock
+// time at which the last window closed, which the script compares with the
 // moment the process has ended.
 #include "app/application.h"
 #include "app/startup.h"
@@ -29,6 +30,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTextStream>
 #include <QTimer>
 #include <QToolButton>
@@ -40,6 +42,19 @@ namespace {
 
 constexpr int kAnswersPerBoard = 10;
 constexpr std::size_t kPauseSteps = 8;
+
+/// The process's peak resident memory so far, from the kernel's account of it.
+qint64 peakResidentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
 
 void click(QWidget* window, const char* name)
 {
@@ -135,7 +150,8 @@ class Session final : public QObject {
                           [](MessageStyle s) { return s != MessageStyle::Question; });
         QTextStream(stdout) << "plays " << answers_ << " max_play_us " << maxAnswerNs_ / 1000
                             << " max_stall_ms " << maxStallMs_ << " messages " << unexpected
-                            << " quit_epoch_ms " << QDateTime::currentMSecsSinceEpoch() << Qt::endl;
+                            << " peak_rss_kb " << peakResidentKb() << " quit_epoch_ms "
+                            << QDateTime::currentMSecsSinceEpoch() << Qt::endl;
     }
 
     Application& app_;
