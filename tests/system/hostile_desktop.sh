@@ -231,6 +231,42 @@ voice=--voice run_case any "voice, speech server that never answers" "$good" \
     SPEECHD_ADDRESS="unix_socket:$work/silent.sock"
 voice=--voice run_case silent "voice, speech server without an Italian voice" \
     "$work/no-such-folder" SPEECHD_ADDRESS="unix_socket:$work/dummy.sock"
+
+# How soon a new task is heard: bench_voice says when each task appeared, the recording of the
+# sink when each sound began. Its own clock starts with the recorder, so the figures can be
+# late by the recorder's latency (20 ms); the first utterance of the run, which starts the
+# engine, is given apart.
+bench="$(dirname "$player")/bench_voice"
+if [[ -x "$bench" && ( -z "$only" || "bench" =~ $only ) ]]; then
+    PULSE_SERVER="$server" parec -d t.monitor --latency-msec=20 --file-format=wav \
+        "$work/bench.wav" &
+    recorder_pid=$!
+    recording_ms=$(date +%s%3N)
+    SPEECHD_ADDRESS="unix_socket:$work/speech.sock" timeout 120 "$bench" >"$work/bench.out" \
+        2>"$work/bench.err" || echo "FAIL: bench_voice ended with status $?"
+    sleep 0.5
+    kill "$recorder_pid" 2>/dev/null || true
+    wait "$recorder_pid" 2>/dev/null || true
+    recorder_pid=""
+    python3 - "$work/bench.wav" "$recording_ms" "$work/bench.out" <<'PY'
+import statistics, struct, sys, wave
+rec, start = wave.open(sys.argv[1]), int(sys.argv[2])
+rate, channels = rec.getframerate(), rec.getnchannels()
+frames = rec.readframes(rec.getnframes())
+samples = struct.unpack("<%dh" % (len(frames) // 2), frames)[::channels]
+tasks = [int(l.split()[1]) - start for l in open(sys.argv[3]) if l.startswith("task_epoch_ms")]
+def onset(ms):
+    for i in range(max(0, ms * rate // 1000), len(samples)):
+        if abs(samples[i]) > 1000:
+            return i * 1000 // rate - ms
+    return None
+late = [onset(t) for t in tasks]
+heard = [d for d in late[1:] if d is not None]
+print("voice after a new task: first %s ms; then of %d heard in %d: median %s ms, worst %s ms"
+      % (late[0] if late else "-", len(heard), len(late) - 1,
+         int(statistics.median(heard)) if heard else "-", max(heard) if heard else "-"))
+PY
+fi
 voice=--voice during="kill $speech_pid" run_case any "voice, speech server killed mid-word" "$good"
 
 echo "$passed passed, $failed failed"
