@@ -3,7 +3,7 @@
 # made from this machine's own package archive: scripts/setup.sh installs what the build and
 # the tests need inside, the sources are mounted read-only, the build goes to a folder of the
 # root, and the tests run with a private /tmp and /dev, their X servers and buses started
-# inside. Then it builds the package for Debian 13 there and installs it in a second fresh
+# inside, with the sound playback check and the soak benchmarks. Then it builds the package for Debian 13 there and installs it in a second fresh
 # root (tests/system/package_install.sh). Prints the time of each step. The root, its mounts and every process inside are
 # removed at the end, also on failure or interruption. Needs root (through sudo otherwise).
 #   scripts/test-debian13.sh
@@ -55,6 +55,15 @@ step "built" debian_root_run "$work" cmake --build /build -j2
 # The whole output of ctest is shown when a test fails, its summary otherwise.
 step "tests" debian_root_run "$work" ctest --test-dir /build --output-on-failure
 sed -n '/tests passed/,$p' "$work/step.log"
+# Qt's faults that the sound service and the style work around, on this Qt: the playback check
+# with its probe, and the soak with and without the steady style.
+step "sound playback" debian_root_run "$work" /src/tests/system/sound_playback.sh \
+    /build/tests/play_sounds
+grep -E '^[A-Z]+: Qt ' "$work/step.log"
+step "soak benchmarks" debian_root_run "$work" sh -c \
+    '/src/tests/system/xvfb_test.sh /build/tests/bench_soak 300 100 &&
+     /src/tests/system/xvfb_test.sh /build/tests/bench_soak 300 100 --plain-style'
+grep growth "$work/step.log" | sed '1s/^/steady style: /; 2s/^/Fusion: /'
 step "package for Debian 13 built" debian_root_run "$work" /src/scripts/package.sh --into /build
 deb="$(ls "$work"/root/build/quadena_*.deb)"
 echo "${deb##*/}: depends on $(dpkg-deb -f "$deb" Depends | grep -o 'libicu[0-9]*')"

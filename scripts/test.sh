@@ -44,6 +44,8 @@ echo "== Ended by SIGTERM, SIGHUP and SIGINT after playing sounds: nothing left 
 
 echo "== Soak benchmark: memory over a school day of openings"
 "$root/tests/system/xvfb_test.sh" "$root/build/tests/bench_soak" 1000 100
+echo "== The same drawn by Qt's Fusion style: whether its pixmap cache still grows on this Qt"
+"$root/tests/system/xvfb_test.sh" "$root/build/tests/bench_soak" 300 100 --plain-style
 
 echo "== Results benchmark: recording an answer, opening the teacher's page, the record's memory"
 "$root/tests/system/xvfb_test.sh" "$root/build/tests/bench_results"

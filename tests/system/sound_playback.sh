@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Real playback: starts a private PulseAudio server with a null sink, plays each of the five
 # sounds through the program's own sound service, records the sink's monitor and checks that
-# every recording holds sound. Then, with no sound server at all, asks for many sounds and
+# every recording holds sound, and probes Qt's fault that the service works around. Then, with no sound server at all, asks for many sounds and
 # checks that the service neither blocks nor crashes. Only the processes started here are
 # stopped at the end.
 set -euo pipefail
@@ -54,6 +54,30 @@ done
 # Ten wrong answers in quick succession: the sad sound must still be heard.
 record "no.wav asked for ten times in 1.5 s" 4444444444
 
+# Qt's fault that the service works around, probed without the workaround: one effect
+# restarted quickly, then once more; only that last play is recorded.
+"$player" --one-effect "$(dirname "$player")/suoni/no.wav" >"$work/probe.out" 2>/dev/null &
+probe=$!
+for _ in $(seq 100); do grep -q final "$work/probe.out" && break; sleep 0.05; done
+parec -d t.monitor --latency-msec=20 --file-format=wav "$work/probe.wav" &
+recorder=$!
+wait "$probe" || true
+kill "$recorder"; wait "$recorder" 2>/dev/null || true
+peak=$(sox "$work/probe.wav" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}')
+if awk -v p="${peak:-0}" 'BEGIN { exit !(p > 0.05) }'; then state=gone; else state="still there"; fi
+qt="$(awk '/final/ {print $2}' "$work/probe.out")"
+# What each Qt minor version showed; a change means the workaround is to be reviewed.
+declare -A seen=([6.4]="still there")
+line="Qt $qt: one effect restarted quickly stays silent: $state (peak ${peak:-none})"
+if [[ -z "${seen[${qt%.*}]:-}" ]]; then
+    echo "SKIP: $line; not yet probed on this Qt: record it here and review the workaround"
+elif [[ "${seen[${qt%.*}]}" == "$state" ]]; then
+    echo "PASS: $line, as seen before"
+else
+    echo "FAIL: $line, unlike before: review the workaround"
+    failed=$((failed + 1))
+fi
+
 kill "$keepalive" 2>/dev/null || true
 keepalive=""
 pulseaudio --kill 2>/dev/null || true
@@ -74,5 +98,5 @@ else
     failed=$((failed + 1))
 fi
 
-echo "$((8 - failed)) passed, $failed failed"
+echo "$((9 - failed)) passed, $failed failed"
 exit $((failed > 0))

@@ -2,7 +2,9 @@
 // maximum and level changed, their worksheets opened and closed, then "Esci" back to the
 // menu, over and over. Prints the resident memory after a warm-up and at the end, and the
 // growth per 100 openings. Run on xcb under a private X server (xvfb_test.sh), as the
-// program runs on a desktop. Arguments: [openings] [warm-up openings] [--leave-allocated].
+// program runs on a desktop. Arguments: [openings] [warm-up openings] [--leave-allocated]
+// [--plain-style]; with --plain-style the windows are drawn by Qt's own Fusion style instead of
+// the program's steady one, to show whether Fusion's cache still grows on this Qt.
 #include "app/startup.h"
 #include "program.h"
 #include "ui/design/names.h"
@@ -112,6 +114,8 @@ int main(int argc, char* argv[])
     QApplication qtApp(argc, argv);
     prepareApplication(qtApp);
     const QStringList args = QCoreApplication::arguments();
+    if (args.contains(QStringLiteral("--plain-style")))
+        QApplication::setStyle(QStringLiteral("Fusion"));
     const int openings = args.size() > 1 ? args.at(1).toInt() : 1000;
     const int warmUp = args.size() > 2 ? args.at(2).toInt() : 100;
     Program p(20261208);

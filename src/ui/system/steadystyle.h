@@ -10,7 +10,8 @@
 ///
 /// Works around: Fusion's pixmap cache keys, seen growing for good with Qt 6.4.2 (Debian 12,
 /// Ubuntu 24.04; 18 MB for every 100 board openings). Whether it is still needed is measured by
-/// tests/tools/bench_soak on each Qt the project builds with, through the program as a whole.
+/// tests/tools/bench_soak with and without this style (--plain-style) on each Qt the project
+/// builds with, through the program as a whole.
 class SteadyStyle final : public QProxyStyle {
   public:
     SteadyStyle();
