@@ -24,11 +24,12 @@
 namespace {
 
 constexpr int kTasks = 21;
-constexpr int kListenMs = 1800; // long enough for the longest number word to be said
+constexpr int kListenMs = 3000; // the longest number word said, with the speech server's delay
 
-void reportTask()
+void reportTask(BoardWindow* board)
 {
-    QTextStream(stdout) << "task_epoch_ms " << QDateTime::currentMSecsSinceEpoch() << Qt::endl;
+    QTextStream(stdout) << "task_epoch_ms " << QDateTime::currentMSecsSinceEpoch() << ' '
+                        << board->frame().programState().numeroCercato << Qt::endl;
 }
 
 } // namespace
@@ -48,20 +49,21 @@ int main(int argc, char* argv[])
     app.main();
     app.startWindow()->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
     app.menuWindow()->findChild<QAbstractButton*>(QStringLiteral("Command14"))->click();
-    reportTask();
+    reportTask(app.boardWindow());
 
     int tasks = 1;
     QTimer pace;
     QObject::connect(&pace, &QTimer::timeout, [&] {
         BoardWindow* board = app.boardWindow();
         if (!board || tasks == kTasks) {
-            QCoreApplication::quit();
+            pace.stop(); // the last task is heard out before the engine goes
+            QTimer::singleShot(kListenMs, &QCoreApplication::quit);
             return;
         }
         board->cellButton(board->frame().programState().numeroCercato)->click();
         QTimer::singleShot(300, board, [board] {
             board->findChild<QAbstractButton*>(names::of(names::kAvanti))->click();
-            reportTask();
+            reportTask(board);
         });
         ++tasks;
     });
