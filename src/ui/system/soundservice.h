@@ -22,8 +22,8 @@ struct SoundState;
 ///
 /// Works around two faults of the PulseAudio engine of Qt Multimedia 6.4.2 (Debian 12,
 /// Ubuntu 24.04): an effect stopped and started again quickly a few times stays silent for
-/// good (gone in Qt 6.8.2, Debian 13), so every sound starts on an effect made anew (kept in check by
-/// tests/system/sound_playback.sh, "no.wav asked for ten times", which also probes the fault
+/// good (gone in Qt 6.8.2, Debian 13), so every sound starts on an effect made anew (kept in check
+/// by tests/system/sound_playback.sh, "no.wav asked for ten times", which also probes the fault
 /// without this on each Qt the project builds with); and the library's static
 /// destructors race its own threads at exit, so the process ends without them (below).
 class SoundService final : public SoundSink {
