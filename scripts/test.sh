@@ -69,7 +69,7 @@ echo "== A hostile desktop, with the sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS=suppressions="$root/tests/support/lsan.supp":print_suppressions=0 \
-    "$root/tests/system/hostile_desktop.sh" --no-voice-bench "$root/build-asan/tests/hostile_session"
+    "$root/tests/system/hostile_desktop.sh" --sanitizer-build "$root/build-asan/tests/hostile_session"
 
 echo "== Ended by a signal, with the sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \

@@ -12,18 +12,20 @@
 # The figures of each case are printed. A printer that rejects jobs is tried in print_e2e.sh,
 # where a print server runs.
 #
-# Usage: tests/system/hostile_desktop.sh [--no-voice-bench] path/to/tests/hostile_session [regex]
-# With a regular expression, only the cases whose names match it run; --no-voice-bench leaves
-# out the voice's check and benchmark (bench_voice beside hostile_session), as for a sanitizer
-# build, whose figures would say nothing.
+# Usage: tests/system/hostile_desktop.sh [--sanitizer-build] path/to/tests/hostile_session [regex]
+# With a regular expression, only the cases whose names match it run. --sanitizer-build is for
+# the build with the sanitizers: it leaves out the voice's check and benchmark (bench_voice
+# beside hostile_session), whose figures would say nothing there, and does not ask for the
+# voice to be heard, since Qt's speech-dispatcher engine finds no Italian voice in that build
+# (it reads the voice list and says nothing).
 # Everything lives in one temporary folder: the sound files, a private PulseAudio server with
 # its own configuration and a null sink, the silent fake server, two private speech-dispatcher
 # servers (espeak-ng into the null sink; the dummy module alone), home, runtime and temporary
 # folders. Only the processes started here are stopped at the end.
 set -euo pipefail
-voice_bench=1
-if [[ "${1:-}" == --no-voice-bench ]]; then
-    voice_bench=0
+voice_bench=1 voice_heard=heard
+if [[ "${1:-}" == --sanitizer-build ]]; then
+    voice_bench=0 voice_heard=any
     shift
 fi
 player="$(realpath "$1")"
@@ -231,7 +233,7 @@ run_case heard "no writable HOME" "$good" HOME="$work/afile/home" \
 run_case heard "no writable temporary folder" "$good" TMPDIR="$work/afile/tmp"
 run_case heard "XDG_RUNTIME_DIR unset" "$good" -u XDG_RUNTIME_DIR
 # No sound files: what is heard is the voice.
-voice=--voice run_case heard "voice" "$work/no-such-folder"
+voice=--voice run_case "$voice_heard" "voice" "$work/no-such-folder"
 voice=--voice run_case any "voice, no speech server" "$good" \
     SPEECHD_ADDRESS="unix_socket:$work/missing.sock"
 voice=--voice run_case any "voice, speech server that never answers" "$good" \
