@@ -50,6 +50,9 @@ echo "== The same drawn by Qt's Fusion style: whether its pixmap cache still gro
 echo "== Results benchmark: recording an answer, opening the teacher's page, the record's memory"
 "$root/tests/system/xvfb_test.sh" "$root/build/tests/bench_results"
 
+echo "== Start-up benchmark: the start window and the memory at 5 s, with and without --voice"
+"$root/tests/system/xvfb_test.sh" "$root/tests/tools/bench_startup.sh" "$root/build/src/quadena"
+
 echo "== Debian package: lintian, desktop entry, AppStream, the program started from it"
 "$root/tests/system/package_check.sh"
 
