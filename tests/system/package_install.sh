@@ -7,6 +7,7 @@
 # plugins that draw its pictures and icons, from packages it depends on. The package is never
 # installed on this machine. Needs root (through sudo otherwise).
 #   tests/system/package_install.sh RELEASE PACKAGE.deb       e.g. trixie quadena_1.0+deb13_amd64.deb
+# With SCREENSHOT=FILE.png in the environment, the screen with the board is saved there.
 set -euo pipefail
 # Client areas at 15 twips a pixel: the start window (8760 x 6615 twips), the main menu
 # (9600 x 7200).
@@ -25,7 +26,9 @@ if [[ "${1:-}" == "--run-installed" ]]; then
     export HOME=/tmp/home XDG_RUNTIME_DIR=/tmp/run XDG_CONFIG_HOME=/tmp/home/.config
     fifo=/tmp/displayfd
     mkfifo "$fifo"
-    Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp 4>"$fifo" >/dev/null 2>&1 &
+    mkdir /tmp/screen # the screen's frame buffer, as an XWD file
+    Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp -fbdir /tmp/screen 4>"$fifo" \
+        >/dev/null 2>&1 &
     xvfb=$!
     trap 'kill "$xvfb" ${pid:-} 2>/dev/null; wait 2>/dev/null || true' EXIT
     read -r display <"$fifo"
@@ -76,6 +79,8 @@ if [[ "${1:-}" == "--run-installed" ]]; then
         done
     fi
     kill -0 "$pid" 2>/dev/null || fail "the program ended"
+    sleep 0.5 # the board painted
+    cp /tmp/screen/Xvfb_screen0 /root/screen.xwd
 
     depends="$(dpkg-query -W -f '${Depends}' quadena | tr ',|' '\n\n' | sed 's/^ *//; s/[ (].*//')"
     for plugin in iconengines/libqsvgicon.so imageformats/libqsvg.so; do
@@ -132,4 +137,8 @@ debian_root_run "$work" bash "/root/${0##*/}" --run-installed || {
     echo "FAIL: the installed program on $release"
     exit 1
 }
+if [[ -n "${SCREENSHOT:-}" ]]; then
+    xwdtopnm "$work/root/root/screen.xwd" 2>/dev/null | pnmtopng >"$SCREENSHOT"
+    echo "the screen with the board: $SCREENSHOT"
+fi
 echo "installed package on $release passed"
