@@ -3,7 +3,12 @@
 # one) and fails when a file includes a header of a higher wing, when a folder of src/ is no
 # wing, or when files include each other in a loop (a .h and its .cpp count as one unit).
 # The wings from the lowest:
-#   core        the rules (Qt Core only)
+#   core/base      conversions of the old runtime, the random generator, the levels, the maximum
+#   core/sheets    the worksheets: layouts, grid sheets, line wrapping
+#   core/board     the board rules: the catalogue of boards, the frame, the exercises
+#   core/records   what the run's answers leave: the run record, the teacher's page's texts
+#   core/speech    what is said: the number words, the board's voice
+#   core/settings  the starting options: the settings, the command line, the files
 #   ui/input    keys, the answer box, the keyboard scroll bar, safe paste
 #   ui/design   the window designs, the design area, the control factory, the cell button
 #   ui/system   sound, printing, the style, the window system's title
@@ -13,7 +18,7 @@
 # Usage: scripts/include-graph.sh [src folder]
 set -euo pipefail
 src="$(cd "${1:-$(dirname "$0")/../src}" && pwd)"
-wings=(core ui/input ui/design ui/system ui/access ui/windows app)
+wings=(core/base core/sheets core/board core/records core/speech core/settings ui/input ui/design ui/system ui/access ui/windows app)
 
 rank() {
     local i
@@ -24,7 +29,7 @@ rank() {
 }
 wing_of() { # src-relative path -> its wing
     case "$1" in
-    ui/*/*) local rest=${1#ui/}; echo "ui/${rest%%/*}" ;;
+    core/*/* | ui/*/*) local top=${1%%/*} rest=${1#*/}; echo "$top/${rest%%/*}" ;;
     */*) echo "${1%%/*}" ;;
     *) echo "." ;;
     esac
@@ -66,7 +71,7 @@ fi
 echo "includes by wing (from -> to: count)"
 for from in "${wings[@]}"; do
     for to in "${wings[@]}"; do
-        [[ -n ${edges[$from $to]:-} ]] && printf '  %-10s -> %-10s %4d\n' "$from" "$to" "${edges[$from $to]}"
+        [[ -n ${edges[$from $to]:-} ]] && printf '  %-13s -> %-13s %4d\n' "$from" "$to" "${edges[$from $to]}"
     done
 done
 ((status == 0)) && echo "no include against the order, no loop between files"

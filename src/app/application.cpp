@@ -1,8 +1,8 @@
 #include "app/application.h"
 
-#include "core/boardframe.h"
-#include "core/boardsheets.h"
-#include "core/boardvoice.h"
+#include "core/board/boardframe.h"
+#include "core/board/boardsheets.h"
+#include "core/speech/boardvoice.h"
 #include "ui/design/boarddesign.h"
 #include "ui/input/keypad.h"
 #include "ui/windows/boardwindow.h"

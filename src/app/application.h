@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/boardkind.h"
-#include "core/launchoptions.h"
-#include "core/programstate.h"
-#include "core/runrecord.h"
-#include "core/sounds.h"
-#include "core/speech.h"
+#include "core/board/boardkind.h"
+#include "core/settings/launchoptions.h"
+#include "core/board/programstate.h"
+#include "core/records/runrecord.h"
+#include "core/board/sounds.h"
+#include "core/speech/speech.h"
 #include "ui/windows/windowhost.h"
 
 #include <QObject>

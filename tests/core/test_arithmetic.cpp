@@ -1,4 +1,4 @@
-#include "core/arithmetic.h"
+#include "core/board/arithmetic.h"
 #include "fakes.h"
 
 #include <QTest>

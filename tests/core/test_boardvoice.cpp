@@ -2,9 +2,9 @@
 // numbers' own words are checked in test_numberwords; here %1 and %2 stand for the task's
 // numbers, %3 for the number asked.
 #include "board_fixture.h"
-#include "core/boardvoice.h"
-#include "core/exercise.h"
-#include "core/numberwords.h"
+#include "core/speech/boardvoice.h"
+#include "core/board/exercise.h"
+#include "core/speech/numberwords.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "core/launchoptions.h"
+#include "core/settings/launchoptions.h"
 
 #include <QDirIterator>
 #include <QProcessEnvironment>

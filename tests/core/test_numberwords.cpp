@@ -1,4 +1,4 @@
-#include "core/numberwords.h"
+#include "core/speech/numberwords.h"
 
 #include <QTest>
 

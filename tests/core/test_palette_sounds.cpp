@@ -1,4 +1,4 @@
-#include "core/palette.h"
+#include "core/board/palette.h"
 #include "fakes.h"
 
 #include <QTest>

@@ -1,5 +1,5 @@
 #include "board_fixture.h"
-#include "core/programstate.h"
+#include "core/board/programstate.h"
 
 #include <QTest>
 #include <set>

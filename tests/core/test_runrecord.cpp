@@ -1,6 +1,6 @@
 #include "board_fixture.h"
-#include "core/results.h"
-#include "core/runrecord.h"
+#include "core/records/results.h"
+#include "core/records/runrecord.h"
 
 #include <QMap>
 #include <QTest>

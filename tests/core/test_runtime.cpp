@@ -1,4 +1,4 @@
-#include "core/runtime.h"
+#include "core/base/runtime.h"
 #include "fakes.h"
 
 #include <QTest>

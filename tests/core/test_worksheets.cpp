@@ -1,6 +1,6 @@
-#include "core/gridsheets.h"
-#include "core/layouts.h"
-#include "core/wrap.h"
+#include "core/sheets/gridsheets.h"
+#include "core/sheets/layouts.h"
+#include "core/sheets/wrap.h"
 #include "fakes.h"
 
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/boardframe.h"
-#include "core/palette.h"
-#include "core/programstate.h"
+#include "core/board/boardframe.h"
+#include "core/board/palette.h"
+#include "core/board/programstate.h"
 #include "fakes.h"
 
 /// A board frame with its exercise, its own program state, scripted generator and recorded

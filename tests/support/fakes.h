@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/random.h"
-#include "core/sounds.h"
-#include "core/speech.h"
+#include "core/base/random.h"
+#include "core/board/sounds.h"
+#include "core/speech/speech.h"
 
 #include <QList>
 #include <deque>

@@ -14,7 +14,7 @@
 // moment the process has ended.
 #include "app/application.h"
 #include "app/startup.h"
-#include "core/random.h"
+#include "core/base/random.h"
 #include "fakes_ui.h"
 #include "ui/design/names.h"
 #include "ui/system/printing.h"

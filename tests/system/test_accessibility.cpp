@@ -1,6 +1,6 @@
 // What assistive technology reads on the boards and which changes it is told about, seen
 // through Qt's accessibility interfaces and its update handler.
-#include "core/programstate.h"
+#include "core/board/programstate.h"
 #include "program.h"
 #include "ui/access/boardaccessibility.h"
 

@@ -3,7 +3,7 @@
 // with every number of every board answered 100 times, and the memory of the record after
 // 10 and after 1 000 000 answers. Prints figures only; it asserts nothing about time.
 #include "app/startup.h"
-#include "core/results.h"
+#include "core/records/results.h"
 #include "program.h"
 #include "ui/windows/resultswindow.h"
 

@@ -6,7 +6,7 @@
 // speech server's sink.
 #include "app/application.h"
 #include "app/startup.h"
-#include "core/random.h"
+#include "core/base/random.h"
 #include "fakes.h"
 #include "fakes_ui.h"
 #include "ui/design/names.h"

@@ -1,7 +1,7 @@
 // Wrap benchmark: times the worksheet wrap (width 100) on texts of 1 KB, 100 KB and 1 MB of
 // words, and on 1 MB without a single space. It reports figures; it asserts nothing.
-#include "core/random.h"
-#include "core/wrap.h"
+#include "core/base/random.h"
+#include "core/sheets/wrap.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>

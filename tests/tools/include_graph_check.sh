@@ -26,8 +26,8 @@ planted() { # name, what the check must say, then the planting command
         echo "found: $name"
     fi
 }
-planted "a rule including a window" "include against the order: src/core/random.h" \
-    sed -i '1a #include "ui/windows/boardwindow.h"' core/random.h
+planted "a rule including a window" "include against the order: src/core/base/random.h" \
+    sed -i '1a #include "ui/windows/boardwindow.h"' core/base/random.h
 planted "two files including each other" "loop:" bash -c '
     printf "#include \"ui/design/b.h\"\n" >ui/design/a.h
     printf "#include \"ui/design/a.h\"\n" >ui/design/b.h'

@@ -4,9 +4,9 @@
 // window manager that maximises.
 #include "app/application.h"
 #include "app/startup.h"
-#include "core/programstate.h"
-#include "core/random.h"
-#include "core/sounds.h"
+#include "core/board/programstate.h"
+#include "core/base/random.h"
+#include "core/board/sounds.h"
 #include "ui/design/names.h"
 #include "ui/system/printing.h"
 #include "ui/windows/boardwindow.h"

@@ -1,6 +1,6 @@
 // What the child sees and does on a board between answers: cell faces in pixels, the text
 // typed in Text1, Enter keys that belong to a box, and windows unloaded under a dialog.
-#include "core/programstate.h"
+#include "core/board/programstate.h"
 #include "program.h"
 #include "ui/design/names.h"
 #include "ui/windows/dialogs.h"

@@ -1,5 +1,5 @@
-#include "core/programstate.h"
-#include "core/texts.h"
+#include "core/board/programstate.h"
+#include "core/board/texts.h"
 #include "program.h"
 #include "ui/design/names.h"
 #include "ui/windows/gridwindow.h"

@@ -1,6 +1,6 @@
 // The on-screen keypad: beside the answer box of the recognise boards and below the
 // "Numero massimo" box, pressed by clicks and taps; with it hidden, every board is its design.
-#include "core/runtime.h"
+#include "core/base/runtime.h"
 #include "program.h"
 #include "ui/design/boarddesign.h"
 #include "ui/design/designarea.h"

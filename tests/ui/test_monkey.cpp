@@ -1,9 +1,9 @@
 // A monkey on the whole program: from fixed seeds it clicks, types, presses keys, runs menu
 // commands, moves the scroll bar, activates and closes windows on whatever is on screen, and
 // after every event checks the rules that hold whatever the child has done.
-#include "core/programstate.h"
-#include "core/results.h"
-#include "core/runtime.h"
+#include "core/board/programstate.h"
+#include "core/records/results.h"
+#include "core/base/runtime.h"
 #include "monkey_hands.h"
 #include "program.h"
 #include "ui/design/names.h"

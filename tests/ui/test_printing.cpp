@@ -1,8 +1,8 @@
 // Print jobs rendered to PDF through the program's own print service, and read back with
 // pdftotext: what reaches the paper, not only what was asked for.
-#include "core/gridsheets.h"
-#include "core/layouts.h"
-#include "core/wrap.h"
+#include "core/sheets/gridsheets.h"
+#include "core/sheets/layouts.h"
+#include "core/sheets/wrap.h"
 #include "fakes.h"
 #include "ui/system/printing.h"
 #include "ui/windows/gridwindow.h"

@@ -1,4 +1,4 @@
-#include "core/programstate.h"
+#include "core/board/programstate.h"
 #include "program.h"
 #include "ui/design/names.h"
 #include "ui/windows/menuwindow.h"

@@ -1,4 +1,4 @@
-#include "core/results.h"
+#include "core/records/results.h"
 #include "program.h"
 #include "ui/design/resultmap.h"
 #include "ui/windows/resultswindow.h"

@@ -1,4 +1,4 @@
-#include "core/texts.h"
+#include "core/board/texts.h"
 #include "program.h"
 #include "ui/design/fonts.h"
 #include "ui/design/names.h"

@@ -1,4 +1,4 @@
-#include "core/sounds.h"
+#include "core/board/sounds.h"
 #include "ui/system/wavefile.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "core/programstate.h"
-#include "core/wrap.h"
+#include "core/board/programstate.h"
+#include "core/sheets/wrap.h"
 #include "program.h"
 #include "ui/design/names.h"
 #include "ui/windows/gridwindow.h"

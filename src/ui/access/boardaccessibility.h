@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/boardframe.h"
+#include "core/board/boardframe.h"
 
 #include <QObject>
 #include <QPointer>

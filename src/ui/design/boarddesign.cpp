@@ -1,6 +1,6 @@
 #include "ui/design/boarddesign.h"
 
-#include "core/texts.h"
+#include "core/board/texts.h"
 #include "ui/design/names.h"
 
 #include <array>

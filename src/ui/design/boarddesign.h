@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/boardkind.h"
+#include "core/board/boardkind.h"
 #include "ui/design/controlrow.h"
 
 #include <span>

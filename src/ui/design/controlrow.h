@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/palette.h"
+#include "core/board/palette.h"
 #include "ui/design/fontstyle.h"
 
 #include <QRect>

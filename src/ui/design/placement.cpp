@@ -1,6 +1,6 @@
 #include "ui/design/placement.h"
 
-#include "core/runtime.h"
+#include "core/base/runtime.h"
 #include "ui/design/fonts.h"
 #include "ui/design/optionbutton.h"
 

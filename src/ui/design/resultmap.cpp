@@ -1,7 +1,7 @@
 #include "ui/design/resultmap.h"
 
-#include "core/results.h"
-#include "core/runrecord.h"
+#include "core/records/results.h"
+#include "core/records/runrecord.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/boardkind.h"
+#include "core/board/boardkind.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/launchoptions.h"
+#include "core/settings/launchoptions.h"
 
 #include <QPointer>
 #include <QWidget>

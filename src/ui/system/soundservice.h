@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/sounds.h"
+#include "core/board/sounds.h"
 
 #include <QString>
 #include <chrono>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/speech.h"
+#include "core/speech/speech.h"
 
 #include <chrono>
 #include <memory>

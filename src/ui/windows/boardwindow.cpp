@@ -1,8 +1,8 @@
 #include "ui/windows/boardwindow.h"
 
-#include "core/programstate.h"
-#include "core/runtime.h"
-#include "core/texts.h"
+#include "core/board/programstate.h"
+#include "core/base/runtime.h"
+#include "core/board/texts.h"
 #include "ui/access/boardaccessibility.h"
 #include "ui/design/designarea.h"
 #include "ui/design/fonts.h"

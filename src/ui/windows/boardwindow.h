@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/boardframe.h"
+#include "core/board/boardframe.h"
 #include "ui/design/boarddesign.h"
 #include "ui/design/cellbutton.h"
 #include "ui/windows/windowhost.h"

@@ -1,6 +1,6 @@
 #include "ui/windows/dialogs.h"
 
-#include "core/texts.h"
+#include "core/board/texts.h"
 #include "ui/design/fonts.h"
 #include "ui/design/names.h"
 #include "ui/input/keypad.h"

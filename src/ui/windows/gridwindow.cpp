@@ -1,8 +1,8 @@
 #include "ui/windows/gridwindow.h"
 
-#include "core/gridsheets.h"
-#include "core/runtime.h"
-#include "core/wrap.h"
+#include "core/sheets/gridsheets.h"
+#include "core/base/runtime.h"
+#include "core/sheets/wrap.h"
 #include "ui/design/designarea.h"
 #include "ui/design/fonts.h"
 #include "ui/design/names.h"

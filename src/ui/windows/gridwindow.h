@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/level.h"
+#include "core/base/level.h"
 #include "ui/windows/windowhost.h"
 
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/boardkind.h"
+#include "core/board/boardkind.h"
 #include "ui/windows/windowhost.h"
 
 struct ProgramState;

@@ -1,8 +1,8 @@
 #include "ui/windows/resultswindow.h"
 
-#include "core/results.h"
-#include "core/runrecord.h"
-#include "core/runtime.h"
+#include "core/records/results.h"
+#include "core/records/runrecord.h"
+#include "core/base/runtime.h"
 #include "ui/design/designarea.h"
 #include "ui/design/fonts.h"
 #include "ui/design/names.h"

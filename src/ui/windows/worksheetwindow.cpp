@@ -1,9 +1,9 @@
 #include "ui/windows/worksheetwindow.h"
 
-#include "core/layouts.h"
-#include "core/programstate.h"
-#include "core/runtime.h"
-#include "core/wrap.h"
+#include "core/sheets/layouts.h"
+#include "core/board/programstate.h"
+#include "core/base/runtime.h"
+#include "core/sheets/wrap.h"
 #include "ui/design/designarea.h"
 #include "ui/design/fonts.h"
 #include "ui/design/names.h"

@@ -1,0 +1,131 @@
+#include "core/board/arithmetic.h"
+
+#include "core/base/runtime.h"
+
+#include <algorithm>
+
+namespace {
+
+/// How a board draws its task: two draws, in the board's order, within 0 to `m`.
+using Draw = ArithmeticTask (*)(int m, RandomSource& random);
+
+struct ArithmeticRules {
+    ArithmeticKind kind;
+    bool addition;
+    Draw draw;
+};
+
+constexpr ArithmeticRules kRules[] = {
+    {ArithmeticKind::AddUnits, true,
+     [](int m, RandomSource& r) {
+         ArithmeticTask t;
+         t.primo = r.below(m - 10) + 10;
+         t.secondo = r.below(std::min(9, m - t.primo + 1));
+         t.risultato = t.primo + t.secondo;
+         return t;
+     }},
+    {ArithmeticKind::AddTens, true,
+     [](int m, RandomSource& r) {
+         ArithmeticTask t;
+         t.risultato = r.below(m) + 1;
+         t.secondo = r.below(t.risultato) / 10 * 10;
+         t.primo = t.risultato - t.secondo;
+         return t;
+     }},
+    {ArithmeticKind::AddTensUnits, true,
+     [](int m, RandomSource& r) {
+         ArithmeticTask t;
+         t.risultato = r.below(m) + 1;
+         t.primo = r.below(t.risultato);
+         t.secondo = t.risultato - t.primo;
+         return t;
+     }},
+    {ArithmeticKind::SubUnits, false,
+     [](int m, RandomSource& r) {
+         ArithmeticTask t;
+         t.primo = r.below(m - 19) + 10;
+         t.secondo = r.below(9);
+         t.risultato = t.primo - t.secondo;
+         return t;
+     }},
+    {ArithmeticKind::SubTens, false,
+     [](int m, RandomSource& r) {
+         ArithmeticTask t;
+         t.primo = r.below(m) + 1;
+         t.secondo = r.below(t.primo) / 10 * 10;
+         t.risultato = t.primo - t.secondo;
+         return t;
+     }},
+    {ArithmeticKind::SubTensUnits, false,
+     [](int m, RandomSource& r) {
+         ArithmeticTask t;
+         t.primo = r.below(m) + 1;
+         t.risultato = r.below(t.primo);
+         t.secondo = t.primo - t.risultato;
+         return t;
+     }},
+};
+
+constexpr const ArithmeticRules& rulesOf(ArithmeticKind kind)
+{
+    return kRules[static_cast<std::size_t>(kind)];
+}
+
+static_assert([] {
+    for (std::size_t i = 0; i < std::size(kRules); ++i) {
+        if (static_cast<std::size_t>(kRules[i].kind) != i)
+            return false;
+    }
+    return true;
+}());
+
+} // namespace
+
+bool isAddition(ArithmeticKind kind)
+{
+    return rulesOf(kind).addition;
+}
+
+ArithmeticTask drawArithmeticTask(ArithmeticKind kind, int maximum, RandomSource& random)
+{
+    return rulesOf(kind).draw(maximum, random);
+}
+
+QString arithmeticTaskText(ArithmeticKind kind, const ArithmeticTask& task)
+{
+    const QString op = isAddition(kind) ? QStringLiteral(" + ") : QStringLiteral(" - ");
+    return runtime::numberText(task.primo) + op + runtime::numberText(task.secondo) +
+           QStringLiteral(" = ");
+}
+
+void ArithmeticExercise::fillCaptions(BoardSurface& s) const
+{
+    for (int i = 0; i < BoardSurface::kCellCount; ++i)
+        s.setCaption(i, runtime::numberText(i));
+}
+
+void ArithmeticExercise::drawTask(BoardSurface& s)
+{
+    const ArithmeticTask t = drawArithmeticTask(kind_, s.state().numeroMassimo, s.random());
+    s.state().primoNumero = static_cast<qint16>(t.primo);
+    s.state().secondoNumero = static_cast<qint16>(t.secondo);
+    s.state().risultato = static_cast<qint16>(t.risultato);
+    s.setTaskText(arithmeticTaskText(kind_, t));
+}
+
+bool ArithmeticExercise::judgeClick(const BoardSurface& s, int cell) const
+{
+    return cell == s.state().risultato;
+}
+
+void ArithmeticExercise::lock(BoardSurface& s)
+{
+    const int target = s.state().risultato;
+    s.setTaskText(s.taskText() + s.cell(target).caption);
+    s.setEnabled(target, false);
+}
+
+void ArithmeticExercise::unlock(BoardSurface& s)
+{
+    s.setEnabled(s.state().risultato, true);
+}

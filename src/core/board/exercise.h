@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/board/arithmetic.h"
+#include "core/board/boardkind.h"
+#include "core/board/find.h"
+#include "core/board/findabove.h"
+#include "core/board/recognise.h"
+#include "core/board/recogniseabove.h"
+
+#include <variant>
+
+/// The rules of one board kind, composed into the board frame. Every exercise has
+/// `traits`, `fillCaptions`, `drawTask`, `target` (the number the open task
+/// asks for), `markRight`, `lock` and `unlock`; it answers
+/// clicks with `judgeClick` or typed text with `judgeTyped`, and has a level, a hundred on
+/// show or a series when its board has them (`level`/`setLevel`, `hundreds`/`setHundreds`,
+/// `series`).
+using Exercise = std::variant<ArithmeticExercise, RecogniseExercise, FindExercise,
+                              RecogniseAboveExercise, FindAboveExercise>;
+
+/// The exercise of a board.
+Exercise makeExercise(BoardKind kind);

@@ -1,0 +1,46 @@
+#include "core/board/findabove.h"
+
+#include "core/base/runtime.h"
+
+void FindAboveExercise::drawTask(BoardSurface& s)
+{
+    s.state().numeroCercato = static_cast<qint16>(s.random().below(999));
+    s.setTaskText(runtime::numberText(s.state().numeroCercato));
+}
+
+bool FindAboveExercise::judgeClick(const BoardSurface& s, int cell) const
+{
+    return window_.numberOf(cell) == s.state().numeroCercato;
+}
+
+void FindAboveExercise::markRight(BoardSurface& s, bool)
+{
+    s.setColour(s.state().numeroCercato - window_.numberOf(0), colours::kRed);
+}
+
+void FindAboveExercise::lock(BoardSurface& s)
+{
+    for (int i = 0; i < BoardSurface::kCellCount; ++i)
+        s.setEnabled(i, false);
+}
+
+void FindAboveExercise::unlock(BoardSurface& s)
+{
+    for (int i = 0; i < BoardSurface::kCellCount; ++i) {
+        s.setEnabled(i, true);
+        s.setColour(i, colours::kCell);
+    }
+}
+
+void FindAboveExercise::setLevel(BoardSurface& s, Level level)
+{
+    if (levels_.choose(level))
+        fillCaptions(s);
+}
+
+void FindAboveExercise::setHundreds(BoardSurface& s, int hundreds)
+{
+    window_.show(hundreds);
+    s.note(BoardChange::Hundreds);
+    fillCaptions(s);
+}

@@ -1,0 +1,23 @@
+#include "core/board/recognise.h"
+
+#include "core/base/runtime.h"
+
+void RecogniseExercise::drawTask(BoardSurface& s)
+{
+    drawFreeCell(
+        s, [](const Cell& c) { return c.caption.isEmpty(); }, [&] { startAgain(s); });
+    s.setColour(s.state().numeroCercato, colours::kRed);
+    s.askInAnswerBox();
+}
+
+bool RecogniseExercise::judgeTyped(const BoardSurface& s, const QString& typed) const
+{
+    return runtime::numericValue(typed) == s.state().numeroCercato;
+}
+
+void RecogniseExercise::markRight(BoardSurface& s, bool)
+{
+    const int asked = s.state().numeroCercato;
+    s.setCaption(asked, runtime::numberText(asked));
+    countRight(s);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/board/boardkind.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+
+class RunRecord;
+
+/// What the teacher's page writes of a run record: the boards' names, the totals as text,
+/// the CSV file.
+namespace results {
+
+struct BoardName {
+    BoardKind board;
+    const char16_t* name;
+};
+
+/// The ten boards in the order of the main menu, named as the main menu shows them, with
+/// the group where two buttons share a caption.
+inline constexpr std::array<BoardName, 10> kBoards{{
+    {BoardKind::Form100Trova, u"trovare i numeri da 0 a 99"},
+    {BoardKind::Form100Ricon, u"riconoscere i numeri da 0 a 99"},
+    {BoardKind::Form100a, u"Aggiungere solo unità"},
+    {BoardKind::Form100b, u"Aggiungere solo decine"},
+    {BoardKind::Form100f, u"Addizioni: decine e unità"},
+    {BoardKind::Form100c, u"Togliere solo unità"},
+    {BoardKind::Form100d, u"Togliere solo decine"},
+    {BoardKind::Form100e, u"Sottrazioni: decine e unità"},
+    {BoardKind::Form100Trova2, u"trovare i numeri superiori a 99"},
+    {BoardKind::Form100Ricon2, u"riconoscere i numeri superiori a 99"},
+}};
+
+QString boardName(BoardKind board);
+/// Whether the board's numbers go above 99, so that its map shows one hundred at a time.
+bool above99(BoardKind board);
+/// "4 min 05 s", or "45 s" under a minute.
+QString durationText(qint64 milliseconds);
+/// The share of right answers in whole percent, rounded half up; 0 without answers.
+int percentRight(quint64 right, quint64 wrong);
+/// One line per board with answers: name, right, wrong, share right, time.
+QString boardLine(const RunRecord& record, BoardKind board);
+/// The page's totals: a heading (with the first name, when given) and a line per board with
+/// answers, or "Nessuna risposta in questa esecuzione." without any. Lines end with LF.
+QString summary(const RunRecord& record, const QString& firstName);
+/// "57: 2 errate su 5": what a map cell says to assistive technology and on paper.
+QString cellText(int number, quint32 right, quint32 wrong);
+/// The name as it may stand in a file: line breaks, semicolons and quotes become spaces,
+/// trimmed, at most 40 characters.
+QString cleanName(const QString& firstName);
+/// The CSV file, UTF-8: an optional first line `nome;<first name>`, the header
+/// `esercizio;numero;esatte;errate`, then one line per board and number with answers, in
+/// the order of the main menu and of the numbers.
+QByteArray csv(const RunRecord& record, const QString& firstName);
+/// Writes the bytes to `path` whole or not at all: an existing file is replaced only once
+/// the new one is complete, and stays as it was when writing fails. False when it failed.
+bool saveWhole(const QString& path, const QByteArray& bytes);
+
+} // namespace results

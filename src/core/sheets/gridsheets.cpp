@@ -1,0 +1,45 @@
+#include "core/sheets/gridsheets.h"
+
+#include "core/base/random.h"
+#include "core/base/runtime.h"
+
+QList<int> generaNumeri(int count, RandomSource& random)
+{
+    QList<int> numbers;
+    numbers.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        int n = random.below(100);
+        while (i < 8 && numbers.contains(n))
+            n = random.below(100);
+        numbers.append(n);
+    }
+    return numbers;
+}
+
+GridSheet findGridSheet(const QList<int>& numbers, Level level)
+{
+    GridSheet sheet;
+    sheet.instruction = level == Level::Facile
+                            ? QStringLiteral("Colora le caselle dei seguenti numeri")
+                            : QStringLiteral(" Scrivi i numeri in cifre nella casella esatta");
+    for (int i = 0; i < 100; ++i) {
+        const bool shown =
+            level == Level::Facile || (level == Level::Media && (i < 10 || i % 10 == 0));
+        sheet.captions.at(static_cast<std::size_t>(i)) = shown ? runtime::numberText(i) : QString();
+    }
+    for (int n : numbers)
+        sheet.sideText += runtime::numberText(n) + QStringLiteral("\r\n");
+    return sheet;
+}
+
+GridSheet recogniseGridSheet(const QList<int>& numbers)
+{
+    GridSheet sheet;
+    sheet.instruction =
+        QStringLiteral(" Scrivi in cifre i numeri che corrispondono alle caselle segnate con la X");
+    for (int n : numbers)
+        sheet.captions.at(static_cast<std::size_t>(n)) = QStringLiteral("X");
+    for (int line = 0; line < 6; ++line)
+        sheet.sideText += QStringLiteral("  ________     ________\r\n\r\n");
+    return sheet;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/base/level.h"
+
+#include <QList>
+#include <QString>
+#include <array>
+
+class RandomSource;
+
+/// `GeneraNumeri`: `count` numbers from 0 to 99, one draw each; the first eight are drawn
+/// again while they repeat an earlier one, the others may repeat. Precondition: count >= 8.
+QList<int> generaNumeri(int count, RandomSource& random);
+
+/// What a grid worksheet window shows: the captions of its 100 cells, the instruction
+/// (`Text2`) and the text box beside the grid (`Text1`), lines ending in CR LF.
+struct GridSheet {
+    std::array<QString, 100> captions;
+    QString instruction;
+    QString sideText;
+};
+
+/// `formStampa1`: the ten numbers to colour or write, for the level of the find board.
+GridSheet findGridSheet(const QList<int>& numbers, Level level);
+
+/// `formStampa2`: an X in the cells of the twelve numbers and six lines of two answer fields.
+GridSheet recogniseGridSheet(const QList<int>& numbers);

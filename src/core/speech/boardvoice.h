@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/board/boardkind.h"
+#include "core/speech/speech.h"
+
+#include <QObject>
+#include <QString>
+#include <chrono>
+
+class BoardFrame;
+
+/// What a board says when the voice is on: the number to find whenever a new one appears
+/// (the find boards), the number of the red cell after a right answer (the recognise boards),
+/// the task when it appears and the result after a right answer (the addition and
+/// subtraction boards: "trentaquattro più cinque", "fa trentanove"). What follows an answer
+/// waits for its feedback sound; a result and the next task that come together are said as
+/// one utterance. Precondition: the frame outlives the voice.
+class BoardVoice final : public QObject {
+    Q_OBJECT
+  public:
+    /// How long the feedback sound of an answer lasts, at the most.
+    static constexpr std::chrono::milliseconds kAfterFeedback{600};
+
+    BoardVoice(const BoardFrame& frame, BoardKind kind, SpeechSink& speech, QObject* parent);
+
+    /// Says again the task on show, or on the recognise boards what was said last.
+    void repeat();
+
+    /// The words of the task on show: the number to find, the addition or subtraction;
+    /// nothing on the recognise boards.
+    QString taskWords() const;
+
+  private:
+    void judged(int target, bool right);
+    void changed();
+    void flush();
+
+    const BoardFrame& frame_;
+    BoardKind kind_;
+    SpeechSink& speech_;
+    int tasksSeen_;
+    QString pending_;
+    bool afterAnswer_ = false;
+    QString last_;
+};
