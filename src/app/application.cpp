@@ -1,7 +1,7 @@
 #include "app/application.h"
 
 #include "core/board/boardframe.h"
-#include "core/board/boardsheets.h"
+#include "core/board/catalogue.h"
 #include "core/speech/boardvoice.h"
 #include "ui/design/boarddesign.h"
 #include "ui/input/keypad.h"
@@ -77,10 +77,11 @@ void Application::showResults()
 void Application::openBoard(BoardKind kind)
 {
     if (!board_) {
-        if (!hasBoardDesign(kind))
+        const BoardDesign* design = findBoardDesign(kind);
+        if (!design)
             return;
         board_ = std::make_unique<BoardWindow>(
-            host_, boardDesign(kind),
+            host_, *design,
             std::make_unique<BoardFrame>(makeExercise(kind), state_, random_, sounds_), dialogs_,
             BoardExtras{.keypad = keypadShown(options_.keypad), .speaker = speech_ != nullptr});
         if (speech_) {
@@ -104,11 +105,13 @@ void Application::openBoard(BoardKind kind)
 
 void Application::showWorksheet()
 {
-    const BoardSheet* sheet = board_ ? boardSheet(boardKind_) : nullptr;
-    if (!sheet)
+    if (!board_)
         return;
-    if (sheet->window == SheetWindow::Arithmetic) {
-        state_.tipoScheda = sheet->kind;
+    const BoardSheet& sheet = boardEntry(boardKind_).sheet;
+    if (sheet.window == SheetWindow::None)
+        return;
+    if (sheet.window == SheetWindow::Arithmetic) {
+        state_.tipoScheda = sheet.worksheet;
         if (!worksheet_) {
             worksheet_ = std::make_unique<WorksheetWindow>(host_, state_, random_, printer_);
             connect(worksheet_.get(), &ProgramWindow::closedByUser, this,
@@ -117,12 +120,13 @@ void Application::showWorksheet()
         host_.showBeside(worksheet_.get(), board_.get());
         return;
     }
-    const bool find = sheet->window == SheetWindow::FindGrid;
+    const bool find = sheet.window == SheetWindow::FindGrid;
     WindowPtr<GridWindow>& grid = find ? findGrid_ : recogniseGrid_;
     if (!grid) {
-        // The sheet follows the level of the board it names while that board is open; with
-        // that board gone, the level it has when created.
-        auto level = [this, source = sheet->levelSource] {
+        // The sheet follows the level of the board that opened it while that board is open;
+        // with that board gone, the level it has when created.
+        auto level = [this,
+                      source = sheet.followsLevel ? std::optional(boardKind_) : std::nullopt] {
             if (board_ && boardKind_ == source)
                 return board_->frame().level().value_or(Level::Media);
             return Level::Media;

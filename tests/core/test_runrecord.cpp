@@ -1,4 +1,5 @@
 #include "board_fixture.h"
+#include "core/board/catalogue.h"
 #include "core/records/results.h"
 #include "core/records/runrecord.h"
 
@@ -113,8 +114,8 @@ void TestRunRecord::answersOutsideTheRecordChangeNothing()
     RunRecord record([] { return qint64(0); });
     for (auto [board, target] : {std::pair{0, -1}, {0, 1000}, {10, 5}, {-1, 5}})
         record.answer(static_cast<BoardKind>(board), target, false);
-    QVERIFY(std::ranges::none_of(
-        results::kBoards, [&](const results::BoardName& b) { return record.hasAnswers(b.board); }));
+    QVERIFY(std::ranges::none_of(boardCatalogue(),
+                                 [&](const BoardEntry& b) { return record.hasAnswers(b.kind); }));
 }
 
 void TestRunRecord::mostWrongFirst()

@@ -3,6 +3,7 @@
 // with every number of every board answered 100 times, and the memory of the record after
 // 10 and after 1 000 000 answers. Prints figures only; it asserts nothing about time.
 #include "app/startup.h"
+#include "core/board/catalogue.h"
 #include "core/records/results.h"
 #include "program.h"
 #include "ui/windows/resultswindow.h"
@@ -76,10 +77,10 @@ int main(int argc, char* argv[])
     }
     {
         RunRecord record;
-        for (const results::BoardName& b : results::kBoards) {
+        for (const BoardEntry& b : boardCatalogue()) {
             for (int n = 0; n < RunRecord::kNumbers; ++n) {
                 for (int k = 0; k < 100; ++k)
-                    record.answer(b.board, n, k % 3 != 0);
+                    record.answer(b.kind, n, k % 3 != 0);
             }
         }
         WindowHost host;

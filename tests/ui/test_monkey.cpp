@@ -1,9 +1,10 @@
 // A monkey on the whole program: from fixed seeds it clicks, types, presses keys, runs menu
 // commands, moves the scroll bar, activates and closes windows on whatever is on screen, and
 // after every event checks the rules that hold whatever the child has done.
+#include "core/base/runtime.h"
+#include "core/board/catalogue.h"
 #include "core/board/programstate.h"
 #include "core/records/results.h"
-#include "core/base/runtime.h"
 #include "monkey_hands.h"
 #include "program.h"
 #include "ui/design/names.h"
@@ -295,9 +296,9 @@ void Monkey::step()
 QString Monkey::recordBroken() const
 {
     quint64 right = 0, wrong = 0;
-    for (const results::BoardName& b : results::kBoards) {
-        right += app_.record().totals(b.board).right;
-        wrong += app_.record().totals(b.board).wrong;
+    for (const BoardEntry& b : boardCatalogue()) {
+        right += app_.record().totals(b.kind).right;
+        wrong += app_.record().totals(b.kind).wrong;
     }
     const auto since = sounds_.played.mid(soundsAtClear_);
     const auto no = static_cast<quint64>(since.count(Sound::No));

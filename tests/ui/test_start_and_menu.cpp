@@ -1,5 +1,11 @@
+#include "board_fixture.h"
+#include "core/board/catalogue.h"
+#include "core/board/exercise.h"
 #include "core/board/texts.h"
+#include "core/records/results.h"
+#include "core/speech/boardvoice.h"
 #include "program.h"
+#include "ui/design/boarddesign.h"
 #include "ui/design/fonts.h"
 #include "ui/design/names.h"
 #include "ui/windows/menuwindow.h"
@@ -63,6 +69,7 @@ class TestStartAndMenu : public QObject {
     void activationRunsOncePerReturn();
     void messageBoxClosingIsNoActivation();
     void everyButtonReachableByTab();
+    void everyBoardOfTheCatalogueIsUsed();
 };
 
 void TestStartAndMenu::startUpState()
@@ -267,6 +274,43 @@ void TestStartAndMenu::everyButtonReachableByTab()
         QVERIFY2(b->focusPolicy() & Qt::TabFocus, qPrintable(b->objectName()));
         QVERIFY(b->accessibleName().isEmpty()); // the caption is what is read
     }
+}
+
+void TestStartAndMenu::everyBoardOfTheCatalogueIsUsed()
+{
+    // The menu: one button a board, captioned as its row, under its group's label.
+    WindowHost host;
+    ProgramState state;
+    ScriptedRandom random({}, 1);
+    MenuWindow menu(host, state, random);
+    QSignalSpy chosen(&menu, &MenuWindow::boardChosen);
+    QMap<BoardKind, QString> captions;
+    for (QPushButton* button : menu.findChildren<QPushButton*>()) {
+        button->click();
+        if (chosen.size() > captions.size())
+            captions.insert(chosen.last().at(0).value<BoardKind>(), button->text());
+    }
+    QSet<QString> pageNames;
+    for (const BoardEntry& entry : boardCatalogue()) {
+        const QString name = results::boardName(entry.kind);
+        QCOMPARE(captions.value(entry.kind), QString::fromUtf16(entry.caption));
+        QVERIFY2(findBoardDesign(entry.kind) && findBoardDesign(entry.kind)->kind == entry.kind,
+                 qPrintable(name));
+        // The teacher's page tells every board apart.
+        QVERIFY(!name.isEmpty() && !pageNames.contains(name));
+        pageNames.insert(name);
+
+        // The voice says something on every board: its task, or its answer once right.
+        BoardFixture f(makeExercise(entry.kind));
+        RecordingSpeech speech;
+        BoardVoice voice(f.board, entry.kind, speech, nullptr);
+        f.board.setUp();
+        emit f.board.judged(f.asked(), true);
+        emit f.board.changed({});
+        QVERIFY2(!speech.said.isEmpty(), qPrintable(name));
+    }
+    QCOMPARE(captions.size(), qsizetype(boardCatalogue().size()));
+    QCOMPARE(menu.findChildren<QLabel*>(QRegularExpression(u"^Label\\d$"_qs)).size(), 4);
 }
 
 QTEST_MAIN(TestStartAndMenu)

@@ -1,18 +1,9 @@
 #pragma once
 
+#include "core/board/boardkind.h"
 #include "core/board/exerciseparts.h"
 
 #include <QString>
-
-/// The six addition and subtraction boards.
-enum class ArithmeticKind {
-    AddUnits,     // Form100a, "Aggiungere solo unità"
-    AddTens,      // Form100b, "Aggiungere solo decine"
-    AddTensUnits, // Form100f, "decine e unità"
-    SubUnits,     // Form100c, "Togliere solo unità"
-    SubTens,      // Form100d, "Togliere solo decine"
-    SubTensUnits, // Form100e, "decine e unità"
-};
 
 /// First and second operand and the result, which is the index of the target cell.
 struct ArithmeticTask {

@@ -2,9 +2,10 @@
 
 #include "core/board/texts.h"
 
-#include "core/board/programstate.h"
+#include "core/base/maximum.h"
 #include "core/base/random.h"
 #include "core/base/runtime.h"
+#include "core/board/programstate.h"
 #include "core/board/sounds.h"
 
 /// Reports what one event changed when the event is over.
@@ -263,15 +264,6 @@ bool BoardFrame::numeroMassimo(const QString& answer)
     showCellsUpToMaximum();
     newTask();
     return true;
-}
-
-std::optional<qint16> BoardFrame::acceptedMaximum(const QString& answer)
-{
-    const double v = runtime::numericValue(answer);
-    if (!(v > 19.0 && v < 100.0))
-        return std::nullopt;
-    const double rounded = runtime::roundHalfEven(v);
-    return static_cast<qint16>(rounded > 99.0 ? 99.0 : rounded);
 }
 
 void BoardFrame::newTask()

@@ -75,10 +75,6 @@ class BoardFrame final : public QObject {
     /// the entry is refused; nothing has changed then.
     bool numeroMassimo(const QString& answer);
 
-    /// The maximum an entry sets: its numeric value when above 19 and below 100, rounded half
-    /// to even; an entry that rounds to 100 is taken as 99. Nothing when refused.
-    static std::optional<qint16> acceptedMaximum(const QString& answer);
-
   signals:
     /// After each event that changed something; `changedCells` tells which cells.
     void changed(BoardChanges what);

@@ -13,3 +13,16 @@ enum class BoardKind {
     Form100Ricon2, // recognise above 99
     Form100Trova2, // find above 99
 };
+
+/// How many board kinds there are: the kinds are 0 to kBoardKinds - 1.
+inline constexpr int kBoardKinds = 10;
+
+/// The six addition and subtraction boards' rules.
+enum class ArithmeticKind {
+    AddUnits,     // Form100a, "Aggiungere solo unità"
+    AddTens,      // Form100b, "Aggiungere solo decine"
+    AddTensUnits, // Form100f, "decine e unità"
+    SubUnits,     // Form100c, "Togliere solo unità"
+    SubTens,      // Form100d, "Togliere solo decine"
+    SubTensUnits, // Form100e, "decine e unità"
+};

@@ -1,27 +1,20 @@
 #include "core/board/exercise.h"
 
+#include "core/board/catalogue.h"
+
 Exercise makeExercise(BoardKind kind)
 {
-    switch (kind) {
-    case BoardKind::Form100a:
-        return ArithmeticExercise(ArithmeticKind::AddUnits);
-    case BoardKind::Form100b:
-        return ArithmeticExercise(ArithmeticKind::AddTens);
-    case BoardKind::Form100f:
-        return ArithmeticExercise(ArithmeticKind::AddTensUnits);
-    case BoardKind::Form100c:
-        return ArithmeticExercise(ArithmeticKind::SubUnits);
-    case BoardKind::Form100d:
-        return ArithmeticExercise(ArithmeticKind::SubTens);
-    case BoardKind::Form100e:
-        return ArithmeticExercise(ArithmeticKind::SubTensUnits);
-    case BoardKind::Form100Ricon:
+    const BoardEntry& entry = boardEntry(kind);
+    switch (entry.rules) {
+    case Rules::Arithmetic:
+        return ArithmeticExercise(*entry.arithmetic);
+    case Rules::Recognise:
         return RecogniseExercise();
-    case BoardKind::Form100Trova:
+    case Rules::Find:
         return FindExercise();
-    case BoardKind::Form100Ricon2:
+    case Rules::RecogniseAbove:
         return RecogniseAboveExercise();
-    case BoardKind::Form100Trova2:
+    case Rules::FindAbove:
         break;
     }
     return FindAboveExercise();

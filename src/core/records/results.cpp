@@ -1,5 +1,6 @@
 #include "core/records/results.h"
 
+#include "core/board/catalogue.h"
 #include "core/records/runrecord.h"
 
 #include <QRegularExpression>
@@ -10,13 +11,12 @@ namespace results {
 
 QString boardName(BoardKind board)
 {
-    const auto* found = std::ranges::find(kBoards, board, &BoardName::board);
-    return found == kBoards.end() ? QString() : QString::fromUtf16(found->name);
+    return QString::fromUtf16(boardEntry(board).pageName);
 }
 
 bool above99(BoardKind board)
 {
-    return board == BoardKind::Form100Trova2 || board == BoardKind::Form100Ricon2;
+    return boardEntry(board).byHundreds;
 }
 
 QString durationText(qint64 milliseconds)
@@ -50,10 +50,10 @@ QString summary(const RunRecord& record, const QString& firstName)
     QString text = name.isEmpty() ? QStringLiteral("Risultati\n")
                                   : QStringLiteral("Risultati di %1\n").arg(name);
     bool any = false;
-    for (const BoardName& b : kBoards) {
-        if (!record.hasAnswers(b.board))
+    for (const BoardEntry& b : boardCatalogue()) {
+        if (!record.hasAnswers(b.kind))
             continue;
-        text += boardLine(record, b.board) + u'\n';
+        text += boardLine(record, b.kind) + u'\n';
         any = true;
     }
     if (!any)
@@ -79,12 +79,12 @@ QByteArray csv(const RunRecord& record, const QString& firstName)
     if (const QString name = cleanName(firstName); !name.isEmpty())
         text += QStringLiteral("nome;%1\n").arg(name);
     text += QStringLiteral("esercizio;numero;esatte;errate\n");
-    for (const BoardName& b : kBoards) {
-        if (!record.hasAnswers(b.board))
+    for (const BoardEntry& b : boardCatalogue()) {
+        if (!record.hasAnswers(b.kind))
             continue;
-        const QString board = QString::fromUtf16(b.name);
+        const QString board = QString::fromUtf16(b.pageName);
         for (int n = 0; n < RunRecord::kNumbers; ++n) {
-            const RunRecord::Counts& c = record.counts(b.board, n);
+            const RunRecord::Counts& c = record.counts(b.kind, n);
             if (c.right + quint64(c.wrong) > 0)
                 text += QStringLiteral("%1;%2;%3;%4\n").arg(board).arg(n).arg(c.right).arg(c.wrong);
         }

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <array>
 
 class RunRecord;
 
@@ -12,26 +11,7 @@ class RunRecord;
 /// the CSV file.
 namespace results {
 
-struct BoardName {
-    BoardKind board;
-    const char16_t* name;
-};
-
-/// The ten boards in the order of the main menu, named as the main menu shows them, with
-/// the group where two buttons share a caption.
-inline constexpr std::array<BoardName, 10> kBoards{{
-    {BoardKind::Form100Trova, u"trovare i numeri da 0 a 99"},
-    {BoardKind::Form100Ricon, u"riconoscere i numeri da 0 a 99"},
-    {BoardKind::Form100a, u"Aggiungere solo unità"},
-    {BoardKind::Form100b, u"Aggiungere solo decine"},
-    {BoardKind::Form100f, u"Addizioni: decine e unità"},
-    {BoardKind::Form100c, u"Togliere solo unità"},
-    {BoardKind::Form100d, u"Togliere solo decine"},
-    {BoardKind::Form100e, u"Sottrazioni: decine e unità"},
-    {BoardKind::Form100Trova2, u"trovare i numeri superiori a 99"},
-    {BoardKind::Form100Ricon2, u"riconoscere i numeri superiori a 99"},
-}};
-
+/// The board's name on the page, as the main menu shows it.
 QString boardName(BoardKind board);
 /// Whether the board's numbers go above 99, so that its map shows one hundred at a time.
 bool above99(BoardKind board);

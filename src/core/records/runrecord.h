@@ -16,7 +16,7 @@ class BoardFrame;
 /// lives in memory only and is never written anywhere by itself.
 class RunRecord {
   public:
-    static constexpr int kBoards = 10;
+    static constexpr int kBoards = kBoardKinds;
     static constexpr int kNumbers = 1000;
     /// Milliseconds from any fixed start; never goes back.
     using Clock = std::function<qint64()>;

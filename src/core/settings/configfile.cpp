@@ -1,7 +1,9 @@
 #include "core/settings/configfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcessEnvironment>
 #include <QSettings>
 #include <QStringDecoder>
 #include <QStringList>
@@ -57,4 +59,37 @@ ConfigFileContent readConfigFile(const QString& path)
     for (const QString& key : keys)
         content.entries.emplace_back(key, text(settings.value(key)));
     return content;
+}
+
+ConfigFiles configFiles(const QProcessEnvironment& environment)
+{
+    const QString file = QStringLiteral("/quadena/quadena.conf");
+    ConfigFiles files;
+    QString home = environment.value(QStringLiteral("XDG_CONFIG_HOME"));
+    if (!QDir::isAbsolutePath(home)) {
+        const QString userHome = environment.value(QStringLiteral("HOME"));
+        home = QDir::isAbsolutePath(userHome) ? userHome + QStringLiteral("/.config") : QString();
+    }
+    if (!home.isEmpty())
+        files.user = QDir::cleanPath(home + file);
+
+    QStringList folders;
+    const QString dirs = environment.value(QStringLiteral("XDG_CONFIG_DIRS"));
+    for (const QString& folder : dirs.split(u':', Qt::SkipEmptyParts)) {
+        if (QDir::isAbsolutePath(folder))
+            folders << folder;
+    }
+    if (folders.isEmpty())
+        folders << QStringLiteral("/etc/xdg");
+    files.machine = QDir::cleanPath(folders.first() + file);
+    for (const QString& folder : folders) {
+        const QFileInfo info(QDir::cleanPath(folder + file));
+        if (info.exists() || info.isSymLink()) {
+            files.machine = info.filePath();
+            break;
+        }
+    }
+    if (files.user == files.machine)
+        files.user.clear();
+    return files;
 }

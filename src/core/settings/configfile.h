@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+class QProcessEnvironment;
+
 /// What one configuration file holds: its keys and values as written, or why the whole file
 /// is ignored.
 struct ConfigFileContent {
@@ -17,3 +19,14 @@ struct ConfigFileContent {
 ConfigFileContent readConfigFile(const QString& path);
 
 inline constexpr qint64 kMaxConfigFileSize = 64 * 1024;
+
+/// The two configuration files; an empty path is no file.
+struct ConfigFiles {
+    QString user;    // the user's own, which wins over the machine's
+    QString machine; // the machine's, which alone may lock
+};
+
+/// Where "quadena/quadena.conf" is looked for: the user's under $XDG_CONFIG_HOME (or
+/// ~/.config), the machine's in the first folder of $XDG_CONFIG_DIRS (or /etc/xdg) that has
+/// one. Relative folders are skipped, as the XDG rules ask.
+ConfigFiles configFiles(const QProcessEnvironment& environment);

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/settings/configfile.h"
+
 #include <QString>
 #include <QStringList>
-
-class QProcessEnvironment;
 
 /// Whether the on-screen keypad shows: as asked, or else as the machine's touch screen
 /// suggests.
@@ -22,17 +22,6 @@ struct LaunchOptions {
     bool operator==(const LaunchOptions&) const = default;
 };
 
-/// The two configuration files; an empty path is no file.
-struct ConfigFiles {
-    QString user;    // the user's own, which wins over the machine's
-    QString machine; // the machine's, which alone may lock
-};
-
-/// Where "quadena/quadena.conf" is looked for: the user's under $XDG_CONFIG_HOME (or
-/// ~/.config), the machine's in the first folder of $XDG_CONFIG_DIRS (or /etc/xdg) that has
-/// one. Relative folders are skipped, as the XDG rules ask.
-ConfigFiles configFiles(const QProcessEnvironment& environment);
-
 enum class LaunchAction { Run, Help, Version, UsageError };
 
 /// What the command line and the files ask for.
@@ -48,5 +37,6 @@ struct Launch {
 /// file, the defaults. Never writes a file.
 Launch readLaunch(const QStringList& arguments, const ConfigFiles& files);
 
-/// The help text: how to call the program, each option, where the files are.
+/// The help text: how to call the program, each option, where the files are (defined with
+/// the command line).
 QString launchUsage();

@@ -3,29 +3,9 @@
 #include "core/board/boardframe.h"
 #include "core/speech/numberwords.h"
 
-namespace {
-
-bool isAddition(BoardKind kind)
-{
-    return kind == BoardKind::Form100a || kind == BoardKind::Form100b ||
-           kind == BoardKind::Form100f;
-}
-
-bool isSubtraction(BoardKind kind)
-{
-    return kind == BoardKind::Form100c || kind == BoardKind::Form100d ||
-           kind == BoardKind::Form100e;
-}
-
-bool isRecognise(BoardKind kind)
-{
-    return kind == BoardKind::Form100Ricon || kind == BoardKind::Form100Ricon2;
-}
-
-} // namespace
-
 BoardVoice::BoardVoice(const BoardFrame& frame, BoardKind kind, SpeechSink& speech, QObject* parent)
-    : QObject(parent), frame_(frame), kind_(kind), speech_(speech), tasksSeen_(frame.tasksDrawn())
+    : QObject(parent), frame_(frame), spoken_(boardEntry(kind).spoken), speech_(speech),
+      tasksSeen_(frame.tasksDrawn())
 {
     connect(&frame, &BoardFrame::judged, this, &BoardVoice::judged);
     connect(&frame, &BoardFrame::changed, this, &BoardVoice::changed);
@@ -34,12 +14,17 @@ BoardVoice::BoardVoice(const BoardFrame& frame, BoardKind kind, SpeechSink& spee
 QString BoardVoice::taskWords() const
 {
     const ProgramState& state = frame_.programState();
-    if (kind_ == BoardKind::Form100Trova || kind_ == BoardKind::Form100Trova2)
+    switch (spoken_) {
+    case Spoken::NumberToFind:
         return numberWords(state.numeroCercato);
-    if (isAddition(kind_) || isSubtraction(kind_)) {
-        const TaskWord op = isAddition(kind_) ? TaskWord::Piu : TaskWord::Meno;
+    case Spoken::Addition:
+    case Spoken::Subtraction: {
+        const TaskWord op = spoken_ == Spoken::Addition ? TaskWord::Piu : TaskWord::Meno;
         return numberWords(state.primoNumero) + u' ' + taskWord(op) + u' ' +
                numberWords(state.secondoNumero);
+    }
+    case Spoken::RedCellAfterRight:
+        break;
     }
     return {};
 }
@@ -57,9 +42,9 @@ void BoardVoice::judged(int target, bool right)
     if (!right)
         return;
     afterAnswer_ = true;
-    if (isRecognise(kind_))
+    if (spoken_ == Spoken::RedCellAfterRight)
         pending_ = numberWords(target);
-    else if (isAddition(kind_) || isSubtraction(kind_))
+    else if (spoken_ == Spoken::Addition || spoken_ == Spoken::Subtraction)
         pending_ = taskWord(TaskWord::Fa) + u' ' + numberWords(target);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/board/boardkind.h"
+#include "core/board/catalogue.h"
 #include "core/speech/speech.h"
 
 #include <QObject>
@@ -36,7 +36,7 @@ class BoardVoice final : public QObject {
     void flush();
 
     const BoardFrame& frame_;
-    BoardKind kind_;
+    Spoken spoken_;
     SpeechSink& speech_;
     int tasksSeen_;
     QString pending_;

@@ -3,6 +3,7 @@
 #include "core/board/texts.h"
 #include "ui/design/names.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -198,17 +199,19 @@ ControlRow speakerRow(const BoardDesign& design, bool withKeypad)
 
 namespace {
 
+using enum BoardKind;
+
 constexpr BoardDesign kDesigns[] = {
-    {"Form100a", 9510, 6525, kForm100a, kMenuAbd, 18},
-    {"Form100b", 10185, 6600, kForm100b, kMenuAbd, 18},
-    {"Form100f", 10185, 6600, kForm100f, kMenuF, 18},
-    {"Form100c", 9510, 6525, kForm100c, kMenuC, 18},
-    {"Form100d", 9510, 6525, kForm100de, kMenuAbd, 18},
-    {"Form100e", 9510, 6525, kForm100de, kMenuE, 18},
-    {"Form100Ricon", 9510, 6525, kForm100Ricon, kMenuRicon, 18},
-    {"Form100Trova", 9510, 6525, kForm100Trova, kMenuTrova, 18},
-    {"Form100Ricon2", 9510, 6525, kForm100Ricon2, kMenuRicon2, 12},
-    {"Form100Trova2", 9510, 6525, kForm100Trova2, kMenuTrova2, 12},
+    {Form100a, "Form100a", 9510, 6525, kForm100a, kMenuAbd, 18},
+    {Form100b, "Form100b", 10185, 6600, kForm100b, kMenuAbd, 18},
+    {Form100f, "Form100f", 10185, 6600, kForm100f, kMenuF, 18},
+    {Form100c, "Form100c", 9510, 6525, kForm100c, kMenuC, 18},
+    {Form100d, "Form100d", 9510, 6525, kForm100de, kMenuAbd, 18},
+    {Form100e, "Form100e", 9510, 6525, kForm100de, kMenuE, 18},
+    {Form100Ricon, "Form100Ricon", 9510, 6525, kForm100Ricon, kMenuRicon, 18},
+    {Form100Trova, "Form100Trova", 9510, 6525, kForm100Trova, kMenuTrova, 18},
+    {Form100Ricon2, "Form100Ricon2", 9510, 6525, kForm100Ricon2, kMenuRicon2, 12},
+    {Form100Trova2, "Form100Trova2", 9510, 6525, kForm100Trova2, kMenuTrova2, 12},
 };
 
 /// Cell names stay alive for the controls' whole life: QObject copies them anyway.
@@ -243,12 +246,15 @@ ControlRow cellRow(int index, double points)
             colours::kCell};
 }
 
-bool hasBoardDesign(BoardKind kind)
+const BoardDesign* findBoardDesign(BoardKind kind)
 {
-    return static_cast<std::size_t>(kind) < std::size(kDesigns);
+    const auto* found = std::ranges::find(kDesigns, kind, &BoardDesign::kind);
+    return found == std::end(kDesigns) ? nullptr : found;
 }
 
 const BoardDesign& boardDesign(BoardKind kind)
 {
-    return kDesigns[static_cast<std::size_t>(kind)];
+    const BoardDesign* design = findBoardDesign(kind);
+    Q_ASSERT(design);
+    return *design;
 }

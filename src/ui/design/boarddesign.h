@@ -31,6 +31,7 @@ struct MenuItemRow {
 /// the board (the cells, counters and faces are common to all), its menu bar, and the
 /// point size of the cell captions.
 struct BoardDesign {
+    BoardKind kind;
     const char* name;
     int width;
     int height;
@@ -53,6 +54,7 @@ ControlRow keypadRow(const BoardDesign& design);
 /// or the answer box, or above the keypad when the column has one.
 ControlRow speakerRow(const BoardDesign& design, bool withKeypad);
 
-/// The design of a board; the board must have one (see `hasBoardDesign`).
+/// The design of a board, or nothing for a kind without one.
+const BoardDesign* findBoardDesign(BoardKind kind);
+/// The design of a board that has one.
 const BoardDesign& boardDesign(BoardKind kind);
-bool hasBoardDesign(BoardKind kind);

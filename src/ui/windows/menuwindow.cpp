@@ -1,8 +1,9 @@
 #include "ui/windows/menuwindow.h"
 
+#include "core/base/runtime.h"
+#include "core/board/catalogue.h"
 #include "core/board/palette.h"
 #include "core/board/programstate.h"
-#include "core/base/runtime.h"
 #include "ui/design/designarea.h"
 #include "ui/design/fonts.h"
 #include "ui/design/names.h"
@@ -10,6 +11,7 @@
 
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace {
 
@@ -18,15 +20,28 @@ constexpr FontStyle kButtonFont{FontFamily::Arial, 12, true};
 constexpr FontStyle kOptionFont{FontFamily::Arial, 9.75, true};
 constexpr FontStyle kEsciFont{FontFamily::Arial, 27.75, false};
 
-constexpr ControlRow kLabels[] = {
-    {"Label3", ControlKind::Label, 240, 240, 3615, 375, u"Conoscere la quadena da 0 a 99",
-     kLabelFont, colours::kMenuLabel},
-    {"Label1", ControlKind::Label, 480, 2160, 2055, 375, u"Addizioni", kLabelFont,
-     colours::kMenuLabel},
-    {"Label2", ControlKind::Label, 480, 4680, 2055, 375, u"Sottrazioni", kLabelFont,
-     colours::kMenuLabel},
-    {"Label4", ControlKind::Label, 4500, 1680, 3615, 375, u"Numeri superiori  a  99", kLabelFont,
-     colours::kMenuLabel},
+/// The label over each group of board buttons.
+struct GroupLabel {
+    MenuGroup group;
+    ControlRow row;
+};
+
+constexpr GroupLabel kGroupLabels[] = {
+    {MenuGroup::Numbers,
+     {"Label3", ControlKind::Label, 240, 240, 3615, 375, u"Conoscere la quadena da 0 a 99",
+      kLabelFont, colours::kMenuLabel}},
+    {MenuGroup::Addition,
+     {"Label1", ControlKind::Label, 480, 2160, 2055, 375, u"Addizioni", kLabelFont,
+      colours::kMenuLabel}},
+    {MenuGroup::Subtraction,
+     {"Label2", ControlKind::Label, 480, 4680, 2055, 375, u"Sottrazioni", kLabelFont,
+      colours::kMenuLabel}},
+    {MenuGroup::Above99,
+     {"Label4", ControlKind::Label, 4500, 1680, 3615, 375, u"Numeri superiori  a  99", kLabelFont,
+      colours::kMenuLabel}},
+};
+
+constexpr ControlRow kOptions[] = {
     {"Option1(1)", ControlKind::OptionButton, 4500, 3600, 2895, 735,
      u"attende la pressione del bottone per proseguire", kOptionFont},
     {"Option1(0)", ControlKind::OptionButton, 4500, 4320, 2775, 735,
@@ -44,34 +59,29 @@ constexpr ControlRow kRisultati{names::kRisultati,
                                 u"Risultati",
                                 {FontFamily::Arial, 8.25, false}};
 
+/// Where a board's button stands in the menu's two columns; its caption is the catalogue's.
 struct BoardButton {
-    ControlRow row;
     BoardKind board;
+    const char* name;
+    int left;
+    int top;
 };
 
+using enum BoardKind;
+
 constexpr BoardButton kBoardButtons[] = {
-    {{"Command14", ControlKind::Button, 480, 720, 2775, 615, u"trovare i numeri", kButtonFont},
-     BoardKind::Form100Trova},
-    {{"Command7", ControlKind::Button, 480, 1440, 2775, 615, u"riconoscere i numeri", kButtonFont},
-     BoardKind::Form100Ricon},
-    {{"Command3", ControlKind::Button, 480, 2520, 2775, 615, u"Aggiungere solo unità", kButtonFont},
-     BoardKind::Form100a},
-    {{"Command4", ControlKind::Button, 480, 3240, 2775, 615, u"Aggiungere solo decine",
-      kButtonFont},
-     BoardKind::Form100b},
-    {{"Command5", ControlKind::Button, 480, 3960, 2775, 615, u"decine e unità", kButtonFont},
-     BoardKind::Form100f},
-    {{"Command6", ControlKind::Button, 480, 5040, 2775, 615, u"Togliere solo unità", kButtonFont},
-     BoardKind::Form100c},
-    {{"Command2", ControlKind::Button, 4500, 240, 2775, 615, u"Togliere solo decine", kButtonFont},
-     BoardKind::Form100d},
-    {{"Command1", ControlKind::Button, 4500, 960, 2775, 615, u"decine e unità", kButtonFont},
-     BoardKind::Form100e},
-    {{"Command9", ControlKind::Button, 4500, 2160, 2775, 615, u"trovare i numeri", kButtonFont},
-     BoardKind::Form100Trova2},
-    {{"Command8", ControlKind::Button, 4500, 2880, 2775, 615, u"riconoscere i numeri", kButtonFont},
-     BoardKind::Form100Ricon2},
+    {Form100Trova, "Command14", 480, 720},   {Form100Ricon, "Command7", 480, 1440},
+    {Form100a, "Command3", 480, 2520},       {Form100b, "Command4", 480, 3240},
+    {Form100f, "Command5", 480, 3960},       {Form100c, "Command6", 480, 5040},
+    {Form100d, "Command2", 4500, 240},       {Form100e, "Command1", 4500, 960},
+    {Form100Trova2, "Command9", 4500, 2160}, {Form100Ricon2, "Command8", 4500, 2880},
 };
+
+const BoardButton* buttonOf(BoardKind kind)
+{
+    const auto* found = std::ranges::find(kBoardButtons, kind, &BoardButton::board);
+    return found == std::end(kBoardButtons) ? nullptr : found;
+}
 
 } // namespace
 
@@ -83,13 +93,23 @@ MenuWindow::MenuWindow(WindowHost& host, ProgramState& state, RandomSource& rand
     auto* area = new DesignArea({runtime::twips(9600), runtime::twips(7200)}, this);
     setCentralWidget(area);
 
-    // Created in the order of the design's two columns, which is also the Tab order.
-    for (const BoardButton& b : kBoardButtons) {
-        auto* button = static_cast<QPushButton*>(area->add(b.row));
+    // Created in the catalogue's order, which is also the Tab order.
+    for (const BoardEntry& entry : boardCatalogue()) {
+        const BoardButton* b = buttonOf(entry.kind);
+        if (!b)
+            continue;
+        const ControlRow row{b->name, ControlKind::Button, b->left,    b->top, 2775,
+                             615,     entry.caption,       kButtonFont};
+        auto* button = static_cast<QPushButton*>(area->add(row));
         connect(button, &QPushButton::clicked, this,
-                [this, board = b.board] { emit boardChosen(board); });
+                [this, board = entry.kind] { emit boardChosen(board); });
     }
-    area->addAll(kLabels);
+    for (const GroupLabel& label : kGroupLabels) {
+        if (std::ranges::find(boardCatalogue(), label.group, &BoardEntry::group) !=
+            boardCatalogue().end())
+            area->add(label.row);
+    }
+    area->addAll(kOptions);
     connect(static_cast<QPushButton*>(area->add(kRisultati)), &QPushButton::clicked, this,
             &MenuWindow::risultati);
     auto* automatic = control<QRadioButton>(area, "Option1(0)");

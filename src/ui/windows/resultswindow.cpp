@@ -1,8 +1,9 @@
 #include "ui/windows/resultswindow.h"
 
+#include "core/base/runtime.h"
+#include "core/board/catalogue.h"
 #include "core/records/results.h"
 #include "core/records/runrecord.h"
-#include "core/base/runtime.h"
 #include "ui/design/designarea.h"
 #include "ui/design/fonts.h"
 #include "ui/design/names.h"
@@ -100,13 +101,13 @@ void ResultsWindow::fillBoards()
     {
         const QSignalBlocker quiet(boards_);
         boards_->clear();
-        for (const results::BoardName& b : results::kBoards) {
-            if (record_.hasAnswers(b.board))
-                boards_->addItem(QString::fromUtf16(b.name), static_cast<int>(b.board));
+        for (const BoardEntry& b : boardCatalogue()) {
+            if (record_.hasAnswers(b.kind))
+                boards_->addItem(QString::fromUtf16(b.pageName), static_cast<int>(b.kind));
         }
         if (boards_->count() == 0)
-            boards_->addItem(QString::fromUtf16(results::kBoards[0].name),
-                             static_cast<int>(results::kBoards[0].board));
+            boards_->addItem(QString::fromUtf16(boardCatalogue().front().pageName),
+                             static_cast<int>(boardCatalogue().front().kind));
         if (before)
             boards_->setCurrentIndex(std::max(0, boards_->findData(static_cast<int>(*before))));
     }
@@ -151,7 +152,7 @@ std::optional<BoardKind> ResultsWindow::chosenBoard() const
 
 void ResultsWindow::showMap()
 {
-    const BoardKind board = chosenBoard().value_or(results::kBoards[0].board);
+    const BoardKind board = chosenBoard().value_or(boardCatalogue().front().kind);
     map_->show(record_, board, hundreds_->currentData().toInt());
     QStringList most;
     for (int n : record_.mostWrong(board, 10))

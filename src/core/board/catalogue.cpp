@@ -1,0 +1,95 @@
+#include "core/board/catalogue.h"
+
+#include <algorithm>
+
+namespace {
+
+using enum BoardKind;
+using A = ArithmeticKind;
+using W = WorksheetKind;
+
+constexpr BoardSheet kArithmeticSheet(W worksheet)
+{
+    return {SheetWindow::Arithmetic, worksheet};
+}
+
+constexpr BoardEntry kCatalogue[] = {
+    {Form100Trova,
+     u"trovare i numeri",
+     MenuGroup::Numbers,
+     u"trovare i numeri da 0 a 99",
+     99,
+     false,
+     Rules::Find,
+     std::nullopt,
+     {SheetWindow::FindGrid, std::nullopt, true},
+     Spoken::NumberToFind},
+    {Form100Ricon,
+     u"riconoscere i numeri",
+     MenuGroup::Numbers,
+     u"riconoscere i numeri da 0 a 99",
+     99,
+     false,
+     Rules::Recognise,
+     std::nullopt,
+     {SheetWindow::RecogniseGrid},
+     Spoken::RedCellAfterRight},
+    {Form100a, u"Aggiungere solo unità", MenuGroup::Addition, u"Aggiungere solo unità", 99, false,
+     Rules::Arithmetic, A::AddUnits, kArithmeticSheet(W::AddUnits), Spoken::Addition},
+    {Form100b, u"Aggiungere solo decine", MenuGroup::Addition, u"Aggiungere solo decine", 99, false,
+     Rules::Arithmetic, A::AddTens, kArithmeticSheet(W::AddTens), Spoken::Addition},
+    {Form100f, u"decine e unità", MenuGroup::Addition, u"Addizioni: decine e unità", 99, false,
+     Rules::Arithmetic, A::AddTensUnits, kArithmeticSheet(W::AddTensUnits), Spoken::Addition},
+    {Form100c, u"Togliere solo unità", MenuGroup::Subtraction, u"Togliere solo unità", 99, false,
+     Rules::Arithmetic, A::SubUnits, kArithmeticSheet(W::SubUnits), Spoken::Subtraction},
+    {Form100d, u"Togliere solo decine", MenuGroup::Subtraction, u"Togliere solo decine", 99, false,
+     Rules::Arithmetic, A::SubTens, kArithmeticSheet(W::SubTens), Spoken::Subtraction},
+    {Form100e, u"decine e unità", MenuGroup::Subtraction, u"Sottrazioni: decine e unità", 99, false,
+     Rules::Arithmetic, A::SubTensUnits, kArithmeticSheet(W::SubTensUnits), Spoken::Subtraction},
+    {Form100Trova2,
+     u"trovare i numeri",
+     MenuGroup::Above99,
+     u"trovare i numeri superiori a 99",
+     999,
+     true,
+     Rules::FindAbove,
+     std::nullopt,
+     {},
+     Spoken::NumberToFind},
+    {Form100Ricon2,
+     u"riconoscere i numeri",
+     MenuGroup::Above99,
+     u"riconoscere i numeri superiori a 99",
+     999,
+     true,
+     Rules::RecogniseAbove,
+     std::nullopt,
+     {},
+     Spoken::RedCellAfterRight},
+};
+
+// Every kind has exactly one row, and only the arithmetic boards have arithmetic rules.
+static_assert([] {
+    for (int k = 0; k < kBoardKinds; ++k) {
+        const auto rows =
+            std::ranges::count(kCatalogue, static_cast<BoardKind>(k), &BoardEntry::kind);
+        if (rows != 1)
+            return false;
+    }
+    return std::size(kCatalogue) == kBoardKinds &&
+           std::ranges::all_of(kCatalogue, [](const BoardEntry& e) {
+               return e.arithmetic.has_value() == (e.rules == Rules::Arithmetic);
+           });
+}());
+
+} // namespace
+
+std::span<const BoardEntry> boardCatalogue()
+{
+    return kCatalogue;
+}
+
+const BoardEntry& boardEntry(BoardKind kind)
+{
+    return *std::ranges::find(kCatalogue, kind, &BoardEntry::kind);
+}

@@ -1,0 +1,110 @@
+#include "core/settings/settings.h"
+
+#include "core/base/maximum.h"
+
+#include <optional>
+
+namespace {
+
+std::optional<bool> boolean(const QString& value)
+{
+    if (value.compare(u"true", Qt::CaseInsensitive) == 0 || value == u"1")
+        return true;
+    if (value.compare(u"false", Qt::CaseInsensitive) == 0 || value == u"0")
+        return false;
+    return std::nullopt;
+}
+
+QString booleanText(bool b)
+{
+    return b ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+template <bool LaunchOptions::*member>
+bool readBoolean(LaunchOptions& options, const QString& value)
+{
+    const std::optional<bool> b = boolean(value);
+    if (b)
+        options.*member = *b;
+    return b.has_value();
+}
+
+template <bool LaunchOptions::*member> QString showBoolean(const LaunchOptions& options)
+{
+    return booleanText(options.*member);
+}
+
+bool readMode(LaunchOptions& options, const QString& value)
+{
+    const bool wait = value.compare(u"wait", Qt::CaseInsensitive) == 0;
+    if (!wait && value.compare(u"auto", Qt::CaseInsensitive) != 0)
+        return false;
+    options.attendiBottone = wait;
+    return true;
+}
+
+QString showMode(const LaunchOptions& options)
+{
+    return options.attendiBottone ? QStringLiteral("wait") : QStringLiteral("auto");
+}
+
+bool readMaximum(LaunchOptions& options, const QString& value)
+{
+    // Taken as "Numero massimo" takes it.
+    const std::optional<qint16> maximum = acceptedMaximum(value);
+    if (maximum)
+        options.numeroMassimo = *maximum;
+    return maximum.has_value();
+}
+
+QString showMaximum(const LaunchOptions& options)
+{
+    return QString::number(options.numeroMassimo);
+}
+
+bool readKeypad(LaunchOptions& options, const QString& value)
+{
+    const std::optional<bool> b = boolean(value);
+    if (b)
+        options.keypad = *b ? Keypad::Shown : Keypad::Hidden;
+    return b.has_value();
+}
+
+QString showKeypad(const LaunchOptions& options)
+{
+    if (options.keypad == Keypad::FollowTouchScreen)
+        return QStringLiteral("come lo schermo tattile");
+    return booleanText(options.keypad == Keypad::Shown);
+}
+
+constexpr auto kTrueFalse = u"true o false";
+
+constexpr Setting kSettings[] = {
+    {"fullscreen", kTrueFalse, readBoolean<&LaunchOptions::fullScreen>,
+     showBoolean<&LaunchOptions::fullScreen>, Scope::Anywhere},
+    {"mode", u"wait o auto", readMode, showMode, Scope::Lockable},
+    {"max", u"da 20 a 99", readMaximum, showMaximum, Scope::Lockable},
+    {"mute", kTrueFalse, readBoolean<&LaunchOptions::mute>, showBoolean<&LaunchOptions::mute>,
+     Scope::Anywhere},
+    {"keypad", kTrueFalse, readKeypad, showKeypad, Scope::Anywhere},
+    {"voice", kTrueFalse, readBoolean<&LaunchOptions::voice>, showBoolean<&LaunchOptions::voice>,
+     Scope::Lockable},
+    {"locked", kTrueFalse, readBoolean<&LaunchOptions::locked>, showBoolean<&LaunchOptions::locked>,
+     Scope::MachineOnly},
+};
+
+} // namespace
+
+std::span<const Setting> settings()
+{
+    return kSettings;
+}
+
+const Setting* findSetting(QStringView key)
+{
+    for (const Setting& s : kSettings) {
+        if (key.compare(QLatin1String(s.key), Qt::CaseInsensitive) == 0)
+            return &s;
+    }
+    return nullptr;
+}
