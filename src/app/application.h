@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/board/boardkind.h"
-#include "core/settings/launchoptions.h"
 #include "core/board/programstate.h"
-#include "core/records/runrecord.h"
 #include "core/board/sounds.h"
+#include "core/records/runrecord.h"
+#include "core/settings/options.h"
 #include "core/speech/speech.h"
 #include "ui/windows/windowhost.h"
 

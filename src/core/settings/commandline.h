@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/settings/launchoptions.h"
+#include "core/settings/options.h"
 #include "core/settings/settings.h"
 
 #include <QStringList>
@@ -17,3 +17,6 @@ struct CommandLine {
 /// Reads the command line (the first argument is the program) with QCommandLineParser; a
 /// fault is told in one Italian line that names the argument.
 CommandLine parseCommandLine(const QStringList& arguments);
+
+/// The help text: how to call the program, each option, where the files are.
+QString launchUsage();

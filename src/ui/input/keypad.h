@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/settings/launchoptions.h"
+#include "core/settings/options.h"
 
 #include <QPointer>
 #include <QWidget>

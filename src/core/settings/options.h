@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QtGlobal>
+
+/// Whether the on-screen keypad shows: as asked, or else as the machine's touch screen
+/// suggests.
+enum class Keypad { FollowTouchScreen, Shown, Hidden };
+
+/// How the program starts. The defaults are the program's plain start.
+struct LaunchOptions {
+    bool fullScreen = false;    // every window starts full screen
+    bool attendiBottone = true; // the starting mode: wait for "avanti"
+    qint16 numeroMassimo = 99;  // the starting highest number in play
+    bool mute = false;          // no feedback sounds, and no voice
+    bool voice = false;         // the numbers and tasks spoken in Italian
+    Keypad keypad = Keypad::FollowTouchScreen;
+    bool locked = false; // the mode and the maximum are the machine's and cannot be changed
+
+    bool operator==(const LaunchOptions&) const = default;
+};
+
+/// What a start does: run, print the help or the version, or refuse a wrong command line.
+enum class LaunchAction { Run, Help, Version, UsageError };
