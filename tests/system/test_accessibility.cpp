@@ -102,20 +102,23 @@ void TestAccessibility::initTestCase()
 void TestAccessibility::cellNames_data()
 {
     QTest::addColumn<QString>("scene");
-    QTest::addColumn<QString>("name"); // %1: the cell's number
+    QTest::addColumn<QString>("name"); // %1: the cell's number; %r, %c: its row and column
     QTest::addColumn<bool>("isAsked");
     QTest::addColumn<bool>("disabled");
     QTest::addColumn<int>("askedCells");
     QTest::newRow("plain") << "plain"
-                           << "casella" << false << false << 1;
+                           << "casella, riga %r, colonna %c" << false << false << 1;
     QTest::newRow("captioned") << "captioned"
                                << "5" << false << false << 1;
     QTest::newRow("asked") << "asked"
-                           << "casella rossa" << true << false << 1;
+                           << "casella rossa, riga %r, colonna %c" << true << false << 1;
     QTest::newRow("red with caption, answered") << "answered"
                                                 << "%1 rossa" << false << false << 0;
-    QTest::newRow("red, caption hidden by difficile") << "difficile"
-                                                      << "casella rossa" << false << false << 1;
+    QTest::newRow("red, caption hidden by difficile")
+        << "difficile"
+        << "casella rossa, riga %r, colonna %c" << false << false << 1;
+    QTest::newRow("find, hidden at media") << "hidden"
+                                           << "casella, riga 6, colonna 8" << false << false << 0;
     QTest::newRow("found, disabled while waiting") << "found"
                                                    << "%1 rossa" << false << true << 0;
     QTest::newRow("above 99, asked help cell") << "above"
@@ -133,10 +136,11 @@ void TestAccessibility::cellNames()
     BoardWindow* b = nullptr;
     int cell = 0;
     int number = 0;
-    if (scene == QStringLiteral("found")) {
+    if (scene == QStringLiteral("found") || scene == QStringLiteral("hidden")) {
         b = openFromMenu(p, "Command14", true);
-        cell = number = asked(b);
-        answer(b, true);
+        cell = number = scene == QStringLiteral("hidden") ? 57 : asked(b);
+        if (scene == QStringLiteral("found"))
+            answer(b, true);
     } else if (scene == QStringLiteral("above")) {
         b = openFromMenu(p, "Command8", false);
         for (int k = 0; k < 200 && asked(b) >= 10 && asked(b) % 10 != 0; ++k)
@@ -160,6 +164,8 @@ void TestAccessibility::cellNames()
     }
     QAccessibleInterface* iface = a11y(b->cellButton(cell));
     QCOMPARE(iface->role(), QAccessible::Cell);
+    name.replace(QStringLiteral("%r"), QString::number(cell / 10 + 1));
+    name.replace(QStringLiteral("%c"), QString::number(cell % 10 + 1));
     QCOMPARE(iface->text(QAccessible::Name), name.arg(number));
     QCOMPARE(iface->text(QAccessible::Description),
              isAsked ? QStringLiteral("da riconoscere") : QString());

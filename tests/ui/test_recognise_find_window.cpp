@@ -75,7 +75,7 @@ void TestRecogniseFindWindow::recogniseDesign()
     QVERIFY(isRed(b, n));
     QVERIFY(b->cellButton(n)->text().isEmpty());
     QCOMPARE(QAccessible::queryAccessibleInterface(b->cellButton(n))->text(QAccessible::Name),
-             QStringLiteral("casella rossa"));
+             QStringLiteral("casella rossa, riga %1, colonna %2").arg(n / 10 + 1).arg(n % 10 + 1));
     QCOMPARE(b->cellButton(5)->text(), QStringLiteral(" 5"));
     QCOMPARE(QAccessible::queryAccessibleInterface(b->cellButton(5))->text(QAccessible::Name),
              QStringLiteral("5"));

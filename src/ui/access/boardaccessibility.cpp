@@ -36,7 +36,7 @@ class CellAccessible final : public PressableAccessible, public QAccessibleTable
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return BoardGrid::cellName(*button());
+            return BoardGrid::cellName(*button(), index());
         if (t == QAccessible::Description) {
             const BoardGrid* g = grid();
             const bool asked = g && g->askedCell() == g->indexOf(widget());
@@ -332,12 +332,14 @@ int BoardGrid::indexOf(const QObject* button) const
     return -1;
 }
 
-QString BoardGrid::cellName(const CellButton& button)
+QString BoardGrid::cellName(const CellButton& button, int i)
 {
     const QString caption = button.text().trimmed();
     QString name = caption.isEmpty() ? QStringLiteral("casella") : caption;
     if (isRed(button))
         name += QStringLiteral(" rossa");
+    if (caption.isEmpty() && i >= 0)
+        name += QStringLiteral(", riga %1, colonna %2").arg(i / kColumns + 1).arg(i % kColumns + 1);
     return name;
 }
 

@@ -41,8 +41,10 @@ class BoardGrid final : public QObject {
     /// The index of `button` in the grid, or -1.
     int indexOf(const QObject* button) const;
     std::optional<int> askedCell() const { return asked_; }
-    /// The name a cell is read by: its caption, or "casella", and " rossa" when it is red.
-    static QString cellName(const CellButton& button);
+    /// The name a cell is read by: its caption, or "casella", and " rossa" when it is red; a
+    /// cell without a caption also tells the row and column of its index `i`, counted from 1
+    /// (none at -1).
+    static QString cellName(const CellButton& button, int i);
 
   private:
     void frameChanged(BoardChanges what);

@@ -45,10 +45,14 @@ inline QString of(const char* name)
 
 } // namespace names
 
-/// The named child created from a design; the name must exist.
+/// The named child created from a design. A design without it is a fault of the design
+/// tables: the program stops, naming the window and the control.
 template <typename T> T* control(QWidget* parent, const char* name)
 {
     T* child = parent->findChild<T*>(names::of(name));
-    Q_ASSERT(child);
+    if (!child) {
+        qFatal("the window %s has no %s named %s", qPrintable(parent->window()->objectName()),
+               T::staticMetaObject.className(), name);
+    }
     return child;
 }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -72,12 +73,22 @@ OnScreenKeypad::OnScreenKeypad(QWidget* parent) : QWidget(parent)
 
 void OnScreenKeypad::setBox(QLineEdit* box)
 {
-    if (box_)
+    if (box_) {
         box_->removeEventFilter(this);
+        disconnect(box_, nullptr, this, nullptr);
+    }
     box_ = box;
+    replaceOnDigit_ = false;
     setEnabled(box && box->isEnabled());
-    if (box)
-        box->installEventFilter(this);
+    if (!box)
+        return;
+    box->installEventFilter(this);
+    connect(box, &QLineEdit::textChanged, this, [this] { replaceOnDigit_ = false; });
+}
+
+void OnScreenKeypad::keepUntilNextDigit()
+{
+    replaceOnDigit_ = true;
 }
 
 bool OnScreenKeypad::eventFilter(QObject* watched, QEvent* event)
@@ -92,8 +103,11 @@ bool OnScreenKeypad::eventFilter(QObject* watched, QEvent* event)
 
 void OnScreenKeypad::type(QChar digit)
 {
-    if (box_ && box_->isEnabled())
-        box_->insert(QString(digit));
+    if (!box_ || !box_->isEnabled())
+        return;
+    if (std::exchange(replaceOnDigit_, false))
+        box_->clear();
+    box_->insert(QString(digit));
 }
 
 void OnScreenKeypad::deleteLast()

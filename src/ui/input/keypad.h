@@ -21,6 +21,9 @@ class OnScreenKeypad final : public QWidget {
 
     /// The box the digit keys type into and the delete key deletes from.
     void setBox(QLineEdit* box);
+    /// The box's text, judged wrong, stays on show until the next digit key, which starts a
+    /// fresh entry; any change to the text before that keeps it for editing.
+    void keepUntilNextDigit();
 
   signals:
     /// The confirm key was pressed: what Enter does in the box is to follow.
@@ -34,6 +37,7 @@ class OnScreenKeypad final : public QWidget {
     void deleteLast();
 
     QPointer<QLineEdit> box_;
+    bool replaceOnDigit_ = false;
 };
 
 /// Whether the keypad shows: as the options ask, or else where the desktop reports a touch

@@ -1,7 +1,7 @@
 #include "ui/windows/boardwindow.h"
 
-#include "core/board/programstate.h"
 #include "core/base/runtime.h"
+#include "core/board/programstate.h"
 #include "core/board/texts.h"
 #include "ui/access/boardaccessibility.h"
 #include "ui/design/designarea.h"
@@ -82,6 +82,10 @@ BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
         auto* keys = static_cast<OnScreenKeypad*>(area_->add(keypadRow(design)));
         keys->setBox(answer_);
         connect(keys, &OnScreenKeypad::confirmed, answer_, &AnswerBox::submit);
+        connect(frame_.get(), &BoardFrame::judged, keys, [keys](int, bool right) {
+            if (!right)
+                keys->keepUntilNextDigit();
+        });
     }
     if (extras.speaker) {
         auto* listen = static_cast<QPushButton*>(area_->add(speakerRow(design, keypad)));
