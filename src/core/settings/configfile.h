@@ -18,7 +18,7 @@ struct ConfigFileContent {
 /// QSettings reads without error. A missing file, or an empty path, is no file and no problem.
 ConfigFileContent readConfigFile(const QString& path);
 
-inline constexpr qint64 kMaxConfigFileSize = 64 * 1024;
+inline constexpr qint64 kMaxConfigFileSize = qint64{64} * 1024;
 
 /// The two configuration files; an empty path is no file.
 struct ConfigFiles {
