@@ -12,22 +12,26 @@
 # The figures of each case are printed. A printer that rejects jobs is tried in print_e2e.sh,
 # where a print server runs.
 #
-# Usage: tests/system/hostile_desktop.sh [--sanitizer-build] path/to/tests/hostile_session [regex]
-# With a regular expression, only the cases whose names match it run. --sanitizer-build is for
-# the build with the sanitizers: it leaves out the voice's check and benchmark (bench_voice
-# beside hostile_session), whose figures would say nothing there, and does not ask for the
-# voice to be heard, since Qt's speech-dispatcher engine finds no Italian voice in that build
-# (it reads the voice list and says nothing).
+# Usage: tests/system/hostile_desktop.sh [--sanitizer-build] [--voice-bench BENCH_VOICE]
+#            path/to/tests/hostile_session [regex]
+# With a regular expression, only the cases whose names match it run. With --voice-bench, the
+# voice's check and benchmark (bench/bench_voice) run against the speech server that speaks.
+# --sanitizer-build is for the build with the sanitizers: it does not ask for the voice to be
+# heard, since Qt's speech-dispatcher engine finds no Italian voice in that build (it reads the
+# voice list and says nothing).
 # Everything lives in one temporary folder: the sound files, a private PulseAudio server with
 # its own configuration and a null sink, the silent fake server, two private speech-dispatcher
 # servers (espeak-ng into the null sink; the dummy module alone), home, runtime and temporary
 # folders. Only the processes started here are stopped at the end.
 set -euo pipefail
-voice_bench=1 voice_heard=heard
-if [[ "${1:-}" == --sanitizer-build ]]; then
-    voice_bench=0 voice_heard=any
-    shift
-fi
+voice_heard=heard bench=""
+while [[ "${1:-}" == --* ]]; do
+    case "$1" in
+    --sanitizer-build) voice_heard=any; shift ;;
+    --voice-bench) bench="$(realpath "$2")"; shift 2 ;;
+    *) echo "unknown option $1" >&2; exit 2 ;;
+    esac
+done
 player="$(realpath "$1")"
 only="${2:-}"
 good="$(dirname "$player")/suoni"
@@ -247,8 +251,7 @@ voice=--voice run_case silent "voice, speech server without an Italian voice" \
 # same. The recording's clock is set by the moment the recorder was stopped, so the delays can
 # be early by its latency (20 ms) and the clocks' drift; the first utterance, which starts the
 # engine, is given apart.
-bench="$(dirname "$player")/bench_voice"
-if ((voice_bench)) && [[ -z "$only" || "voice heard" =~ $only ]]; then
+if [[ -n "$bench" ]] && [[ -z "$only" || "voice heard" =~ $only ]]; then
     PULSE_SERVER="$server" parec -d t.monitor --latency-msec=20 --file-format=wav \
         "$work/bench.wav" &
     recorder_pid=$!
