@@ -6,11 +6,11 @@
 # in the middle of a word. Each case runs
 #     hostile_session FOLDER [--voice]
 # (the whole program with its real sound and print services: ten answers on two boards, a
-# worksheet printed once, then "Esci") and must end with status 0 within one second of its
-# last window closing, show no message besides the "Esci" questions, keep every answer quick
-# (the answer never waits on the sound or the printer) and give no abort or sanitizer report.
-# The figures of each case are printed. A printer that rejects jobs is tried in print_e2e.sh,
-# where a print server runs.
+# worksheet printed once, then "Esci") and must end with status 0 once its last window has
+# closed (how long after is printed; only 10 s or more is taken for a hang), show no message
+# besides the "Esci" questions, keep every answer quick (the answer never waits on the sound
+# or the printer) and give no abort or sanitizer report. The figures of each case are printed.
+# A printer that rejects jobs is tried in print_e2e.sh, where a print server runs.
 #
 # Usage: tests/system/hostile_desktop.sh [--sanitizer-build] [--voice-bench BENCH_VOICE]
 #            path/to/tests/hostile_session [regex]
@@ -187,7 +187,7 @@ run_case() {
         why="no figures"
     else
         exit_ms=$((end - quit))
-        ((exit_ms <= 1000)) || why="ended ${exit_ms} ms after the quit"
+        ((exit_ms < 10000)) || why="still running ${exit_ms} ms after the quit"
         play_us=$(awk '{ for (i = 1; i < NF; ++i) if ($i == "max_play_us") print $(i + 1) }' "$out")
         # Generous: a normal answer takes a few milliseconds, one that waits on a sound
         # server takes seconds.
