@@ -1,6 +1,6 @@
 // What each board says with the voice on, and when, through a recording speech sink: the
-// task when it appears, after a wrong and a right answer, and when asked again. The numbers'
-// own words are checked in test_numberwords.
+// task when it appears, after a wrong and a right answer, on "avanti" and when asked again.
+// The numbers' own words are checked in test_numberwords.
 #include "board_fixture.h"
 #include "core/board/exercise.h"
 #include "core/speech/boardvoice.h"
@@ -23,20 +23,23 @@ void TestBoardVoice::whatEachBoardSays_data()
     QTest::addColumn<int>("answer");    // the right answer to the first task (seed 5)
     QTest::addColumn<QString>("task");  // said when the task appears
     QTest::addColumn<QString>("right"); // said after the right answer
-    QTest::addColumn<QString>("again"); // said when asked again after it
+    QTest::addColumn<QString>("next");  // said on "avanti" after it
+    QTest::addColumn<QString>("again"); // said when asked again then
     QTest::newRow("addition") << BoardKind::Form100b << true << 6 << u"sei più zero"_qs
-                              << u"fa sei"_qs << u"sei più zero"_qs;
+                              << u"fa sei"_qs << u"sette più trenta"_qs << u"sette più trenta"_qs;
     QTest::newRow("subtraction, automatic: the result and the next task as one")
         << BoardKind::Form100e << false << 5 << u"sei meno uno"_qs
-        << u"fa cinque, trentasette meno quattro"_qs << u"trentasette meno quattro"_qs;
+        << u"fa cinque, trentasette meno quattro"_qs << QString() << u"trentasette meno quattro"_qs;
     QTest::newRow("find") << BoardKind::Form100Trova << true << 5 << u"cinque"_qs << QString()
-                          << u"cinque"_qs;
-    QTest::newRow("find above 99") << BoardKind::Form100Trova2 << true << 55
-                                   << u"cinquantacinque"_qs << QString() << u"cinquantacinque"_qs;
+                          << u"venti"_qs << u"venti"_qs;
+    QTest::newRow("find above 99")
+        << BoardKind::Form100Trova2 << true << 55 << u"cinquantacinque"_qs << QString()
+        << u"duecentosei"_qs << u"duecentosei"_qs;
     QTest::newRow("recognise") << BoardKind::Form100Ricon << true << 87 << QString()
-                               << u"ottantasette"_qs << u"ottantasette"_qs;
-    QTest::newRow("recognise above 99") << BoardKind::Form100Ricon2 << false << 805 << QString()
-                                        << u"ottocentocinque"_qs << u"ottocentocinque"_qs;
+                               << u"ottantasette"_qs << QString() << u"ottantasette"_qs;
+    QTest::newRow("recognise above 99")
+        << BoardKind::Form100Ricon2 << false << 805 << QString() << u"ottocentocinque"_qs
+        << QString() << u"ottocentocinque"_qs;
 }
 
 void TestBoardVoice::whatEachBoardSays()
@@ -46,6 +49,7 @@ void TestBoardVoice::whatEachBoardSays()
     QFETCH(int, answer);
     QFETCH(QString, task);
     QFETCH(QString, right);
+    QFETCH(QString, next);
     QFETCH(QString, again);
     const auto said = [](const QString& words) {
         return words.isEmpty() ? QStringList() : QStringList{words};
@@ -72,6 +76,13 @@ void TestBoardVoice::whatEachBoardSays()
     if (!right.isEmpty())
         QCOMPARE(speech.delays.last(), int(BoardVoice::kAfterFeedback.count()));
 
+    // The next task, with no sound before it; asked again, the task on show or what was said
+    // last.
+    speech.said.clear();
+    f.board.avanti();
+    QCOMPARE(speech.said, said(next));
+    if (!next.isEmpty())
+        QCOMPARE(speech.delays.last(), 0);
     speech.said.clear();
     voice.repeat();
     QCOMPARE(speech.said, said(again));
