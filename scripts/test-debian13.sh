@@ -61,8 +61,8 @@ step "sound playback" debian_root_run "$work" /src/tests/system/sound_playback.s
     /build/tests/play_sounds
 grep -E '^[A-Z]+: Qt ' "$work/step.log"
 step "soak benchmarks" debian_root_run "$work" sh -c \
-    '/src/tests/system/xvfb_test.sh /build/tests/bench_soak 300 100 &&
-     /src/tests/system/xvfb_test.sh /build/tests/bench_soak 300 100 --plain-style'
+    '/src/tests/system/xvfb_test.sh /build/bench/bench_soak 300 100 &&
+     /src/tests/system/xvfb_test.sh /build/bench/bench_soak 300 100 --plain-style'
 grep growth "$work/step.log" | sed '1s/^/steady style: /; 2s/^/Fusion: /'
 step "package for Debian 13 built" debian_root_run "$work" /src/scripts/package.sh --into /build
 deb="$(ls "$work"/root/build/quadena_*.deb)"

@@ -3,10 +3,10 @@
 # wing includes a higher one, no loop between files), a build with Unix Makefiles, the unit
 # and widget tests, real sound playback through a PulseAudio server, real printing through a
 # private CUPS server, the program on a hostile desktop, the program ended by signals, the
-# wrap and soak benchmarks' figures, the Debian package's checks, the tests and the hostile
-# desktop again in a build with AddressSanitizer and UndefinedBehaviorSanitizer; then the
-# build and the tests in a root of Debian 13, and the package installed in roots of Debian 12
-# and 13.
+# figures of the benchmarks in bench/ (wrap, soak, run record, voice, start-up), the Debian
+# package's checks, the tests and the hostile desktop again in a build with AddressSanitizer
+# and UndefinedBehaviorSanitizer; then the build and the tests in a root of Debian 13, and the
+# package installed in roots of Debian 12 and 13.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh" --tests
@@ -34,24 +34,25 @@ echo "== Printing through CUPS"
 "$root/tests/system/print_e2e.sh" "$root/build/tests/print_jobs"
 
 echo "== Wrap benchmark"
-"$root/build/tests/bench_wrap"
+"$root/build/bench/bench_wrap"
 
-echo "== A hostile desktop: broken sounds, no or silent sound server, no printer, no home"
-"$root/tests/system/hostile_desktop.sh" "$root/build/tests/hostile_session"
+echo "== A hostile desktop: broken sounds, no or silent sound server, no printer, no home; the voice benchmark"
+"$root/tests/system/hostile_desktop.sh" --voice-bench "$root/build/bench/bench_voice" \
+    "$root/build/tests/hostile_session"
 
 echo "== Ended by SIGTERM, SIGHUP and SIGINT after playing sounds: nothing left behind"
 "$root/tests/system/signal_exit.sh" "$root/build/tests/hostile_session" "$root/build/src/quadena"
 
 echo "== Soak benchmark: memory over a school day of openings"
-"$root/tests/system/xvfb_test.sh" "$root/build/tests/bench_soak" 1000 100
+"$root/tests/system/xvfb_test.sh" "$root/build/bench/bench_soak" 1000 100
 echo "== The same drawn by Qt's Fusion style: whether its pixmap cache still grows on this Qt"
-"$root/tests/system/xvfb_test.sh" "$root/build/tests/bench_soak" 300 100 --plain-style
+"$root/tests/system/xvfb_test.sh" "$root/build/bench/bench_soak" 300 100 --plain-style
 
 echo "== Results benchmark: recording an answer, opening the teacher's page, the record's memory"
-"$root/tests/system/xvfb_test.sh" "$root/build/tests/bench_results"
+"$root/tests/system/xvfb_test.sh" "$root/build/bench/bench_results"
 
 echo "== Start-up benchmark: the start window and the memory at 5 s, with and without --voice"
-"$root/tests/system/xvfb_test.sh" "$root/tests/tools/bench_startup.sh" "$root/build/src/quadena"
+"$root/tests/system/xvfb_test.sh" "$root/bench/bench_startup.sh" "$root/build/src/quadena"
 
 echo "== Debian package: lintian, desktop entry, AppStream, the program started from it"
 "$root/tests/system/package_check.sh"

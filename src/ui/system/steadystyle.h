@@ -11,7 +11,7 @@
 /// Works around: Fusion's pixmap cache keys, seen growing for good with Qt 6.4.2 (Debian 12,
 /// Ubuntu 24.04; 18 MB for every 100 board openings), no longer with Qt 6.8.2 (Debian 13), where
 /// Fusion alone grows as little as this style. Whether it is still needed is measured by
-/// tests/tools/bench_soak with and without this style (--plain-style) on each Qt the project
+/// bench/bench_soak with and without this style (--plain-style) on each Qt the project
 /// builds with, through the program as a whole.
 class SteadyStyle final : public QProxyStyle {
   public:

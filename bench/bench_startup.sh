@@ -2,7 +2,7 @@
 # Start-up with and without the voice: the time from starting the program to its start window
 # on the X server, and its resident memory 5 s after the start, three runs each, alternating.
 # The voice's engine is made only at the first thing said, so the two should not differ.
-# Run on a private X server: tests/system/xvfb_test.sh tests/tools/bench_startup.sh QUADENA
+# Run on a private X server: tests/system/xvfb_test.sh bench/bench_startup.sh QUADENA
 set -euo pipefail
 program="$(realpath "$1")"
 work="$(mktemp -d -t bench_startup.XXXXXX)"
