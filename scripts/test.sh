@@ -1,63 +1,61 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the include graph of the sources (no
-# wing includes a higher one, no loop between files), a build with Unix Makefiles, the unit
-# and widget tests, real sound playback through a PulseAudio server, real printing through a
+# wing includes a higher one, no loop between files), the unit and widget tests, real sound playback through a PulseAudio server, real printing through a
 # private CUPS server, the program on a hostile desktop, the program ended by signals, the
 # figures of the benchmarks in bench/ (wrap, soak, run record, voice, start-up), the Debian
-# package's checks, the tests and the hostile desktop again in a build with AddressSanitizer
+# package built with CMake's default generator (Unix Makefiles) and checked, the tests and the hostile desktop again in a build with AddressSanitizer
 # and UndefinedBehaviorSanitizer; then the build and the tests in a root of Debian 13, and the
-# package installed in roots of Debian 12 and 13.
+# package installed in roots of Debian 12 and 13. Last, how long each step took.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+
+# Each step is announced with its title; the time each took is listed at the end.
+steps=() step_title="" step_start=$SECONDS
+step() {
+    [[ -z $step_title ]] || steps+=("$(printf '%5d s  %s' $((SECONDS - step_start)) "$step_title")")
+    step_title=$1 step_start=$SECONDS
+    [[ -z $1 ]] || echo "== $1"
+}
+step "Installed what is missing; the program and the tests built"
 "$root/scripts/setup.sh" --tests
 
-echo "== Include graph of src/ by wing"
+step "Include graph of src/ by wing"
 "$root/scripts/include-graph.sh"
 
-echo "== The program with CMake's default generator (Unix Makefiles), built and installed"
-rm -rf "$root/build-make"
-cmake -S "$root" -B "$root/build-make" -DCMAKE_BUILD_TYPE=Release -DQUADENA_TESTS=OFF >/dev/null
-cmake --build "$root/build-make" -j"$(nproc)" >"$root/build-make.log" 2>&1 ||
-    { tail -n 30 "$root/build-make.log"; exit 1; }
-DESTDIR="$root/build-make/staged" cmake --install "$root/build-make" >/dev/null
-test -x "$root/build-make/staged/usr/local/libexec/quadena/quadena"
-rm -rf "$root/build-make" "$root/build-make.log"
-echo "built and installed with Unix Makefiles"
-
-echo "== Tests"
+step "Tests"
 ctest --test-dir "$root/build" --output-on-failure
 
-echo "== Sound playback"
+step "Sound playback"
 "$root/tests/system/sound_playback.sh" "$root/build/tests/play_sounds"
 
-echo "== Printing through CUPS"
+step "Printing through CUPS"
 "$root/tests/system/print_e2e.sh" "$root/build/tests/print_jobs"
 
-echo "== Wrap benchmark"
+step "Wrap benchmark"
 "$root/build/bench/bench_wrap"
 
-echo "== A hostile desktop: broken sounds, no or silent sound server, no printer, no home; the voice benchmark"
+step "A hostile desktop: broken sounds, no or silent sound server, no printer, no home; the voice benchmark"
 "$root/tests/system/hostile_desktop.sh" --voice-bench "$root/build/bench/bench_voice" \
     "$root/build/tests/hostile_session"
 
-echo "== Ended by SIGTERM, SIGHUP and SIGINT after playing sounds: nothing left behind"
+step "Ended by SIGTERM, SIGHUP and SIGINT after playing sounds: nothing left behind"
 "$root/tests/system/signal_exit.sh" "$root/build/tests/hostile_session" "$root/build/src/quadena"
 
-echo "== Soak benchmark: memory over a school day of openings"
+step "Soak benchmark: memory over a school day of openings"
 "$root/tests/system/xvfb_test.sh" "$root/build/bench/bench_soak" 1000 100
-echo "== The same drawn by Qt's Fusion style: whether its pixmap cache still grows on this Qt"
+step "The same drawn by Qt's Fusion style: whether its pixmap cache still grows on this Qt"
 "$root/tests/system/xvfb_test.sh" "$root/build/bench/bench_soak" 300 100 --plain-style
 
-echo "== Results benchmark: recording an answer, opening the teacher's page, the record's memory"
+step "Results benchmark: recording an answer, opening the teacher's page, the record's memory"
 "$root/tests/system/xvfb_test.sh" "$root/build/bench/bench_results"
 
-echo "== Start-up benchmark: the start window and the memory at 5 s, with and without --voice"
+step "Start-up benchmark: the start window and the memory at 5 s, with and without --voice"
 "$root/tests/system/xvfb_test.sh" "$root/bench/bench_startup.sh" "$root/build/src/quadena"
 
-echo "== Debian package: lintian, desktop entry, AppStream, the program started from it"
+step "Debian package, built with CMake's default generator: lintian, desktop entry, AppStream, the program started from it"
 "$root/tests/system/package_check.sh"
 
-echo "== Tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+step "Tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUADENA_SANITIZE=ON >/dev/null
 cmake --build "$root/build-asan" -j"$(nproc)"
 # Leaks that belong to fontconfig and Qt's own caches at exit are listed, with the reason,
@@ -69,24 +67,28 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS=suppressions="$root/tests/support/lsan.supp":print_suppressions=0 \
     ctest --test-dir "$root/build-asan" --output-on-failure -E '^test_pointer_only$'
 
-echo "== A hostile desktop, with the sanitizers"
+step "A hostile desktop, with the sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS=suppressions="$root/tests/support/lsan.supp":print_suppressions=0 \
     "$root/tests/system/hostile_desktop.sh" --sanitizer-build "$root/build-asan/tests/hostile_session"
 
-echo "== Ended by a signal, with the sanitizers"
+step "Ended by a signal, with the sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS=suppressions="$root/tests/support/lsan.supp":print_suppressions=0 \
     "$root/tests/system/signal_exit.sh" "$root/build-asan/tests/hostile_session" \
         "$root/build-asan/src/quadena"
 
-echo "== Debian 13 (Qt 6.8): the build and the tests in a root of its own"
+step "Debian 13 (Qt 6.8): the build and the tests in a root of its own"
 "$root/scripts/test-debian13.sh"
 
-echo "== The Debian package installed with apt in a root of Debian 12, its pictures drawn"
+step "The Debian package installed with apt in a root of Debian 12, its pictures drawn"
 # The package built here links Debian 12's ICU (libicu72, for the number words), which Debian
 # 13 does not have: scripts/test-debian13.sh builds and installs Debian 13's in roots of its own.
 deb="$("$root/scripts/package.sh" --keep-build | tail -n 1)"
 "$root/tests/system/package_install.sh" bookworm "$deb"
+
+step ""
+echo "== Time of each step ($((SECONDS / 60)) min in all)"
+printf '%s\n' "${steps[@]}"

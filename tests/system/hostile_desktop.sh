@@ -190,9 +190,9 @@ run_case() {
         exit_ms=$((end - quit))
         ((exit_ms < 10000)) || why="still running ${exit_ms} ms after the quit"
         play_us=$(awk '{ for (i = 1; i < NF; ++i) if ($i == "max_play_us") print $(i + 1) }' "$out")
-        # Generous: a normal answer takes a few milliseconds, one that waits on a sound
-        # server takes seconds.
-        ((play_us < 250000)) || why="an answer took ${play_us} us"
+        # The figure is printed; only an answer held for seconds, as by a sound server that
+        # never answers, fails: a normal one takes a few milliseconds, also on a busy machine.
+        ((play_us < 5000000)) || why="an answer took ${play_us} us"
         messages=$(awk '{ for (i = 1; i < NF; ++i) if ($i == "messages") print $(i + 1) }' "$out")
         [[ "$messages" == 0 ]] || why="${why:+$why; }${messages:-no count of} messages shown"
     fi
