@@ -2,17 +2,21 @@
 # Builds the Debian package quadena_<version>+<release>_<arch>.deb for the release this machine
 # runs, in the project folder, from a clean Release build in build-package/ with Debian's
 # hardening and build flags; prints the package's path last.
-#   scripts/package.sh [--keep-build] [--into DIR]
+#   scripts/package.sh [--keep-build] [--into DIR] [--with-tests]
 # --keep-build reuses build-package/ when it is there instead of starting afresh; --into DIR
-# builds in DIR/build-package and puts the package in DIR instead of the project folder.
+# builds in DIR/build-package and puts the package in DIR instead of the project folder;
+# --with-tests also builds the tests and benchmarks there, with the package's own flags, so
+# that they can run on the very build the package comes from (the package is the same).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 into="$root"
 keep=0
-usage() { echo "usage: $0 [--keep-build] [--into DIR]" >&2; exit 2; }
+tests=OFF
+usage() { echo "usage: $0 [--keep-build] [--into DIR] [--with-tests]" >&2; exit 2; }
 while (($#)); do
     case "$1" in
     --keep-build) keep=1 ;;
+    --with-tests) tests=ON ;;
     --into) (($# > 1)) && [[ -d "$2" ]] || usage; into="$(cd "$2" && pwd)"; shift ;;
     *) usage ;;
     esac
@@ -34,7 +38,7 @@ export DEB_BUILD_MAINT_OPTIONS="hardening=+all" DEB_CXXFLAGS_MAINT_STRIP="-g"
 CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
 LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 export SOURCE_DATE_EPOCH CXXFLAGS LDFLAGS
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUADENA_TESTS=OFF \
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUADENA_TESTS=$tests \
     -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 cmake --build "$build" -j2
 (cd "$build" && cpack -G DEB >/dev/null)

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds the program and runs every test that ctest knows in a fresh root of Debian 13 (Qt 6.8),
-# made from this machine's own package archive: scripts/setup.sh installs what the build and
-# the tests need inside, the sources are mounted read-only, the build goes to a folder of the
-# root, and the tests run with a private /tmp and /dev, their X servers and buses started
-# inside, with the sound playback check and the soak benchmarks. Then it builds the package for Debian 13 there and installs it in a second fresh
-# root (tests/system/package_install.sh). Prints the time of each step. The root, its mounts and every process inside are
+# Builds Debian 13's package (Qt 6.8) in a fresh root of Debian 13, made from this machine's own
+# package archive, with the tests and benchmarks in the same build, and runs every test that
+# ctest knows on it: scripts/setup.sh installs what the build and the tests need inside, the
+# sources are mounted read-only, the build goes to a folder of the root, and the tests run
+# with a private /tmp and /dev, their X servers and buses started inside, with the sound
+# playback check and the soak benchmarks. Then it installs the package in a second fresh root
+# (tests/system/package_install.sh). Prints the time of each step. The root, its mounts and every process inside are
 # removed at the end, also on failure or interruption. Needs root (through sudo otherwise).
 #   scripts/test-debian13.sh
 set -euo pipefail
@@ -49,22 +50,22 @@ step "build and test dependencies installed" \
     debian_root_run "$work" /src/scripts/setup.sh --tests --no-build
 debian_root_run "$work" sh -c '. /etc/os-release; echo "$PRETTY_NAME:" \
     "Qt $(dpkg-query -W -f "\${Version}" qt6-base-dev), $(g++ --version | head -n 1)"'
-step "configured" debian_root_run "$work" \
-    cmake -S /src -B /build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-step "built" debian_root_run "$work" cmake --build /build -j2
+# One build, with the package's flags: the package, and the tests that run on it.
+step "package for Debian 13 built, with the tests" debian_root_run "$work" sh -c \
+    'mkdir -p /build && /src/scripts/package.sh --into /build --with-tests'
+build=/build/build-package
 # The whole output of ctest is shown when a test fails, its summary otherwise.
-step "tests" debian_root_run "$work" ctest --test-dir /build --output-on-failure
+step "tests" debian_root_run "$work" ctest --test-dir "$build" --output-on-failure
 sed -n '/tests passed/,$p' "$work/step.log"
 # Qt's faults that the sound service and the style work around, on this Qt: the playback check
 # with its probe, and the soak with and without the steady style.
 step "sound playback" debian_root_run "$work" /src/tests/system/sound_playback.sh \
-    /build/tests/play_sounds
+    "$build/tests/play_sounds"
 grep -E '^[A-Z]+: Qt ' "$work/step.log"
 step "soak benchmarks" debian_root_run "$work" sh -c \
-    '/src/tests/system/xvfb_test.sh /build/bench/bench_soak 300 100 &&
-     /src/tests/system/xvfb_test.sh /build/bench/bench_soak 300 100 --plain-style'
+    "/src/tests/system/xvfb_test.sh $build/bench/bench_soak 300 100 &&
+     /src/tests/system/xvfb_test.sh $build/bench/bench_soak 300 100 --plain-style"
 grep growth "$work/step.log" | sed '1s/^/steady style: /; 2s/^/Fusion: /'
-step "package for Debian 13 built" debian_root_run "$work" /src/scripts/package.sh --into /build
 deb="$(ls "$work"/root/build/quadena_*.deb)"
 echo "${deb##*/}: depends on $(dpkg-deb -f "$deb" Depends | grep -o 'libicu[0-9]*')"
 current="package installed in a root of Debian 13"
