@@ -1,0 +1,134 @@
+#include "core/records/sessionfile.h"
+
+#include "core/board/catalogue.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace sessionfile {
+namespace {
+
+constexpr QLatin1StringView kFirstLine{"quadena-sessione;1"};
+constexpr QLatin1StringView kColumns{"esercizio;numero;esatte;errate;ora"};
+
+/// A name as it may stand in a field: no line break, no separator, trimmed and bounded.
+QString field(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text)
+        out += (c == u';' || c.category() == QChar::Other_Control) ? u' ' : c;
+    return out.simplified().left(kLongestName);
+}
+
+std::optional<BoardKind> boardNamed(QStringView name)
+{
+    for (const BoardEntry& b : boardCatalogue())
+        if (name == QStringView(b.pageName))
+            return b.kind;
+    return std::nullopt;
+}
+
+std::optional<SessionAnswer> answerLine(const QStringList& f)
+{
+    if (f.size() != 5)
+        return std::nullopt;
+    const std::optional<BoardKind> board = boardNamed(f[0]);
+    bool okNumber = false;
+    const int number = f[1].toInt(&okNumber);
+    const QDateTime at = QDateTime::fromString(f[4], Qt::ISODate);
+    const bool right = f[2] == u"1" && f[3] == u"0";
+    const bool wrong = f[2] == u"0" && f[3] == u"1";
+    if (!board || !okNumber || number < 0 || number > 999 || !(right || wrong) || !at.isValid())
+        return std::nullopt;
+    return SessionAnswer{*board, number, right, at};
+}
+
+} // namespace
+
+QByteArray write(const Session& s)
+{
+    QString text = kFirstLine + u'\n';
+    text += QStringLiteral("classe;%1\nnome;%2\nmacchina;%3\ninizio;%4\n")
+                .arg(field(s.className), field(s.child), field(s.host),
+                     s.started.toString(Qt::ISODate));
+    text += kColumns + u'\n';
+    for (const SessionAnswer& a : s.answers)
+        text += QStringLiteral("%1;%2;%3;%4;%5\n")
+                    .arg(QString::fromUtf16(boardEntry(a.board).pageName))
+                    .arg(a.number)
+                    .arg(a.right ? 1 : 0)
+                    .arg(a.right ? 0 : 1)
+                    .arg(a.at.toString(Qt::ISODate));
+    return text.toUtf8();
+}
+
+Reading read(const QByteArray& bytes)
+{
+    Reading r;
+    if (bytes.size() > kLargestFile)
+        return r;
+    const QStringList lines = QString::fromUtf8(bytes).split(u'\n');
+    if (lines.isEmpty() || lines.front().trimmed() != kFirstLine)
+        return r;
+    Session s;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty() || line == kColumns)
+            continue;
+        const QStringList f = line.split(u';');
+        if (auto a = answerLine(f)) {
+            s.answers.push_back(*a);
+        } else if (f.size() == 2 && f[0] == u"classe" && s.className.isEmpty()) {
+            s.className = field(f[1]);
+        } else if (f.size() == 2 && f[0] == u"nome" && s.child.isEmpty()) {
+            s.child = field(f[1]);
+        } else if (f.size() == 2 && f[0] == u"macchina" && s.host.isEmpty()) {
+            s.host = field(f[1]);
+        } else if (f.size() == 2 && f[0] == u"inizio" && !s.started.isValid()) {
+            s.started = QDateTime::fromString(f[1], Qt::ISODate);
+        } else {
+            ++r.ignoredLines;
+        }
+    }
+    if (s.className.isEmpty() || s.child.isEmpty())
+        return r;
+    r.session = std::move(s);
+    return r;
+}
+
+QString folderName(const QString& name)
+{
+    const QString form = name.normalized(QString::NormalizationForm_C);
+    if (form.isEmpty())
+        return QStringLiteral("%");
+    QString out;
+    for (qsizetype i = 0; i < form.size(); ++i) {
+        const QChar c = form[i];
+        if (c.isHighSurrogate() && i + 1 < form.size()) {
+            const char32_t code = QChar::surrogateToUcs4(c, form[i + 1]);
+            if (QChar::isLetterOrNumber(code)) {
+                out += c;
+                out += form[++i];
+                continue;
+            }
+        } else if (c.isLetterOrNumber() || c == u'-' || c == u'_') {
+            out += c;
+            continue;
+        }
+        const qsizetype width = c.isHighSurrogate() && i + 1 < form.size() ? 2 : 1;
+        for (const char byte : form.mid(i, width).toUtf8())
+            out += QStringLiteral("%%1").arg(quint8(byte), 2, 16, QChar(u'0')).toUpper();
+        i += width - 1;
+    }
+    return out;
+}
+
+QString fileName(const Session& s)
+{
+    return QStringLiteral("%1-%2-%3.csv")
+        .arg(s.started.toString(QStringLiteral("yyyy-MM-dd-HHmmss")), folderName(s.host))
+        .arg(s.pid);
+}
+
+} // namespace sessionfile
