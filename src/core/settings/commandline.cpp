@@ -24,6 +24,7 @@ constexpr Option kOptions[] = {
     {"keypad", "keypad", "true", nullptr, u"mostra il tastierino numerico sullo schermo"},
     {"no-keypad", "keypad", "false", nullptr, u"non mostra il tastierino numerico"},
     {"voice", "voice", "true", nullptr, u"una voce italiana dice i numeri e i compiti"},
+    {"class", "class", nullptr, u"NOME", u"la classe che gioca, senza chiederla (come 3A)"},
     {"help", nullptr, nullptr, nullptr, u"mostra questo aiuto ed esce"},
     {"version", nullptr, nullptr, nullptr, u"mostra la versione ed esce"},
 };
@@ -135,11 +136,13 @@ QString launchUsage()
     QStringList keys;
     for (const Setting& s : settings())
         keys << QLatin1String(s.key);
-    text += QStringLiteral(
-                "\nImpostazioni per tutta la macchina: /etc/xdg/quadena/quadena.conf\n"
-                "Impostazioni di un utente: ~/.config/quadena/quadena.conf\n"
-                "Chiavi: %1.\n"
-                "Con locked=true nel file della macchina, mode, max e voice non si cambiano.\n")
-                .arg(keys.join(QStringLiteral(", ")));
+    text +=
+        QStringLiteral(
+            "\nImpostazioni per tutta la macchina: /etc/xdg/quadena/quadena.conf\n"
+            "Impostazioni di un utente: ~/.config/quadena/quadena.conf\n"
+            "Chiavi: %1.\n"
+            "Con locked=true nel file della macchina, mode, max, voice, classes, results e class\n"
+            "non si cambiano.\n")
+            .arg(keys.join(QStringLiteral(", ")));
     return text;
 }

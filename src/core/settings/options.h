@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 /// Whether the on-screen keypad shows: as asked, or else as the machine's touch screen
@@ -15,6 +16,9 @@ struct LaunchOptions {
     bool voice = false;         // the numbers and tasks spoken in Italian
     Keypad keypad = Keypad::FollowTouchScreen;
     bool locked = false; // the mode and the maximum are the machine's and cannot be changed
+    QString classesDir;  // the class lists, one file a class; empty: no classes, nothing kept
+    QString resultsDir;  // where each child's sessions are kept; empty: nowhere
+    QString className;   // the class this machine serves, chosen without asking
 
     bool operator==(const LaunchOptions&) const = default;
 };

@@ -2,6 +2,8 @@
 
 #include "core/base/maximum.h"
 
+#include <QDir>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -77,6 +79,35 @@ QString showKeypad(const LaunchOptions& options)
     return booleanText(options.keypad == Keypad::Shown);
 }
 
+/// A folder on this machine or a share: an absolute path.
+template <QString LaunchOptions::*member>
+bool readFolder(LaunchOptions& options, const QString& value)
+{
+    const QString path = QDir::cleanPath(value.trimmed());
+    if (value.trimmed().isEmpty() || !QDir::isAbsolutePath(path))
+        return false;
+    options.*member = path;
+    return true;
+}
+
+template <QString LaunchOptions::*member> QString showText(const LaunchOptions& options)
+{
+    return options.*member;
+}
+
+/// A class as its list's file names it: "3A" for 3A.txt.
+bool readClass(LaunchOptions& options, const QString& value)
+{
+    const QString name = value.simplified();
+    const bool control = std::any_of(name.begin(), name.end(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c == u'/';
+    });
+    if (name.isEmpty() || name.size() > 40 || control)
+        return false;
+    options.className = name;
+    return true;
+}
+
 constexpr auto kTrueFalse = u"true o false";
 
 constexpr Setting kSettings[] = {
@@ -88,6 +119,12 @@ constexpr Setting kSettings[] = {
      Scope::Anywhere},
     {"keypad", kTrueFalse, readKeypad, showKeypad, Scope::Anywhere},
     {"voice", kTrueFalse, readBoolean<&LaunchOptions::voice>, showBoolean<&LaunchOptions::voice>,
+     Scope::Lockable},
+    {"classes", u"una cartella, percorso assoluto", readFolder<&LaunchOptions::classesDir>,
+     showText<&LaunchOptions::classesDir>, Scope::Lockable},
+    {"results", u"una cartella, percorso assoluto", readFolder<&LaunchOptions::resultsDir>,
+     showText<&LaunchOptions::resultsDir>, Scope::Lockable},
+    {"class", u"il nome di una classe, come 3A", readClass, showText<&LaunchOptions::className>,
      Scope::Lockable},
     {"locked", kTrueFalse, readBoolean<&LaunchOptions::locked>, showBoolean<&LaunchOptions::locked>,
      Scope::MachineOnly},
