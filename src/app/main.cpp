@@ -41,7 +41,7 @@ int main(int argc, char* argv[])
         print(stdout, QStringLiteral("quadena %1\n").arg(QStringLiteral(QUADENA_VERSION)));
         return 0;
     case LaunchAction::UsageError:
-        print(stderr, QStringLiteral("quadena: %1\n\n%2").arg(launch.error, launchUsage()));
+        print(stderr, QStringLiteral("quadena: %1 (--help elenca le opzioni)\n").arg(launch.error));
         return 2;
     case LaunchAction::Run:
         break;
