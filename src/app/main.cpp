@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/startup.h"
+#include "app/teacher.h"
 #include "core/base/random.h"
 #include "core/settings/commandline.h"
 #include "core/settings/launchoptions.h"
@@ -44,6 +45,7 @@ int main(int argc, char* argv[])
         print(stderr, QStringLiteral("quadena: %1 (--help elenca le opzioni)\n").arg(launch.error));
         return 2;
     case LaunchAction::Run:
+    case LaunchAction::Teacher:
         break;
     }
     for (const QString& warning : launch.warnings)
@@ -51,6 +53,17 @@ int main(int argc, char* argv[])
 
     QApplication qtApp(argc, argv);
     prepareApplication(qtApp);
+    if (launch.action == LaunchAction::Teacher) {
+        QApplication::setDesktopFileName(QString::fromLatin1(teacher::kDesktopFileName));
+        QtDialogs dialogs(keypadShown(launch.options.keypad));
+        PrinterService printer;
+        if (const QString refusal = teacher::refusal(launch.options); !refusal.isEmpty()) {
+            print(stderr, QStringLiteral("quadena: %1\n").arg(refusal));
+            dialogs.messageBox(nullptr, refusal, MessageStyle::Critical);
+            return 1;
+        }
+        return teacher::run(launch.options, dialogs, printer);
+    }
     // Before the sound service, so that a logout or a shutdown ends the program through
     // its destructors, which take the service's temporary folder away.
     const SignalExit signalExit;

@@ -5,6 +5,7 @@
 
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStringList>
 #include <algorithm>
 
 namespace results {
@@ -59,6 +60,15 @@ QString summary(const RunRecord& record, const QString& firstName)
     if (!any)
         text += QStringLiteral("Nessuna risposta in questa esecuzione.\n");
     return text;
+}
+
+QString mostWrongText(const RunRecord& record, BoardKind board)
+{
+    QStringList most;
+    for (int n : record.mostWrong(board, 10))
+        most << QStringLiteral("%1 (%2)").arg(n).arg(record.counts(board, n).wrong);
+    return most.isEmpty() ? QStringLiteral("Nessun numero sbagliato.")
+                          : QStringLiteral("I numeri più sbagliati:\n") + most.join(u", ");
 }
 
 QString cellText(int number, quint32 right, quint32 wrong)

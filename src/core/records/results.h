@@ -24,6 +24,9 @@ QString boardLine(const RunRecord& record, BoardKind board);
 /// The page's totals: a heading (with the first name, when given) and a line per board with
 /// answers, or "Nessuna risposta in questa esecuzione." without any. Lines end with LF.
 QString summary(const RunRecord& record, const QString& firstName);
+/// "I numeri più sbagliati:" and up to ten of the board's numbers most often wrong, each with
+/// its count ("17 (3), 71 (2)"), or "Nessun numero sbagliato."
+QString mostWrongText(const RunRecord& record, BoardKind board);
 /// "57: 2 errate su 5": what a map cell says to assistive technology and on paper.
 QString cellText(int number, quint32 right, quint32 wrong);
 /// The name as it may stand in a file: line breaks, semicolons and quotes become spaces,

@@ -25,6 +25,8 @@ constexpr Option kOptions[] = {
     {"no-keypad", "keypad", "false", nullptr, u"non mostra il tastierino numerico"},
     {"voice", "voice", "true", nullptr, u"una voce italiana dice i numeri e i compiti"},
     {"class", "class", nullptr, u"NOME", u"la classe che gioca, senza chiederla (come 3A)"},
+    {"insegnante", nullptr, nullptr, nullptr,
+     u"apre la vista dell'insegnante sui risultati delle classi (serve results=)"},
     {"help", nullptr, nullptr, nullptr, u"mostra questo aiuto ed esce"},
     {"version", nullptr, nullptr, nullptr, u"mostra la versione ed esce"},
 };
@@ -101,6 +103,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
         return ending(LaunchAction::Version);
 
     CommandLine line;
+    if (parser.isSet(QStringLiteral("insegnante")))
+        line.action = LaunchAction::Teacher;
     for (const Option& o : kOptions) {
         const QString name = QString::fromLatin1(o.name);
         if (!o.key || !parser.isSet(name))

@@ -40,7 +40,7 @@ Launch readLaunch(const QStringList& arguments, const ConfigFiles& files)
     Launch launch;
     launch.action = line.action;
     launch.error = line.error;
-    if (line.action != LaunchAction::Run)
+    if (line.action != LaunchAction::Run && line.action != LaunchAction::Teacher)
         return launch;
 
     LaunchOptions& options = launch.options;

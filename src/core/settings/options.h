@@ -23,5 +23,6 @@ struct LaunchOptions {
     bool operator==(const LaunchOptions&) const = default;
 };
 
-/// What a start does: run, print the help or the version, or refuse a wrong command line.
-enum class LaunchAction { Run, Help, Version, UsageError };
+/// What a start does: run, open the teacher's view of the results instead of the children's
+/// windows, print the help or the version, or refuse a wrong command line.
+enum class LaunchAction { Run, Teacher, Help, Version, UsageError };

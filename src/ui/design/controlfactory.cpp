@@ -10,9 +10,12 @@
 #include "ui/input/keyscrollbar.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QToolButton>
 
 namespace {
@@ -66,6 +69,19 @@ QWidget* makeWidget(QWidget* parent, const ControlRow& row, const QString& capti
         return new QComboBox(parent);
     case ControlKind::ResultMap:
         return new ResultMap(parent);
+    case ControlKind::Table: {
+        auto* table = new QTableWidget(parent);
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table->setSelectionBehavior(QAbstractItemView::SelectRows);
+        table->setSelectionMode(QAbstractItemView::SingleSelection);
+        table->setTabKeyNavigation(false);
+        table->setWordWrap(false);
+        table->verticalHeader()->hide();
+        table->horizontalHeader()->setStretchLastSection(true);
+        return table;
+    }
+    case ControlKind::ProgressBar:
+        return new QProgressBar(parent);
     }
     return nullptr;
 }

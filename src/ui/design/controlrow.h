@@ -25,6 +25,8 @@ enum class ControlKind {
     Keypad,           // OnScreenKeypad
     ComboBox,         // QComboBox, a list to choose from
     ResultMap,        // ResultMap: the map of right and wrong answers
+    Table,            // QTableWidget: rows to read and choose from, not to edit
+    ProgressBar,      // QProgressBar
 };
 
 inline constexpr Bgr kNoBackground = 0xFFFFFFFF;

@@ -37,6 +37,25 @@ inline constexpr char kResultsPrint[] = "BottoneStampa";
 inline constexpr char kResultsSave[] = "BottoneSalva";
 inline constexpr char kResultsClear[] = "BottoneAzzera";
 inline constexpr char kResultsEsci[] = "BottoneEsciRisultati";
+/// The teacher's view of a class (`quadena --insegnante`).
+inline constexpr char kTeacherClass[] = "ListaClassi";
+inline constexpr char kTeacherBoard[] = "ListaEserciziClasse";
+inline constexpr char kTeacherHundred[] = "ListaCentinaiaClasse";
+inline constexpr char kTeacherReload[] = "BottoneAggiorna";
+inline constexpr char kTeacherProgress[] = "BarraLettura";
+inline constexpr char kTeacherReading[] = "EtichettaLettura";
+inline constexpr char kTeacherChildren[] = "TabellaBambini";
+inline constexpr char kTeacherClassMap[] = "MappaClasse";
+inline constexpr char kTeacherClassWrong[] = "EtichettaErratiClasse";
+inline constexpr char kTeacherChild[] = "EtichettaBambino";
+inline constexpr char kTeacherWeeks[] = "TabellaSettimane";
+inline constexpr char kTeacherChildMap[] = "MappaBambino";
+inline constexpr char kTeacherChildWrong[] = "EtichettaErratiBambino";
+inline constexpr char kTeacherPrintClass[] = "BottoneStampaClasse";
+inline constexpr char kTeacherSaveClass[] = "BottoneSalvaClasse";
+inline constexpr char kTeacherPrintChild[] = "BottoneStampaBambino";
+inline constexpr char kTeacherRemoveChild[] = "BottoneCancellaBambino";
+inline constexpr char kTeacherEsci[] = "BottoneEsciInsegnante";
 
 inline QString of(const char* name)
 {

@@ -7,6 +7,7 @@
 #include "ui/design/designarea.h"
 #include "ui/design/fonts.h"
 #include "ui/design/names.h"
+#include "ui/design/resultlists.h"
 #include "ui/design/resultmap.h"
 #include "ui/input/keyboard.h"
 #include "ui/system/printing.h"
@@ -97,20 +98,7 @@ void ResultsWindow::activated()
 
 void ResultsWindow::fillBoards()
 {
-    const std::optional<BoardKind> before = chosenBoard();
-    {
-        const QSignalBlocker quiet(boards_);
-        boards_->clear();
-        for (const BoardEntry& b : boardCatalogue()) {
-            if (record_.hasAnswers(b.kind))
-                boards_->addItem(QString::fromUtf16(b.pageName), static_cast<int>(b.kind));
-        }
-        if (boards_->count() == 0)
-            boards_->addItem(QString::fromUtf16(boardCatalogue().front().pageName),
-                             static_cast<int>(boardCatalogue().front().kind));
-        if (before)
-            boards_->setCurrentIndex(std::max(0, boards_->findData(static_cast<int>(*before))));
-    }
+    resultlists::fillBoards(*boards_, record_);
     totals_->setText(results::summary(record_, name_->text()));
     fillHundreds();
     showMap();
@@ -118,48 +106,19 @@ void ResultsWindow::fillBoards()
 
 void ResultsWindow::fillHundreds()
 {
-    const QSignalBlocker quiet(hundreds_);
-    const QVariant before = hundreds_->currentData();
-    hundreds_->clear();
-    const std::optional<BoardKind> board = chosenBoard();
-    const bool above = board && results::above99(*board);
-    hundreds_->setEnabled(above);
-    if (!above) {
-        hundreds_->addItem(QStringLiteral("da 0 a 99"), 0);
-        return;
-    }
-    // The board shows the hundreds from 100 on; the one below only when it was asked.
-    int firstAsked = -1;
-    for (int h = 0; h < 10; ++h) {
-        bool asked = false;
-        for (int n = h * 100; !asked && n < h * 100 + 100; ++n)
-            asked = record_.counts(*board, n).right + record_.counts(*board, n).wrong > 0;
-        if (asked && firstAsked < 0)
-            firstAsked = hundreds_->count();
-        if (asked || h > 0)
-            hundreds_->addItem(QStringLiteral("da %1 a %2").arg(h * 100).arg(h * 100 + 99), h);
-    }
-    const int kept = before.isValid() ? hundreds_->findData(before) : -1;
-    hundreds_->setCurrentIndex(kept >= 0 ? kept : std::max(0, firstAsked));
+    resultlists::fillHundreds(*hundreds_, record_, chosenBoard());
 }
 
 std::optional<BoardKind> ResultsWindow::chosenBoard() const
 {
-    if (boards_->currentIndex() < 0)
-        return std::nullopt;
-    return static_cast<BoardKind>(boards_->currentData().toInt());
+    return resultlists::chosenBoard(*boards_);
 }
 
 void ResultsWindow::showMap()
 {
     const BoardKind board = chosenBoard().value_or(boardCatalogue().front().kind);
     map_->show(record_, board, hundreds_->currentData().toInt());
-    QStringList most;
-    for (int n : record_.mostWrong(board, 10))
-        most << QStringLiteral("%1 (%2)").arg(n).arg(record_.counts(board, n).wrong);
-    mostWrong_->setText(most.isEmpty()
-                            ? QStringLiteral("Nessun numero sbagliato.")
-                            : QStringLiteral("I numeri più sbagliati:\n") + most.join(u", "));
+    mostWrong_->setText(results::mostWrongText(record_, board));
 }
 
 QString ResultsWindow::pageText() const

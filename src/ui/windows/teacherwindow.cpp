@@ -1,0 +1,351 @@
+#include "ui/windows/teacherwindow.h"
+
+#include "core/base/runtime.h"
+#include "core/board/catalogue.h"
+#include "core/records/classfolder.h"
+#include "core/records/results.h"
+#include "ui/design/designarea.h"
+#include "ui/design/fonts.h"
+#include "ui/design/names.h"
+#include "ui/design/resultlists.h"
+#include "ui/design/resultmap.h"
+#include "ui/input/keyboard.h"
+#include "ui/system/printing.h"
+#include "ui/windows/dialogs.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <algorithm>
+
+namespace {
+
+constexpr FontStyle kTextFont{FontFamily::Arial, 9, false};
+constexpr FontStyle kBoldFont{FontFamily::Arial, 9, true};
+constexpr FontStyle kEsciFont{FontFamily::Arial, 14, false};
+constexpr int kPictureSide = 2000;
+
+// In pixels times 15; the Tab order is the order of the rows.
+constexpr ControlRow kDesign[] = {
+    {"Label1", ControlKind::Label, 120, 150, 840, 375, u"Classe:", kBoldFont},
+    {names::kTeacherClass, ControlKind::ComboBox, 960, 120, 2250, 375, u"", kTextFont,
+     kNoBackground, nullptr, u"classe"},
+    {"Label2", ControlKind::Label, 3390, 150, 1050, 375, u"Esercizio:", kBoldFont},
+    {names::kTeacherBoard, ControlKind::ComboBox, 4440, 120, 3750, 375, u"", kTextFont,
+     kNoBackground, nullptr, u"esercizio"},
+    {names::kTeacherHundred, ControlKind::ComboBox, 8310, 120, 1800, 375, u"", kTextFont,
+     kNoBackground, nullptr, u"centinaio"},
+    {names::kTeacherReload, ControlKind::Button, 10230, 105, 1650, 420, u"Aggiorna", kBoldFont},
+    {names::kTeacherProgress, ControlKind::ProgressBar, 120, 660, 3600, 300, u"", kTextFont,
+     kNoBackground, nullptr, u"lettura della classe"},
+    {names::kTeacherReading, ControlKind::Display, 3840, 630, 8040, 540, u"", kTextFont},
+    {"Label3", ControlKind::Label, 120, 1260, 5760, 330, u"La classe", kBoldFont},
+    {names::kTeacherChildren, ControlKind::Table, 120, 1590, 5760, 3000, u"", kTextFont,
+     kNoBackground, nullptr, u"bambini della classe"},
+    {names::kTeacherChild, ControlKind::Display, 6120, 1260, 5760, 330, u"", kBoldFont},
+    {names::kTeacherWeeks, ControlKind::Table, 6120, 1590, 5760, 3000, u"", kTextFont,
+     kNoBackground, nullptr, u"settimane del bambino"},
+    {names::kTeacherClassMap, ControlKind::ResultMap, 120, 4710, 3600, 3600, u"", kTextFont,
+     kNoBackground, nullptr, u"mappa della classe"},
+    {names::kTeacherClassWrong, ControlKind::Display, 3840, 4710, 2040, 3600, u"", kTextFont,
+     colours::kMenuLabel},
+    {names::kTeacherChildMap, ControlKind::ResultMap, 6120, 4710, 3600, 3600, u"", kTextFont,
+     kNoBackground, nullptr, u"mappa del bambino"},
+    {names::kTeacherChildWrong, ControlKind::Display, 9840, 4710, 2040, 3600, u"", kTextFont,
+     colours::kMenuLabel},
+    {names::kTeacherPrintClass, ControlKind::Button, 120, 8460, 1800, 450, u"Stampa la classe",
+     kBoldFont},
+    {names::kTeacherSaveClass, ControlKind::Button, 2040, 8460, 1800, 450, u"Salva la classe…",
+     kBoldFont},
+    {names::kTeacherPrintChild, ControlKind::Button, 6120, 8460, 1950, 450, u"Stampa il bambino",
+     kBoldFont},
+    {names::kTeacherRemoveChild, ControlKind::Button, 8190, 8460, 2550, 450,
+     u"Cancella i risultati", kBoldFont},
+    {names::kTeacherEsci, ControlKind::Button, 10860, 8460, 1020, 450, u"Esci", kEsciFont},
+};
+
+void setRow(QTableWidget* table, int row, const QStringList& cells)
+{
+    for (int column = 0; column < cells.size(); ++column) {
+        auto* item = new QTableWidgetItem(cells[column]);
+        if (column > 0)
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        table->setItem(row, column, item);
+    }
+}
+
+QString percentText(const Tally& t)
+{
+    return t.answers() == 0 ? QStringLiteral("–")
+                            : QStringLiteral("%1%").arg(results::percentRight(t.right, t.wrong));
+}
+
+} // namespace
+
+TeacherWindow::TeacherWindow(WindowHost& host, const LaunchOptions& options, Dialogs& dialogs,
+                             PrintService& printer, int readers)
+    : ProgramWindow(host), host_(host), dialogs_(dialogs), printer_(printer),
+      resultsDir_(options.resultsDir), loader_(std::make_unique<ClassLoader>(readers))
+{
+    setObjectName(QStringLiteral("Insegnante"));
+    setWindowTitle(QStringLiteral("Quadena: insegnante"));
+    setAccessibleName(QStringLiteral("Quadena: insegnante"));
+    auto* area = new DesignArea({runtime::twips(12000), runtime::twips(9000)}, this);
+    setCentralWidget(area);
+    setBackground(area, colours::kBoardLabel);
+    area->addAll(kDesign);
+    classList_ = control<QComboBox>(area, names::kTeacherClass);
+    boards_ = control<QComboBox>(area, names::kTeacherBoard);
+    hundreds_ = control<QComboBox>(area, names::kTeacherHundred);
+    progress_ = control<QProgressBar>(area, names::kTeacherProgress);
+    reading_ = control<QLabel>(area, names::kTeacherReading);
+    children_ = control<QTableWidget>(area, names::kTeacherChildren);
+    classMap_ = control<ResultMap>(area, names::kTeacherClassMap);
+    classWrong_ = control<QLabel>(area, names::kTeacherClassWrong);
+    childName_ = control<QLabel>(area, names::kTeacherChild);
+    weeks_ = control<QTableWidget>(area, names::kTeacherWeeks);
+    childMap_ = control<ResultMap>(area, names::kTeacherChildMap);
+    childWrong_ = control<QLabel>(area, names::kTeacherChildWrong);
+    printChild_ = control<QPushButton>(area, names::kTeacherPrintChild);
+    removeChild_ = control<QPushButton>(area, names::kTeacherRemoveChild);
+    children_->setColumnCount(4);
+    children_->setHorizontalHeaderLabels({QStringLiteral("Nome"), QStringLiteral("Risposte"),
+                                          QStringLiteral("Esatte"),
+                                          QStringLiteral("Ultimo giorno")});
+    weeks_->setColumnCount(3);
+    weeks_->setHorizontalHeaderLabels(
+        {QStringLiteral("Settimana"), QStringLiteral("Risposte"), QStringLiteral("Esatte")});
+    for (QTableWidget* table : {children_, weeks_})
+        table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    progress_->hide();
+
+    connect(loader_.get(), &ClassLoader::progress, this, [this](int done, int total) {
+        progress_->setRange(0, total);
+        progress_->setValue(done);
+    });
+    connect(loader_.get(), &ClassLoader::loaded, this, &TeacherWindow::showClass);
+    connect(classList_, &QComboBox::currentIndexChanged, this, [this] {
+        chosenChild_.clear();
+        reload();
+    });
+    connect(boards_, &QComboBox::currentIndexChanged, this, [this] {
+        if (!results_)
+            return;
+        resultlists::fillHundreds(*hundreds_, *results_->whole, board());
+        fillChildren();
+    });
+    connect(hundreds_, &QComboBox::currentIndexChanged, this, &TeacherWindow::showMaps);
+    connect(children_, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (results_ && row >= 0 && row < int(results_->children.size()))
+            chosenChild_ = results_->children[row].folder;
+        chooseChild();
+    });
+    connect(control<QPushButton>(area, names::kTeacherReload), &QPushButton::clicked, this,
+            &TeacherWindow::reload);
+    connect(control<QPushButton>(area, names::kTeacherPrintClass), &QPushButton::clicked, this,
+            [this] {
+                if (results_ && board())
+                    printer_.printPage(
+                        classresults::classPage(*results_, *board(), hundreds_->currentText()),
+                        classMap_->picture(kPictureSide));
+            });
+    connect(printChild_, &QPushButton::clicked, this, [this] {
+        if (const ChildResults* c = child(); c && board())
+            printer_.printPage(classresults::childPage(*c, results_->className, *board(),
+                                                       hundreds_->currentText()),
+                               childMap_->picture(kPictureSide));
+    });
+    connect(control<QPushButton>(area, names::kTeacherSaveClass), &QPushButton::clicked, this,
+            &TeacherWindow::save);
+    connect(removeChild_, &QPushButton::clicked, this, &TeacherWindow::removeChild);
+    connect(control<QPushButton>(area, names::kTeacherEsci), &QPushButton::clicked, this,
+            [this] { host_.hide(this); });
+    addEnterKeys(area);
+    chooseChild();
+    fillClasses(options);
+}
+
+TeacherWindow::~TeacherWindow() = default;
+
+void TeacherWindow::fillClasses(const LaunchOptions& options)
+{
+    if (!options.classesDir.isEmpty()) {
+        classes_ = classlist::read(options.classesDir).classes;
+    } else {
+        for (const QString& name : classfolder::classesIn(resultsDir_))
+            classes_.push_back({name, {}});
+    }
+    {
+        const QSignalBlocker quiet(classList_);
+        for (const ClassList& c : classes_)
+            classList_->addItem(c.name);
+        const int named = classList_->findText(options.className);
+        classList_->setCurrentIndex(named >= 0 ? named : 0);
+    }
+    if (classes_.empty())
+        reading_->setText(QStringLiteral("Nessuna classe: la cartella dei risultati %1 non ne ha "
+                                         "ancora, e non ci sono elenchi delle classi.")
+                              .arg(resultsDir_));
+    else
+        reload();
+}
+
+void TeacherWindow::reload()
+{
+    const int i = classList_->currentIndex();
+    if (i < 0 || i >= int(classes_.size()))
+        return;
+    QStringList pupils;
+    for (const Pupil& p : classes_[i].pupils)
+        pupils << p.name;
+    progress_->setRange(0, 0);
+    progress_->show();
+    reading_->setText(QStringLiteral("Lettura della classe %1…").arg(classes_[i].name));
+    loader_->load(resultsDir_, classes_[i].name, pupils);
+}
+
+void TeacherWindow::showClass(std::shared_ptr<const ClassResults> results)
+{
+    results_ = std::move(results);
+    progress_->hide();
+    reading_->setText(classresults::readingText(*results_));
+    resultlists::fillBoards(*boards_, *results_->whole);
+    resultlists::fillHundreds(*hundreds_, *results_->whole, board());
+    fillChildren();
+    emit classShown();
+}
+
+std::optional<BoardKind> TeacherWindow::board() const
+{
+    return resultlists::chosenBoard(*boards_);
+}
+
+const ChildResults* TeacherWindow::child() const
+{
+    if (!results_)
+        return nullptr;
+    const auto found = std::ranges::find(results_->children, chosenChild_, &ChildResults::folder);
+    return found == results_->children.end() ? nullptr : &*found;
+}
+
+void TeacherWindow::fillChildren()
+{
+    const BoardKind b = board().value_or(boardCatalogue().front().kind);
+    const QSignalBlocker quiet(children_);
+    children_->setRowCount(int(results_->children.size()));
+    int chosenRow = -1;
+    for (int row = 0; row < children_->rowCount(); ++row) {
+        const ChildResults& c = results_->children[row];
+        const Tally t = classresults::boardTally(*c.record, b);
+        const QDate last = c.lastDay[static_cast<int>(b)];
+        setRow(children_, row,
+               {c.name, QString::number(t.answers()), percentText(t),
+                last.isValid() ? last.toString(QStringLiteral("dd/MM/yyyy")) : QString()});
+        if (c.folder == chosenChild_)
+            chosenRow = row;
+    }
+    children_->setCurrentCell(chosenRow, 0);
+    chooseChild();
+}
+
+void TeacherWindow::showMaps()
+{
+    if (!results_)
+        return;
+    const BoardKind b = board().value_or(boardCatalogue().front().kind);
+    const int hundred = hundreds_->currentData().toInt();
+    classMap_->show(*results_->whole, b, hundred);
+    classWrong_->setText(results::mostWrongText(*results_->whole, b));
+    if (const ChildResults* c = child()) {
+        childMap_->show(*c->record, b, hundred);
+        childWrong_->setText(results::mostWrongText(*c->record, b));
+    } else {
+        static const RunRecord none;
+        childMap_->show(none, b, hundred);
+        childWrong_->clear();
+    }
+}
+
+void TeacherWindow::chooseChild()
+{
+    const ChildResults* c = child();
+    printChild_->setEnabled(c);
+    removeChild_->setEnabled(c);
+    removeChild_->setText(c ? QStringLiteral("Cancella i risultati di %1…").arg(c->name)
+                            : QStringLiteral("Cancella i risultati…"));
+    childName_->setText(c ? QStringLiteral("%1: %2 sessioni").arg(c->name).arg(c->sessions)
+                          : QStringLiteral("Scegli un bambino nella tabella."));
+    weeks_->setRowCount(0);
+    if (c && board()) {
+        for (const ChildResults::Week& week : c->weeks) {
+            const Tally& t = week.boards[static_cast<int>(*board())];
+            if (t.answers() == 0)
+                continue;
+            weeks_->insertRow(weeks_->rowCount());
+            setRow(weeks_, weeks_->rowCount() - 1,
+                   {classresults::weekText(week.monday), QString::number(t.answers()),
+                    percentText(t)});
+        }
+    }
+    showMaps();
+}
+
+bool TeacherWindow::saveTo(const QString& path)
+{
+    if (!results_)
+        return false;
+    if (QFileInfo::exists(path) &&
+        dialogs_.messageBox(this,
+                            QStringLiteral("Il file %1 esiste già. Vuoi sostituirlo?")
+                                .arg(QFileInfo(path).fileName()),
+                            MessageStyle::Question) != Answer::Yes)
+        return false;
+    if (results::saveWhole(path, classresults::csv(*results_)))
+        return true;
+    dialogs_.messageBox(this,
+                        QStringLiteral("Non è stato possibile salvare il file %1 in questa "
+                                       "cartella. Scegli un'altra cartella.")
+                            .arg(QFileInfo(path).fileName()),
+                        MessageStyle::Critical);
+    return false;
+}
+
+void TeacherWindow::save()
+{
+    if (!results_)
+        return;
+    QString path = dialogs_.saveFileName(
+        this, QStringLiteral("classe-%1.csv").arg(sessionfile::folderName(results_->className)),
+        QStringLiteral("Tabella CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    saveTo(path);
+}
+
+void TeacherWindow::removeChild()
+{
+    const ChildResults* c = child();
+    if (!c)
+        return;
+    const QString name = c->name;
+    if (dialogs_.messageBox(this,
+                            QStringLiteral("Vuoi cancellare tutti i risultati di %1 (classe %2)? "
+                                           "Le sue sessioni saranno tolte dalla cartella dei "
+                                           "risultati e non si potranno recuperare.")
+                                .arg(name, results_->className),
+                            MessageStyle::Question) != Answer::Yes)
+        return;
+    if (!classfolder::removeChild(resultsDir_, results_->className, c->folder))
+        dialogs_.messageBox(this,
+                            QStringLiteral("Non è stato possibile cancellare tutti i risultati "
+                                           "di %1.")
+                                .arg(name),
+                            MessageStyle::Critical);
+    reload();
+}
