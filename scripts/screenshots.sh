@@ -9,12 +9,13 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$root/build/tests/screenshots" 
 pdftoppm -r 60 -png -singlefile "$root/docs/printed-1.pdf" "$root/docs/printed-worksheet"
 pdftoppm -r 60 -png -singlefile "$root/docs/printed-2.pdf" "$root/docs/printed-grid"
 pdftoppm -r 60 -png -singlefile "$root/docs/printed-3.pdf" "$root/docs/printed-results"
+pdftoppm -r 60 -png -singlefile "$root/docs/printed-4.pdf" "$root/docs/printed-class"
 rm -f "$root/docs"/printed-*.pdf
 # The same windows at twice the size, as on a large or high-density screen.
 big="$(mktemp -d)"
 trap 'rm -rf "$big"' EXIT
 QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x2048x24 -dpi 96" "$root/build/tests/screenshots" "$big"
-for name in main-menu board-addition board-recognise worksheet-window results-page; do
+for name in main-menu board-addition board-recognise worksheet-window results-page teacher-view; do
     cp "$big/$name.png" "$root/docs/$name-2x.png"
 done
 ls "$root/docs"/*.png

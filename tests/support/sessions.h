@@ -2,10 +2,10 @@
 
 #include "core/base/random.h"
 #include "core/board/catalogue.h"
-#include "core/records/results.h"
 #include "core/records/sessionfile.h"
 
 #include <QDir>
+#include <QSaveFile>
 #include <QStringList>
 
 /// Session files written as the children's machines write them, for tests and benchmarks.
@@ -23,7 +23,9 @@ inline QString pathOf(const QString& resultsDir, const Session& s)
 inline bool write(const QString& resultsDir, const Session& s)
 {
     const QString path = pathOf(resultsDir, s);
-    return QDir().mkpath(QFileInfo(path).path()) && results::saveWhole(path, sessionfile::write(s));
+    QSaveFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(sessionfile::write(s)) >= 0 && file.commit();
 }
 
 /// A sitting of `answers` answers, ten seconds apart, on one or two boards of the first eight

@@ -7,6 +7,7 @@
 #include "core/board/programstate.h"
 #include "core/base/random.h"
 #include "core/board/sounds.h"
+#include "sessions.h"
 #include "ui/design/names.h"
 #include "ui/system/printing.h"
 #include "ui/windows/boardwindow.h"
@@ -15,6 +16,7 @@
 #include "ui/windows/menuwindow.h"
 #include "ui/windows/resultswindow.h"
 #include "ui/windows/startwindow.h"
+#include "ui/windows/teacherwindow.h"
 #include "ui/windows/worksheetwindow.h"
 
 #include <QAbstractButton>
@@ -26,6 +28,9 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -181,6 +186,39 @@ void results(Application& app, const QString& folder)
     click(page, names::kResultsPrint);
 }
 
+/// The teacher's view of a class of twelve with a term of sessions each, one child chosen,
+/// then the class's page printed.
+void teacher(PrintService& printer, const QString& folder)
+{
+    QTemporaryDir school;
+    const QStringList children = {
+        QStringLiteral("Alessandro"), QStringLiteral("Andrei"), QStringLiteral("Beatrice"),
+        QStringLiteral("Chiara"),     QStringLiteral("Davide"), QStringLiteral("Fatima"),
+        QStringLiteral("Giulia"),     QStringLiteral("Luca"),   QStringLiteral("Martina"),
+        QStringLiteral("Matteo"),     QStringLiteral("Sofia"),  QStringLiteral("Tommaso")};
+    LaunchOptions options;
+    options.classesDir = school.filePath(QStringLiteral("classi"));
+    options.resultsDir = school.filePath(QStringLiteral("risultati"));
+    QDir().mkpath(options.classesDir);
+    QFile list(QDir(options.classesDir).filePath(QStringLiteral("3A.txt")));
+    if (!list.open(QIODevice::WriteOnly))
+        return;
+    list.write((children.join(u'\n') + u'\n').toUtf8());
+    list.close();
+    sessions::makeClass(options.resultsDir, QStringLiteral("3A"), children.mid(0, 11), 24, 30,
+                        20261209);
+    WindowHost host;
+    QtDialogs dialogs;
+    TeacherWindow view(host, options, dialogs, printer);
+    QSignalSpy shown(&view, &TeacherWindow::classShown);
+    host.show(&view);
+    shown.wait(20000);
+    view.findChild<QTableWidget*>(names::of(names::kTeacherChildren))->setCurrentCell(7, 0);
+    save(&view, folder, QStringLiteral("teacher-view"));
+    click(&view, names::kTeacherPrintClass);
+    view.hide();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -216,5 +254,6 @@ int main(int argc, char* argv[])
     recogniseAbove(app, folder);
     findAbove(app, folder);
     results(app, folder);
+    teacher(printer, folder);
     return 0;
 }

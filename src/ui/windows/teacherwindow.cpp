@@ -118,9 +118,14 @@ TeacherWindow::TeacherWindow(WindowHost& host, const LaunchOptions& options, Dia
                                           QStringLiteral("Ultimo giorno")});
     weeks_->setColumnCount(3);
     weeks_->setHorizontalHeaderLabels(
-        {QStringLiteral("Settimana"), QStringLiteral("Risposte"), QStringLiteral("Esatte")});
-    for (QTableWidget* table : {children_, weeks_})
+        {QStringLiteral("Settimana dal"), QStringLiteral("Risposte"), QStringLiteral("Esatte")});
+    for (QTableWidget* table : {children_, weeks_}) {
+        // Rows and columns as tall and wide as their text, at every size of the window.
+        table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        table->horizontalHeader()->setStretchLastSection(false);
+        table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
     progress_->hide();
 
     connect(loader_.get(), &ClassLoader::progress, this, [this](int done, int total) {
@@ -287,7 +292,7 @@ void TeacherWindow::chooseChild()
                 continue;
             weeks_->insertRow(weeks_->rowCount());
             setRow(weeks_, weeks_->rowCount() - 1,
-                   {classresults::weekText(week.monday), QString::number(t.answers()),
+                   {week.monday.toString(QStringLiteral("dd/MM/yyyy")), QString::number(t.answers()),
                     percentText(t)});
         }
     }
