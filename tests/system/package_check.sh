@@ -74,17 +74,21 @@ tree="$work/root"
 echo "-- desktop entry and AppStream metadata"
 desktop="$tree/usr/share/applications/$app_id.desktop"
 metainfo="$tree/usr/share/metainfo/$app_id.metainfo.xml"
+teacher="$tree/usr/share/applications/$app_id.insegnante.desktop"
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
+desktop-file-validate "$teacher" || fail "desktop-file-validate (the teacher's view)"
 appstreamcli validate --no-net --pedantic "$metainfo" || fail "appstreamcli validate"
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     fail "the metadata does not launch $app_id.desktop"
 grep -qx 'Exec=quadena' "$desktop" || fail "the desktop entry does not start quadena"
 grep -qx 'Icon=quadena' "$desktop" || fail "the desktop entry does not show the quadena icon"
+grep -qx 'Exec=quadena --insegnante' "$teacher" || fail "the teacher's entry does not start the teacher's view"
 
 echo "-- file list"
 expected=(usr/bin/quadena usr/libexec/quadena/quadena
           "$(printf 'usr/libexec/quadena/suoni/%s.wav\n' "${sounds[@]}")"
-          "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml"
+          "usr/share/applications/$app_id.desktop" "usr/share/applications/$app_id.insegnante.desktop"
+          "usr/share/metainfo/$app_id.metainfo.xml"
           usr/share/icons/hicolor/scalable/apps/quadena.svg
           "$(printf 'usr/share/icons/hicolor/%sx%s/apps/quadena.png\n' 48 48 64 64 128 128 256 256)"
           usr/share/man/man1/quadena.1.gz usr/share/man/it/man1/quadena.1.gz

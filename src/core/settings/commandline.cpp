@@ -60,9 +60,9 @@ QString parseFault(const QCommandLineParser& parser, const QStringList& argument
         if (!unknown.isEmpty() && name == unknown.first())
             return QStringLiteral("opzione sconosciuta: %1").arg(argument.section(u'=', 0, 0));
         const Option* o = findOption(name);
-        if (!o || !o->key)
+        if (!o)
             continue;
-        const bool takesValue = !o->fixed;
+        const bool takesValue = o->key && !o->fixed;
         if (!takesValue && argument.contains(u'='))
             return QStringLiteral("l'opzione --%1 non vuole un valore: %2").arg(name, argument);
         if (takesValue && !argument.contains(u'=') && argument == arguments.last())
