@@ -292,8 +292,8 @@ void TeacherWindow::chooseChild()
                 continue;
             weeks_->insertRow(weeks_->rowCount());
             setRow(weeks_, weeks_->rowCount() - 1,
-                   {week.monday.toString(QStringLiteral("dd/MM/yyyy")), QString::number(t.answers()),
-                    percentText(t)});
+                   {week.monday.toString(QStringLiteral("dd/MM/yyyy")),
+                    QString::number(t.answers()), percentText(t)});
         }
     }
     showMaps();
