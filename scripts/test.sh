@@ -2,7 +2,7 @@
 # Installs what is missing, builds, and runs every test: the include graph of the sources (no
 # wing includes a higher one, no loop between files), the unit and widget tests, real sound playback through a PulseAudio server, real printing through a
 # private CUPS server, the program on a hostile desktop, the program ended by signals, the
-# figures of the benchmarks in bench/ (wrap, soak, run record, voice, start-up), the Debian
+# figures of the benchmarks in bench/ (wrap, soak, run record, voice, start-up, teacher's view), the Debian
 # package built with CMake's default generator (Unix Makefiles) and checked, the tests and the hostile desktop again in a build with AddressSanitizer
 # and UndefinedBehaviorSanitizer; then the build and the tests in a root of Debian 13, and the
 # package installed in roots of Debian 12 and 13. Last, how long each step took.
@@ -48,6 +48,11 @@ step "The same drawn by Qt's Fusion style: whether its pixmap cache still grows 
 
 step "Results benchmark: recording an answer, opening the teacher's page, the record's memory"
 "$root/tests/system/xvfb_test.sh" "$root/build/bench/bench_results"
+
+step "Teacher's view benchmark: a class of 6 000 session files read the first time and again, in a local folder"
+teacher_bench="$(mktemp -d)"
+"$root/tests/system/xvfb_test.sh" "$root/build/bench/bench_teacher" "$teacher_bench"
+rm -rf "$teacher_bench"
 
 step "Start-up benchmark: the start window and the memory at 5 s, with and without --voice"
 "$root/tests/system/xvfb_test.sh" "$root/bench/bench_startup.sh" "$root/build/src/quadena"
