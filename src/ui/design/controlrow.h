@@ -25,6 +25,7 @@ enum class ControlKind {
     Keypad,           // OnScreenKeypad
     ComboBox,         // QComboBox, a list to choose from
     ResultMap,        // ResultMap: the map of right and wrong answers
+    NameButton,       // NameButton: a large button with a name, and a child's symbol
 };
 
 inline constexpr Bgr kNoBackground = 0xFFFFFFFF;
