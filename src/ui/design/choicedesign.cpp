@@ -24,6 +24,8 @@ constexpr int kGap = 180;
 constexpr int kWidestCell = 3600;
 constexpr int kTallestCell = 1500;
 constexpr int kMostColumns = 5;
+/// The most names a page shows: as many as a class has children at most.
+constexpr int kMostChoices = 40;
 
 constexpr Bgr kBackground = 0x00F5E6C8;
 constexpr FontStyle kTitleFont{FontFamily::ComicSans, 26, true};
@@ -50,8 +52,9 @@ ControlRow titleRow(const char16_t* title)
             kTitleFont,          kNoBackground,      nullptr, nullptr, Qt::AlignCenter};
 }
 
-} // namespace
-
+/// Where each of `count` choices stands, in twips, inside `area`: up to five columns and
+/// eight rows (for forty) of equal buttons, as large as the area allows up to a size that a
+/// hand still takes as one button, and centred in the area.
 std::vector<QRect> cells(int count, const QRect& area)
 {
     if (count <= 0)
@@ -63,12 +66,15 @@ std::vector<QRect> cells(int count, const QRect& area)
     const int left = area.left() + (area.width() - columns * width - (columns - 1) * kGap) / 2;
     const int top = area.top() + (area.height() - rows * height - (rows - 1) * kGap) / 2;
     std::vector<QRect> placed;
+    placed.reserve(std::size_t(count));
     for (int i = 0; i < count; ++i) {
         placed.emplace_back(left + (i % columns) * (width + kGap),
                             top + (i / columns) * (height + kGap), width, height);
     }
     return placed;
 }
+
+} // namespace
 
 QButtonGroup* build(QWidget* window, const ChoicePage& page)
 {

@@ -2,12 +2,10 @@
 
 #include "core/records/pupilsymbol.h"
 
-#include <QRect>
 #include <QString>
 #include <optional>
 #include <vector>
 
-class DesignArea;
 class QButtonGroup;
 class QWidget;
 
@@ -30,14 +28,6 @@ struct ChoicePage {
 };
 
 namespace choicedesign {
-
-/// The most names a page shows; as many as a class has children at most.
-inline constexpr int kMostChoices = 40;
-
-/// Where each of `count` choices stands, in twips, inside `area`: up to five columns and
-/// eight rows (for forty) of equal buttons, as large as the area allows up to a size that a hand
-/// still takes as one button, and centred in the area.
-std::vector<QRect> cells(int count, const QRect& area);
 
 /// The client area of a page of names, built on `window` and set as its central widget.
 /// The choices go in a group whose ids are their positions; the arrows move between them
