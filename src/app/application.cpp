@@ -6,15 +6,18 @@
 #include "ui/design/boarddesign.h"
 #include "ui/input/keypad.h"
 #include "ui/windows/boardwindow.h"
+#include "ui/windows/classwindow.h"
 #include "ui/windows/dialogs.h"
 #include "ui/windows/gridwindow.h"
 #include "ui/windows/menuwindow.h"
+#include "ui/windows/pupilwindow.h"
 #include "ui/windows/resultswindow.h"
 #include "ui/windows/startwindow.h"
 #include "ui/windows/worksheetwindow.h"
 
 #include <QAction>
 #include <QRadioButton>
+#include <algorithm>
 
 Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs,
                          PrintService& printer, const LaunchOptions& options, SpeechSink* speech)
@@ -32,7 +35,14 @@ void Application::main()
     state_.attendiBottone = options_.attendiBottone;
     start_ = std::make_unique<StartWindow>(host_, state_, random_);
     state_.numeroMassimo = options_.numeroMassimo; // the start window has just set 99
-    connect(start_.get(), &StartWindow::avvio, this, &Application::showMenu);
+    if (!options_.classesDir.isEmpty())
+        classLists_ = classlist::read(options_.classesDir);
+    connect(start_.get(), &StartWindow::avvio, this, [this] {
+        if (options_.classesDir.isEmpty())
+            showMenu();
+        else
+            askWhoIsPlaying();
+    });
     connect(start_.get(), &ProgramWindow::closedByUser, this, [this] { unload(start_); });
     host_.show(start_.get());
 }
@@ -40,7 +50,9 @@ void Application::main()
 void Application::showMenu()
 {
     if (!menu_) {
-        menu_ = std::make_unique<MenuWindow>(host_, state_, random_);
+        menu_ =
+            std::make_unique<MenuWindow>(host_, state_, random_, !options_.classesDir.isEmpty());
+        connect(menu_.get(), &MenuWindow::cambiaBambino, this, &Application::changePupil);
         connect(menu_.get(), &MenuWindow::boardChosen, this, &Application::openBoard);
         connect(menu_.get(), &MenuWindow::esci, this, [this] {
             if (confermaUscita(dialogs_, menu_.get()))
@@ -55,7 +67,85 @@ void Application::showMenu()
     }
     host_.show(menu_.get());
     unload(start_);
+    unloadChoices();
     unloadBoard();
+}
+
+void Application::askWhoIsPlaying()
+{
+    const std::vector<ClassList>& classes = classLists_.classes;
+    const auto named = std::ranges::find(classes, options_.className, &ClassList::name);
+    if (classIndex_)
+        showPupils(*classIndex_);
+    else if (named != classes.end())
+        showPupils(std::size_t(named - classes.begin()));
+    else if (classes.size() == 1 && options_.className.isEmpty())
+        showPupils(0);
+    else
+        showClasses(options_.className);
+    unload(start_);
+    unload(menu_);
+    if (results_)
+        host_.hide(results_.get());
+}
+
+void Application::showClasses(const QString& missing)
+{
+    QStringList names;
+    for (const ClassList& list : classLists_.classes)
+        names << list.name;
+    auto window = std::make_unique<ClassWindow>(host_, names, missing);
+    connect(window.get(), &ClassWindow::chosen, this, [this](int position) {
+        classIndex_ = std::size_t(position);
+        showPupils(*classIndex_);
+        unload(classChoice_);
+    });
+    connect(window.get(), &ClassWindow::gioca, this, &Application::showMenu);
+    connect(window.get(), &ProgramWindow::closedByUser, this, [this] { unload(classChoice_); });
+    host_.show(window.get());
+    unload(classChoice_);
+    classChoice_ = std::move(window);
+}
+
+void Application::showPupils(std::size_t classIndex)
+{
+    const ClassList& list = classLists_.classes.at(classIndex);
+    const bool machineClass = list.name == options_.className;
+    auto window =
+        std::make_unique<PupilWindow>(host_, list, !machineClass && classLists_.classes.size() > 1);
+    connect(window.get(), &PupilWindow::chosen, this, [this, &list](int position) {
+        pupilChosen(list, list.pupils.at(std::size_t(position)));
+    });
+    connect(window.get(), &PupilWindow::gioca, this, &Application::showMenu);
+    connect(window.get(), &PupilWindow::otherClasses, this, [this] {
+        classIndex_.reset();
+        showClasses(options_.className);
+        unload(pupilChoice_);
+    });
+    connect(window.get(), &ProgramWindow::closedByUser, this, [this] { unload(pupilChoice_); });
+    host_.show(window.get());
+    unload(pupilChoice_);
+    pupilChoice_ = std::move(window);
+}
+
+void Application::pupilChosen(const ClassList& list, const Pupil& pupil)
+{
+    pupil_ = pupil;
+    Q_UNUSED(list) // here the child's session in the class's folder and voice language start
+    showMenu();
+}
+
+void Application::changePupil()
+{
+    // The session of the child who leaves ends here, before the next child is asked for.
+    pupil_.reset();
+    askWhoIsPlaying();
+}
+
+void Application::unloadChoices()
+{
+    unload(classChoice_);
+    unload(pupilChoice_);
 }
 
 void Application::unloadBoard()
@@ -149,6 +239,7 @@ void Application::closeGrid(WindowPtr<GridWindow>& grid)
 void Application::end()
 {
     unload(start_);
+    unloadChoices();
     unload(menu_);
     unloadBoard();
     unload(worksheet_);

@@ -3,26 +3,31 @@
 #include "core/board/boardkind.h"
 #include "core/board/programstate.h"
 #include "core/board/sounds.h"
+#include "core/records/classlist.h"
 #include "core/records/runrecord.h"
 #include "core/settings/options.h"
 #include "core/speech/speech.h"
 #include "ui/windows/windowhost.h"
 
 #include <QObject>
+#include <optional>
 
 class BoardWindow;
+class ClassWindow;
 class Dialogs;
 class GridWindow;
 class PrintService;
 class WorksheetWindow;
 class MenuWindow;
+class PupilWindow;
 class RandomSource;
 class ResultsWindow;
 class StartWindow;
 
 /// The program's controller (`Main` and the shared procedures of the start): it owns the
 /// program-wide state and every window, shows and unloads them, and so decides which window
-/// follows which. At most one of start window, main menu and board is open at a time.
+/// follows which. At most one of start window, the choice of the class or the child, main
+/// menu and board is open at a time.
 class Application final : public QObject {
     Q_OBJECT
   public:
@@ -32,9 +37,11 @@ class Application final : public QObject {
                 const LaunchOptions& options = {}, SpeechSink* speech = nullptr);
     ~Application() override;
 
-    /// Start-up: "avanti" awaited (or the mode and maximum of the options), the start window
-    /// shown.
+    /// Start-up: "avanti" awaited (or the mode and maximum of the options), the class lists
+    /// read when the options name a classes folder, the start window shown.
     void main();
+    /// What was ignored in the class lists, read at start-up.
+    const QStringList& classListWarnings() const { return classLists_.warnings; }
 
     const LaunchOptions& launchOptions() const { return options_; }
 
@@ -47,6 +54,10 @@ class Application final : public QObject {
     GridWindow* findGridWindow() const { return findGrid_.get(); }
     GridWindow* recogniseGridWindow() const { return recogniseGrid_.get(); }
     ResultsWindow* resultsWindow() const { return results_.get(); }
+    ClassWindow* classWindow() const { return classChoice_.get(); }
+    PupilWindow* pupilWindow() const { return pupilChoice_.get(); }
+    /// The child playing now; none without classes, or when playing without a name.
+    const std::optional<Pupil>& pupil() const { return pupil_; }
     /// What the child got right and wrong in this run; in memory only.
     const RunRecord& record() const { return record_; }
 
@@ -55,6 +66,8 @@ class Application final : public QObject {
     /// Shows a board, then unloads the main menu. Nothing happens for a board the program
     /// does not have.
     void openBoard(BoardKind kind);
+    /// A child of `list` said who they are on "Chi sei?": their play starts, in the main menu.
+    void pupilChosen(const ClassList& list, const Pupil& pupil);
 
   signals:
     /// The program is to end: every window is closed.
@@ -62,6 +75,16 @@ class Application final : public QObject {
 
   private:
     void end();
+    /// After "Avvio" with classes set, and at "Cambia bambino": "Chi sei?" for the class chosen
+    /// before or the one the machine names, else the choice of the class.
+    void askWhoIsPlaying();
+    /// The choice of the class; `missing` is the class the machine names that is not there.
+    void showClasses(const QString& missing);
+    void showPupils(std::size_t classIndex);
+    /// "Cambia bambino": the child leaves, the next one says who they are.
+    void changePupil();
+    /// The choice windows give way to another window that is already shown.
+    void unloadChoices();
     /// "Stampa scheda" of the open board: its worksheet window, created if needed, shown.
     void showWorksheet();
     /// A grid worksheet closed: the user is back on the board.
@@ -88,4 +111,9 @@ class Application final : public QObject {
     WindowPtr<GridWindow> findGrid_;
     WindowPtr<GridWindow> recogniseGrid_;
     WindowPtr<ResultsWindow> results_;
+    ClassLists classLists_;
+    std::optional<std::size_t> classIndex_; // the class whose children "Chi sei?" shows
+    std::optional<Pupil> pupil_;
+    WindowPtr<ClassWindow> classChoice_;
+    WindowPtr<PupilWindow> pupilChoice_;
 };

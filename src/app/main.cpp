@@ -80,5 +80,7 @@ int main(int argc, char* argv[])
     QObject::connect(&app, &Application::ended, &qtApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     app.main();
+    for (const QString& warning : app.classListWarnings())
+        print(stderr, QStringLiteral("quadena: %1\n").arg(warning));
     return QApplication::exec();
 }

@@ -1,12 +1,20 @@
 // What assistive technology reads on the boards and which changes it is told about, seen
-// through Qt's accessibility interfaces and its update handler.
+// through Qt's accessibility interfaces and its update handler; and "Chi sei?" as a screen
+// reader sees and presses it, through the accessibility bus.
 #include "core/board/programstate.h"
 #include "program.h"
 #include "ui/access/boardaccessibility.h"
 
+#include "ui/windows/classwindow.h"
+#include "ui/windows/pupilwindow.h"
+
 #include <QAccessible>
+#include <QDBusConnection>
+#include <QDBusPendingCall>
+#include <QDBusVariant>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -64,6 +72,47 @@ void answer(BoardWindow* b, bool right)
     clickCell(b, right ? target : (target + 1) % 100);
 }
 
+/// A question to the program about `object`, through the accessibility bus as a screen
+/// reader asks it; the program answers on this thread.
+QVariant askBus(QObject* object, const QString& interface, const QString& method,
+                const QVariantList& arguments)
+{
+    static const QDBusConnection reader = QDBusConnection::connectToBus(
+        QDBusConnection::sessionBus()
+            .call(QDBusMessage::createMethodCall("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus",
+                                                 "GetAddress"))
+            .arguments()
+            .value(0)
+            .toString(),
+        QStringLiteral("reader"));
+    QDBusMessage question = QDBusMessage::createMethodCall(
+        QDBusConnection(QStringLiteral("a11y")).baseService(),
+        QStringLiteral("/org/a11y/atspi/accessible/%1").arg(QAccessible::uniqueId(a11y(object))),
+        interface, method);
+    question.setArguments(arguments);
+    QDBusPendingCall call = reader.asyncCall(question);
+    (void)QTest::qWaitFor([&] { return call.isFinished(); });
+    const QVariant answer = call.reply().arguments().value(0);
+    return answer.canConvert<QDBusVariant>() ? answer.value<QDBusVariant>().variant() : answer;
+}
+
+QString busName(QObject* object)
+{
+    return askBus(object, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
+                  {QStringLiteral("org.a11y.atspi.Accessible"), QStringLiteral("Name")})
+        .toString();
+}
+
+/// Presses the button through the bus, where its first action must be "Press"; the press is
+/// carried out from the event loop.
+bool pressOverBus(QObject* button)
+{
+    const QString action = QStringLiteral("org.a11y.atspi.Action");
+    return askBus(button, action, QStringLiteral("GetName"), {0}).toString() ==
+               QStringLiteral("Press") &&
+           askBus(button, action, QStringLiteral("DoAction"), {0}).toBool();
+}
+
 int descriptionsShown(BoardWindow* b)
 {
     int n = 0;
@@ -90,6 +139,7 @@ class TestAccessibility : public QObject {
     void eventsPerAnswer_data();
     void eventsPerAnswer();
     void focusEventsFollowTheFocus();
+    void whoIsPlayingOverTheBus();
 };
 
 void TestAccessibility::initTestCase()
@@ -379,6 +429,43 @@ void TestAccessibility::focusEventsFollowTheFocus()
         QCOMPARE(iface->parent()->focusChild(), iface);
         QVERIFY(iface->rect().contains(w->mapToGlobal(w->rect().center())));
     }
+}
+
+void TestAccessibility::whoIsPlayingOverTheBus()
+{
+    QTemporaryDir classes;
+    for (const auto& [name, lines] :
+         {std::pair("3A.txt", "Luca\nGiulia\n"), std::pair("3B.txt", "Sara\n")}) {
+        QFile file(classes.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(lines) > 0);
+    }
+    LaunchOptions options;
+    options.classesDir = classes.path();
+    Program p(89, options);
+    p.app.main();
+    p.app.startWindow()->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
+    const auto button = [](QWidget* window, const char* name, int position) {
+        return window->findChild<QAbstractButton*>(names::of(name, position));
+    };
+    ClassWindow* chooser = p.app.classWindow();
+    QCOMPARE(busName(chooser), QStringLiteral("Quale classe?"));
+    QCOMPARE(busName(button(chooser, names::kClassButton, 1)), QStringLiteral("3B"));
+    QVERIFY(pressOverBus(button(chooser, names::kClassButton, 0)));
+    QTRY_VERIFY(p.app.pupilWindow());
+    QCOMPARE(busName(p.app.pupilWindow()), QStringLiteral("Chi sei? – classe 3A"));
+    QCOMPARE(busName(button(p.app.pupilWindow(), names::kPupilButton, 0)),
+             QStringLiteral("Luca, cerchio rosso"));
+    QCOMPARE(busName(button(p.app.pupilWindow(), names::kPupilButton, 1)),
+             QStringLiteral("Giulia, triangolo blu"));
+    QVERIFY(pressOverBus(button(p.app.pupilWindow(), names::kPupilButton, 1)));
+    QTRY_VERIFY(p.app.pupil());
+    QCOMPARE(p.app.pupil()->name, QStringLiteral("Giulia"));
+    auto* cambia =
+        p.app.menuWindow()->findChild<QAbstractButton*>(names::of(names::kCambiaBambino));
+    QCOMPARE(busName(cambia), QStringLiteral("Cambia bambino"));
+    QVERIFY(pressOverBus(cambia));
+    QTRY_VERIFY(!p.app.pupil());
+    QVERIFY(p.app.pupilWindow());
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -3,15 +3,19 @@
 // it right (the two recognise boards through the on-screen keypad) and go back to the menu
 // through "Esci" and its question; at the design size and full screen. What it alone shows is
 // that each board's controls take the pointer where they are drawn; what the keys and boxes
-// do is checked offscreen (the "Numero massimo" box's keypad in test_keypad).
+// do is checked offscreen (the "Numero massimo" box's keypad in test_keypad). With classes
+// set, the children say who they are on "Chi sei?" and take turns through "Cambia bambino".
 #include "pointer.h"
 #include "program.h"
 #include "ui/input/keypad.h"
+#include "ui/windows/classwindow.h"
+#include "ui/windows/pupilwindow.h"
 
 #include <QApplication>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -86,6 +90,7 @@ class TestPointerOnly : public QObject {
   private slots:
     void everyBoard_data();
     void everyBoard();
+    void childrenTakeTurns();
 };
 
 void TestPointerOnly::everyBoard_data()
@@ -145,6 +150,39 @@ void TestPointerOnly::everyBoard()
         QTRY_VERIFY(app.menuWindow() && app.menuWindow()->isActiveWindow());
     }
     QCOMPARE(answered, 10);
+}
+
+void TestPointerOnly::childrenTakeTurns()
+{
+    QTemporaryDir classes;
+    for (const auto& [name, lines] :
+         {std::pair("3A.txt", "Luca\nGiulia\nAndrei;ro\n"), std::pair("3B.txt", "Sara\n")}) {
+        QFile file(classes.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(lines) > 0);
+    }
+    ScriptedRandom random({}, 13);
+    RecordingSounds sounds;
+    QtDialogs dialogs(true);
+    RecordingPrinter printer;
+    Application app(random, sounds, dialogs, printer,
+                    {.keypad = Keypad::Shown, .classesDir = classes.path()});
+    app.main();
+    QVERIFY(QTest::qWaitForWindowActive(app.startWindow()));
+    const auto tap = [](QWidget* window, const QString& name) {
+        return pointerClick(window->findChild<QWidget*>(name));
+    };
+    QVERIFY(tap(app.startWindow(), QStringLiteral("Command1")));
+    QTRY_VERIFY(app.classWindow() && app.classWindow()->isActiveWindow());
+    QVERIFY(tap(app.classWindow(), names::of(names::kClassButton, 0)));
+    for (const int child : {2, 0}) {
+        QTRY_VERIFY(app.pupilWindow() && app.pupilWindow()->isActiveWindow());
+        QVERIFY(tap(app.pupilWindow(), names::of(names::kPupilButton, child)));
+        QTRY_VERIFY(app.menuWindow() && app.menuWindow()->isActiveWindow());
+        QCOMPARE(app.pupil()->name, child == 2 ? QStringLiteral("Andrei") : QStringLiteral("Luca"));
+        QVERIFY(tap(app.menuWindow(), names::of(names::kCambiaBambino)));
+    }
+    QTRY_VERIFY(app.pupilWindow() && app.pupilWindow()->isActiveWindow());
+    QVERIFY(!app.pupil());
 }
 
 QTEST_MAIN(TestPointerOnly)

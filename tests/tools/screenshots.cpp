@@ -11,9 +11,11 @@
 #include "ui/design/names.h"
 #include "ui/system/printing.h"
 #include "ui/windows/boardwindow.h"
+#include "ui/windows/classwindow.h"
 #include "ui/windows/dialogs.h"
 #include "ui/windows/gridwindow.h"
 #include "ui/windows/menuwindow.h"
+#include "ui/windows/pupilwindow.h"
 #include "ui/windows/resultswindow.h"
 #include "ui/windows/startwindow.h"
 #include "ui/windows/teacherwindow.h"
@@ -23,6 +25,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPrinter>
@@ -219,6 +222,35 @@ void teacher(PrintService& printer, const QString& folder)
     view.hide();
 }
 
+/// With classes set: the choice of the class, "Chi sei?" for a class of 25, and the main
+/// menu with "Cambia bambino".
+void whoIsPlaying(RandomSource& random, SoundSink& sounds, Dialogs& dialogs, PrintService& printer,
+                  const QString& folder)
+{
+    QTemporaryDir classes;
+    const auto write = [&](const char* name, const QByteArray& lines) {
+        QFile file(classes.filePath(QString::fromLatin1(name)));
+        (void)file.open(QIODevice::WriteOnly);
+        file.write(lines);
+    };
+    write("3A.txt", "# 3A, maestra Rossi\nLuca\nGiulia\nAndrei;ro\nSofia\nMatteo\nAurora\n"
+                    "Leonardo\nGinevra\nAlessandro\nBeatrice\nFrancesco\nMaria Vittoria\n"
+                    "Tommaso\nAlice\nRiccardo\nEmma\nLorenzo\nFatima;ar\nEdoardo\nMartina\n"
+                    "Gabriele\nChiara\nMassimiliano\nNoemi\nXu;zh\n");
+    write("3B.txt", "Sara\nDavide\n");
+    write("4A.txt", "Elena\n");
+    LaunchOptions options;
+    options.classesDir = classes.path();
+    Application app(random, sounds, dialogs, printer, options);
+    app.main();
+    click(app.startWindow(), "Command1");
+    save(app.classWindow(), folder, QStringLiteral("class-choice"));
+    click(app.classWindow(), names::of(names::kClassButton, 0).toLatin1().constData());
+    save(app.pupilWindow(), folder, QStringLiteral("chi-sei"));
+    click(app.pupilWindow(), names::of(names::kPupilButton, 1).toLatin1().constData());
+    save(app.menuWindow(), folder, QStringLiteral("main-menu-classes"));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -255,5 +287,6 @@ int main(int argc, char* argv[])
     findAbove(app, folder);
     results(app, folder);
     teacher(printer, folder);
+    whoIsPlaying(random, sounds, dialogs, printer, folder);
     return 0;
 }

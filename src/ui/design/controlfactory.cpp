@@ -3,6 +3,7 @@
 #include "ui/design/cellbutton.h"
 #include "ui/design/fonts.h"
 #include "ui/design/iconcache.h"
+#include "ui/design/namebutton.h"
 #include "ui/design/optionbutton.h"
 #include "ui/design/resultmap.h"
 #include "ui/input/answerbox.h"
@@ -82,6 +83,11 @@ QWidget* makeWidget(QWidget* parent, const ControlRow& row, const QString& capti
     }
     case ControlKind::ProgressBar:
         return new QProgressBar(parent);
+    case ControlKind::NameButton: {
+        auto* button = new NameButton(parent);
+        button->setText(caption);
+        return button;
+    }
     }
     return nullptr;
 }

@@ -27,6 +27,7 @@ enum class ControlKind {
     ResultMap,        // ResultMap: the map of right and wrong answers
     Table,            // QTableWidget: rows to read and choose from, not to edit
     ProgressBar,      // QProgressBar
+    NameButton,       // NameButton: a large button with a name, and a child's symbol
 };
 
 inline constexpr Bgr kNoBackground = 0xFFFFFFFF;

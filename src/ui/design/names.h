@@ -56,10 +56,27 @@ inline constexpr char kTeacherSaveClass[] = "BottoneSalvaClasse";
 inline constexpr char kTeacherPrintChild[] = "BottoneStampaBambino";
 inline constexpr char kTeacherRemoveChild[] = "BottoneCancellaBambino";
 inline constexpr char kTeacherEsci[] = "BottoneEsciInsegnante";
+/// The windows that ask who is playing, with classes set, and the main menu's way back to them.
+inline constexpr char kClassWindow[] = "FormClasse";
+inline constexpr char kPupilWindow[] = "FormChiSei";
+inline constexpr char kChoiceTitle[] = "EtichettaTitolo";
+inline constexpr char kChoiceNotice[] = "EtichettaAvviso";
+/// One button a class, one a child: "BottoneClasse(0)", "BottoneBambino(0)", …
+inline constexpr char kClassButton[] = "BottoneClasse";
+inline constexpr char kPupilButton[] = "BottoneBambino";
+inline constexpr char kGioca[] = "BottoneGioca";
+inline constexpr char kAltreClassi[] = "BottoneAltreClassi";
+inline constexpr char kCambiaBambino[] = "BottoneCambiaBambino";
 
 inline QString of(const char* name)
 {
     return QString::fromLatin1(name);
+}
+
+/// The name of the button at `position` among those named `name`.
+inline QString of(const char* name, int position)
+{
+    return QStringLiteral("%1(%2)").arg(of(name)).arg(position);
 }
 
 } // namespace names

@@ -59,6 +59,12 @@ constexpr ControlRow kRisultati{names::kRisultati,
                                 u"Risultati",
                                 {FontFamily::Arial, 8.25, false}};
 
+// With classes set, the way back to "Chi sei?": under the left column, in the free strip
+// above the window's bottom edge.
+constexpr ControlRow kCambiaBambino{
+    names::kCambiaBambino, ControlKind::Button, 480, 6000, 2775, 735,
+    u"Cambia bambino",     kButtonFont};
+
 /// Where a board's button stands in the menu's two columns; its caption is the catalogue's.
 struct BoardButton {
     BoardKind board;
@@ -85,7 +91,8 @@ const BoardButton* buttonOf(BoardKind kind)
 
 } // namespace
 
-MenuWindow::MenuWindow(WindowHost& host, ProgramState& state, RandomSource& random)
+MenuWindow::MenuWindow(WindowHost& host, ProgramState& state, RandomSource& random,
+                       bool cambiaBambino)
     : ProgramWindow(host)
 {
     setObjectName(QStringLiteral("FormMenu"));
@@ -110,6 +117,10 @@ MenuWindow::MenuWindow(WindowHost& host, ProgramState& state, RandomSource& rand
             area->add(label.row);
     }
     area->addAll(kOptions);
+    if (cambiaBambino) {
+        connect(static_cast<QPushButton*>(area->add(kCambiaBambino)), &QPushButton::clicked, this,
+                &MenuWindow::cambiaBambino);
+    }
     connect(static_cast<QPushButton*>(area->add(kRisultati)), &QPushButton::clicked, this,
             &MenuWindow::risultati);
     auto* automatic = control<QRadioButton>(area, "Option1(0)");

@@ -9,15 +9,19 @@ class RandomSource;
 /// `FormMenu`: one button per exercise board, the choice between waiting for "avanti" and
 /// going on automatically, and "Esci". Loading it sets the options from the program's
 /// mode and draws its colour from the menu palette. A small "Risultati" in the free corner
-/// opens the teacher's page.
+/// opens the teacher's page. With classes set, "Cambia bambino" under the left column goes
+/// back to the choice of the child.
 class MenuWindow final : public ProgramWindow {
     Q_OBJECT
   public:
-    MenuWindow(WindowHost& host, ProgramState& state, RandomSource& random);
+    MenuWindow(WindowHost& host, ProgramState& state, RandomSource& random,
+               bool cambiaBambino = false);
 
   signals:
     void boardChosen(BoardKind board);
     void esci();
     /// The teacher's page was asked for.
     void risultati();
+    /// The next child at the whiteboard.
+    void cambiaBambino();
 };
