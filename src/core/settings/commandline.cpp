@@ -24,6 +24,8 @@ constexpr Option kOptions[] = {
     {"keypad", "keypad", "true", nullptr, u"mostra il tastierino numerico sullo schermo"},
     {"no-keypad", "keypad", "false", nullptr, u"non mostra il tastierino numerico"},
     {"voice", "voice", "true", nullptr, u"una voce italiana dice i numeri e i compiti"},
+    {"voice-language", "voice-language", nullptr, u"LINGUA",
+     u"la voce dice i numeri anche in questa lingua (ro, sq, uk, ...)"},
     {"help", nullptr, nullptr, nullptr, u"mostra questo aiuto ed esce"},
     {"version", nullptr, nullptr, nullptr, u"mostra la versione ed esce"},
 };

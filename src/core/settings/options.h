@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 /// Whether the on-screen keypad shows: as asked, or else as the machine's touch screen
@@ -13,6 +14,7 @@ struct LaunchOptions {
     qint16 numeroMassimo = 99;  // the starting highest number in play
     bool mute = false;          // no feedback sounds, and no voice
     bool voice = false;         // the numbers and tasks spoken in Italian
+    QString voiceLanguage;      // a number said alone is said again in it (BCP 47); or none
     Keypad keypad = Keypad::FollowTouchScreen;
     bool locked = false; // the mode and the maximum are the machine's and cannot be changed
 

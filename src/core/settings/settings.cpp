@@ -1,6 +1,7 @@
 #include "core/settings/settings.h"
 
 #include "core/base/maximum.h"
+#include "core/records/classlist.h"
 
 #include <optional>
 
@@ -77,6 +78,19 @@ QString showKeypad(const LaunchOptions& options)
     return booleanText(options.keypad == Keypad::Shown);
 }
 
+bool readLanguage(LaunchOptions& options, const QString& value)
+{
+    if (!value.isEmpty() && !classlist::isLanguageTag(value))
+        return false;
+    options.voiceLanguage = value;
+    return true;
+}
+
+QString showLanguage(const LaunchOptions& options)
+{
+    return options.voiceLanguage.isEmpty() ? QStringLiteral("nessuna") : options.voiceLanguage;
+}
+
 constexpr auto kTrueFalse = u"true o false";
 
 constexpr Setting kSettings[] = {
@@ -89,6 +103,8 @@ constexpr Setting kSettings[] = {
     {"keypad", kTrueFalse, readKeypad, showKeypad, Scope::Anywhere},
     {"voice", kTrueFalse, readBoolean<&LaunchOptions::voice>, showBoolean<&LaunchOptions::voice>,
      Scope::Lockable},
+    {"voice-language", u"un codice di lingua come ro, sq, uk, es-419", readLanguage, showLanguage,
+     Scope::Anywhere},
     {"locked", kTrueFalse, readBoolean<&LaunchOptions::locked>, showBoolean<&LaunchOptions::locked>,
      Scope::MachineOnly},
 };
