@@ -1,31 +1,42 @@
 #include "ui/system/firstpaint.h"
 
 #include <QEvent>
+#include <QPointer>
 #include <QTimer>
 
 namespace {
 
-/// Watches its widget for the first paint event, then hands `then` to the event loop and goes.
+/// Watches a window and its children (an opaque child spares its parent the painting) for
+/// the first paint event, then hands `then` to the event loop and goes.
 class FirstPaint final : public QObject {
   public:
     FirstPaint(QWidget& widget, std::function<void()> then)
         : QObject(&widget), widget_(widget), then_(std::move(then))
     {
-        widget.installEventFilter(this);
+        QList<QWidget*> all = widget.findChildren<QWidget*>();
+        all.prepend(&widget);
+        for (QWidget* w : std::as_const(all)) {
+            w->installEventFilter(this);
+            watched_.append(w);
+        }
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == &widget_ && event->type() == QEvent::Paint) {
-            widget_.removeEventFilter(this);
-            QTimer::singleShot(0, &widget_, std::move(then_));
+        if (event->type() == QEvent::Paint && then_) {
+            for (const QPointer<QWidget>& w : std::as_const(watched_)) {
+                if (w)
+                    w->removeEventFilter(this);
+            }
+            QTimer::singleShot(0, &widget_, std::exchange(then_, nullptr));
             deleteLater();
         }
-        return false;
+        return QObject::eventFilter(watched, event);
     }
 
   private:
     QWidget& widget_;
+    QList<QPointer<QWidget>> watched_;
     std::function<void()> then_;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/system/speechservice.h"
 
+#include "core/speech/numberwords.h"
 #include "ui/system/quickexit.h"
 
 #include <QLocale>
@@ -132,7 +133,7 @@ class SpeechWorker final : public QObject {
         const auto known = voices_.find(language);
         if (known != voices_.end())
             return known->second;
-        const std::optional<QLocale> locale = localeFor(engine_->availableLocales(), language);
+        std::optional<QLocale> locale = localeFor(engine_->availableLocales(), language);
         if (!locale)
             qWarning("quadena: nessuna voce per la lingua \"%s\": i numeri si dicono solo in "
                      "italiano",
@@ -166,9 +167,9 @@ class SpeechWorker final : public QObject {
         connect(engine.get(), &QTextToSpeech::stateChanged, this, &SpeechWorker::stateChanged);
         engine_ = std::move(engine);
 
-        QStringList languages;
+        QStringList languages; // those ICU also spells numbers in
         for (const QLocale& l : locales) {
-            if (l.language() != QLocale::C)
+            if (l.language() != QLocale::C && !numberWords(1, l.bcp47Name()).isEmpty())
                 languages << l.bcp47Name();
         }
         languages.sort();

@@ -31,7 +31,8 @@ class SpeechService final : public SpeechSink {
 
     void say(const Utterance& parts, std::chrono::milliseconds after) override;
     void warmUp() override;
-    /// Read from the engine's voices once it is made; safe to call at any time.
+    /// The languages of the engine's voices that ICU also spells numbers in, once the engine
+    /// is made; safe to call at any time.
     QStringList speakableLanguages() const override;
 
   private:
