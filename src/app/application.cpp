@@ -5,6 +5,7 @@
 #include "core/speech/boardvoice.h"
 #include "ui/design/boarddesign.h"
 #include "ui/input/keypad.h"
+#include "ui/system/firstpaint.h"
 #include "ui/windows/boardwindow.h"
 #include "ui/windows/classwindow.h"
 #include "ui/windows/dialogs.h"
@@ -22,8 +23,8 @@
 Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs,
                          PrintService& printer, const LaunchOptions& options, SpeechSink* speech)
     : random_(random), options_(options), sounds_(options.mute ? silence_ : sounds),
-      speech_(options.voice && !options.mute ? speech : nullptr), dialogs_(dialogs),
-      printer_(printer)
+      speech_(options.voice && !options.mute ? speech : nullptr),
+      voiceLanguage_(options.voiceLanguage), dialogs_(dialogs), printer_(printer)
 {
     host_.startFullScreen(options.fullScreen);
 }
@@ -45,6 +46,15 @@ void Application::main()
     });
     connect(start_.get(), &ProgramWindow::closedByUser, this, [this] { unload(start_); });
     host_.show(start_.get());
+    if (speech_) // the engine is made while the child looks at the start window
+        afterFirstPaint(*start_, [speech = speech_] { speech->warmUp(); });
+}
+
+void Application::setVoiceLanguage(const QString& language)
+{
+    voiceLanguage_ = language.isEmpty() ? options_.voiceLanguage : language;
+    if (voice_)
+        voice_->setSecondLanguage(voiceLanguage_);
 }
 
 void Application::showMenu()
@@ -176,6 +186,8 @@ void Application::openBoard(BoardKind kind)
             BoardExtras{.keypad = keypadShown(options_.keypad), .speaker = speech_ != nullptr});
         if (speech_) {
             auto* voice = new BoardVoice(board_->frame(), kind, *speech_, board_.get());
+            voice->setSecondLanguage(voiceLanguage_);
+            voice_ = voice;
             connect(board_.get(), &BoardWindow::listenRequested, voice, &BoardVoice::repeat);
         }
         boardKind_ = kind;

@@ -6,11 +6,13 @@
 #include "core/records/classlist.h"
 #include "core/records/runrecord.h"
 #include "core/settings/options.h"
+#include "core/speech/boardvoice.h"
 #include "core/speech/speech.h"
 #include "ui/windows/windowhost.h"
 
 #include <QObject>
 #include <optional>
+#include <QPointer>
 
 class BoardWindow;
 class ClassWindow;
@@ -61,6 +63,10 @@ class Application final : public QObject {
     /// What the child got right and wrong in this run; in memory only.
     const RunRecord& record() const { return record_; }
 
+    /// The second language of the voice for the child at the machine, a BCP 47 tag as in the
+    /// class list; empty for the machine's own (`voice-language`). The open board follows it.
+    void setVoiceLanguage(const QString& language);
+
     /// Shows the main menu (created if needed), then unloads the start window or the board.
     void showMenu();
     /// Shows a board, then unloads the main menu. Nothing happens for a board the program
@@ -98,6 +104,8 @@ class Application final : public QObject {
     SilentSounds silence_;
     SoundSink& sounds_;
     SpeechSink* speech_;
+    QString voiceLanguage_;
+    QPointer<BoardVoice> voice_;
     Dialogs& dialogs_;
     PrintService& printer_;
     ProgramState state_;

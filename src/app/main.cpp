@@ -70,7 +70,8 @@ int main(int argc, char* argv[])
 
     SeededRandom random(SeededRandom::clockSeed());
     SoundService sounds(SoundService::defaultFolder());
-    // Without the voice no engine is ever made; with it, at the first word, once a window shows.
+    // Without the voice no engine is ever made; with it, in the background once the start window
+    // has painted.
     std::optional<SpeechService> speech;
     if (launch.options.voice)
         speech.emplace();

@@ -1,6 +1,7 @@
 // What each board says with the voice on, and when, through a recording speech sink: the
 // task when it appears, after a wrong and a right answer, on "avanti" and when asked again.
-// The numbers' own words are checked in test_numberwords.
+// With a second language, the numbers said alone said again in it. The numbers' own Italian
+// words are checked in test_numberwords.
 #include "board_fixture.h"
 #include "core/board/exercise.h"
 #include "core/speech/boardvoice.h"
@@ -14,6 +15,8 @@ class TestBoardVoice : public QObject {
   private slots:
     void whatEachBoardSays_data();
     void whatEachBoardSays();
+    void numbersInASecondLanguage_data();
+    void numbersInASecondLanguage();
 };
 
 void TestBoardVoice::whatEachBoardSays_data()
@@ -86,6 +89,55 @@ void TestBoardVoice::whatEachBoardSays()
     speech.said.clear();
     voice.repeat();
     QCOMPARE(speech.said, said(again));
+}
+
+void TestBoardVoice::numbersInASecondLanguage_data()
+{
+    QTest::addColumn<BoardKind>("kind");
+    QTest::addColumn<bool>("waiting");
+    QTest::addColumn<int>("answer"); // the right answer to the first task (seed 5)
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("said"); // when the task appears, then after the right answer
+    QTest::newRow("find, Romanian") << BoardKind::Form100Trova << true << 5 << u"ro"_qs
+                                    << QStringList{u"cinque / ro: cinci"_qs};
+    QTest::newRow("find above 99, Spanish")
+        << BoardKind::Form100Trova2 << true << 55 << u"es"_qs
+        << QStringList{u"cinquantacinque / es: cincuenta y cinco"_qs};
+    QTest::newRow("recognise, Albanian")
+        << BoardKind::Form100Ricon << true << 87 << u"sq"_qs
+        << QStringList{u"ottantasette / sq: tetëdhjetë e shtatë"_qs};
+    QTest::newRow("addition, Ukrainian: the task stays Italian")
+        << BoardKind::Form100b << true << 6 << u"uk"_qs
+        << QStringList{u"sei più zero"_qs, u"fa sei / uk: шість"_qs};
+    QTest::newRow("subtraction, automatic: the result doubled, the next task Italian")
+        << BoardKind::Form100e << false << 5 << u"ro"_qs
+        << QStringList{u"sei meno uno"_qs, u"fa cinque / ro: cinci / trentasette meno quattro"_qs};
+    QTest::newRow("Italian: once")
+        << BoardKind::Form100Trova << true << 5 << u"it-CH"_qs << QStringList{u"cinque"_qs};
+    QTest::newRow("a language ICU cannot spell: Italian once")
+        << BoardKind::Form100Trova << true << 5 << u"tlh"_qs << QStringList{u"cinque"_qs};
+}
+
+void TestBoardVoice::numbersInASecondLanguage()
+{
+    QFETCH(BoardKind, kind);
+    QFETCH(bool, waiting);
+    QFETCH(int, answer);
+    QFETCH(QString, language);
+    QFETCH(QStringList, said);
+    BoardFixture f(makeExercise(kind), waiting);
+    RecordingSpeech speech;
+    BoardVoice voice(f.board, kind, speech, nullptr);
+    voice.setSecondLanguage(language);
+
+    f.board.setUp();
+    if (kind == BoardKind::Form100Ricon) {
+        f.board.typedAnswer(QString::number(answer));
+    } else {
+        f.board.setHundreds(answer / 100);
+        f.board.clickCell(answer % 100);
+    }
+    QCOMPARE(speech.said, said);
 }
 
 QTEST_MAIN(TestBoardVoice)

@@ -35,9 +35,15 @@ class ScriptedRandom final : public RandomSource {
 /// Remembers every utterance it was asked to say, with how long after the asking.
 class RecordingSpeech final : public SpeechSink {
   public:
-    void say(const QString& words, std::chrono::milliseconds after) override
+    /// Each utterance as one line: its parts joined by " / ", those in another language than
+    /// Italian after their tag ("trentasette / ro: treizeci şi şapte").
+    void say(const Utterance& parts, std::chrono::milliseconds after) override
     {
-        said.append(words);
+        QStringList line;
+        for (const SpeechPart& part : parts)
+            line << (part.language.isEmpty() ? part.words
+                                             : part.language + QStringLiteral(": ") + part.words);
+        said.append(line.join(QStringLiteral(" / ")));
         delays.append(static_cast<int>(after.count()));
     }
     QStringList said;

@@ -15,8 +15,10 @@
 # Usage: tests/system/hostile_desktop.sh [--sanitizer-build] [--voice-bench BENCH_VOICE]
 #            path/to/tests/hostile_session [regex]
 # With a regular expression, only the cases whose names match it run. With --voice-bench, the
-# voice benchmark (bench/bench_voice) runs against the speech server that speaks and its figures
-# are printed: how soon each new task is heard; it fails only when it hangs. --sanitizer-build
+# voice benchmark (bench/bench_voice) runs against the speech server that speaks, with Romanian
+# as the second language, and its figures are printed: how soon each new task is heard, how
+# soon the Romanian word after the Italian; it fails when it hangs or when the server's log
+# does not show each number said in Italian and then in Romanian. --sanitizer-build
 # is for the build with the sanitizers: it does not ask for the voice to be heard, since Qt's
 # speech-dispatcher engine finds no Italian voice in that build (it reads the voice list and
 # says nothing).
@@ -137,12 +139,12 @@ silent_pid=$!
 for _ in $(seq 100); do [[ -S "$work/silent.sock" ]] && break; sleep 0.05; done
 
 # A private speech-dispatcher on the socket NAME.sock with the module MODULE only, its
-# configuration, logs and pid file in the work folder, its sound into the null sink; prints its
-# process id once its socket answers.
+# configuration, logs (at LOGLEVEL, 2 unless given) and pid file in the work folder, its sound
+# into the null sink; prints its process id once its socket answers.
 speech_server() {
     local name="$1" module="$2" conf="$work/$1"
     mkdir -p -m 700 "$conf"
-    printf '%s\n' 'LogLevel 2' "LogDir \"$conf\"" 'AudioOutputMethod "pulse"' \
+    printf '%s\n' "LogLevel ${3:-2}" "LogDir \"$conf\"" 'AudioOutputMethod "pulse"' \
         "AddModule \"$module\" \"sd_$module\" \"$module.conf\"" "DefaultModule $module" \
         'DefaultLanguage "it"' >"$conf/speechd.conf"
     PULSE_SERVER="$server" HOME="$work/home" XDG_RUNTIME_DIR="$work/run" \
@@ -153,7 +155,7 @@ speech_server() {
     [[ -S "$conf.sock" ]] || { echo "FAIL: speech-dispatcher ($module) did not start" >&2; exit 1; }
     echo "$pid"
 }
-speech_pid="$(speech_server speech espeak-ng)"
+speech_pid="$(speech_server speech espeak-ng 5)" # its log tells each text and its language
 dummy_pid="$(speech_server dummy dummy)"
 
 failed=0 passed=0
@@ -246,26 +248,29 @@ voice=--voice run_case any "voice, speech server that never answers" "$good" \
 voice=--voice run_case silent "voice, speech server without an Italian voice" \
     "$work/no-such-folder" SPEECHD_ADDRESS="unix_socket:$work/dummy.sock"
 
-# The voice benchmark: how soon the find board's new numbers are heard. bench_voice says when
-# each task appeared and its number, the recording of the sink when each sound began, how long
-# it lasted and how loud it was. The recording's clock is set by the moment the recorder was
-# stopped, so the delays can be early by its latency (20 ms) and the clocks' drift; the first
-# utterance, which starts the engine, is given apart. Figures only: it fails when bench_voice
-# hangs or does not end well, not on what it measures (that the voice is heard is the "voice"
-# case's check above).
+# The voice benchmark, with Romanian as the second language: how soon the find board's new
+# numbers are heard, and how soon the Romanian word after the Italian one. bench_voice says
+# when each task appeared, its number and its words; the recording of the sink when each sound
+# began and ended. The recording's clock is set by the moment the recorder was stopped, so the
+# delays can be early by its latency (20 ms) and the clocks' drift. Figures only: it fails when
+# bench_voice hangs or does not end well, or when the speech server's log does not show each
+# number said twice, in Italian with the Italian voice and then in Romanian with the Romanian
+# one; not on what it measures (that the voice is heard is the "voice" case's check above).
 if [[ -n "$bench" ]] && [[ -z "$only" || "voice benchmark" =~ $only ]]; then
+    log="$work/speech/speech-dispatcher.log"
+    logged=$(wc -l <"$log")
     PULSE_SERVER="$server" parec -d t.monitor --latency-msec=20 --file-format=wav \
         "$work/bench.wav" &
     recorder_pid=$!
-    SPEECHD_ADDRESS="unix_socket:$work/speech.sock" timeout 120 "$bench" >"$work/bench.out" \
+    SPEECHD_ADDRESS="unix_socket:$work/speech.sock" timeout 120 "$bench" ro >"$work/bench.out" \
         2>"$work/bench.err" || echo "bench_voice ended with status $?" >>"$work/bench.out"
-    sleep 1.5
+    sleep 1
     stopped_ms=$(date +%s%3N)
     kill "$recorder_pid" 2>/dev/null || true
     wait "$recorder_pid" 2>/dev/null || true
     recorder_pid=""
-    if python3 - "$work/bench.wav" "$stopped_ms" "$work/bench.out" <<'PY'; then
-import statistics, struct, sys, wave
+    if python3 - "$work/bench.wav" "$stopped_ms" "$work/bench.out" "$log" "$logged" <<'PY'; then
+import re, statistics, struct, sys, wave
 rec = wave.open(sys.argv[1])
 rate, channels = rec.getframerate(), rec.getnchannels()
 frames = rec.readframes(rec.getnframes())
@@ -273,9 +278,14 @@ samples = struct.unpack("<%dh" % (len(frames) // 2), frames)[::channels]
 # The recorder may start late, but its last sample is the moment it was stopped.
 start = int(sys.argv[2]) - len(samples) * 1000 // rate
 lines = open(sys.argv[3]).read().splitlines()
-tasks = [(int(l.split()[1]) - start, int(l.split()[2])) for l in lines if l.startswith("task_")]
-# The sounds of the recording, apart where it is quiet for 250 ms: (start ms, samples).
-sounds, i, gap = [], 0, rate // 4
+tasks = []  # (ms in the recording, Italian words, Romanian words)
+for l in lines:
+    if l.startswith("task_"):
+        head, italian, romanian = l.split("\t")
+        tasks.append((int(head.split()[1]) - start, italian, romanian))
+hung = [l for l in lines if not l.startswith(("task_", "engine_", "speakable_"))]
+# The sounds of the recording, apart where it is quiet for 20 ms: (start ms, end ms, peak).
+sounds, i, gap = [], 0, rate // 50
 while i < len(samples):
     if abs(samples[i]) <= 1000:
         i += 1
@@ -284,35 +294,55 @@ while i < len(samples):
     while end < len(samples) and quiet < gap:
         quiet = quiet + 1 if abs(samples[end]) <= 1000 else 0
         end += 1
-    sounds.append((i * 1000 // rate, samples[i:end - quiet]))
+    sounds.append((i * 1000 // rate, (end - quiet) * 1000 // rate,
+                   max(map(abs, samples[i:end - quiet])) / 32768))
     i = end
-def heard(ms):
-    """The first sound that begins after ms, or up to 300 ms before (the sink's clock and the
-    system's drift apart by some tens of ms a minute, and nothing else sounds between tasks):
-    its delay (0 when early), length in ms, peak and samples."""
-    for begin, part in sounds:
-        if begin >= ms - 300:
-            return max(begin - ms, 0), len(part) * 1000 // rate, max(map(abs, part)) / 32768, part
-    return None
-found = [heard(ms) for ms, _ in tasks]
-hung = [l for l in lines if not l.startswith("task_")]
-got = [h for h in found if h]
-words = {}
-for (ms, number), h in zip(tasks, found):
-    if h:
-        words.setdefault(number, h[3])
-later = [h[0] for h in found[1:] if h]
-print("%s: voice benchmark: %d tasks, %d heard; %d different numbers, %d different sounds; "
-      "lengths %s ms, peaks %s; after a new task: first %s ms, then median %s ms, worst %s ms"
-      % ("FAIL" if hung else "PASS", len(tasks), len(got), len(words), len(set(words.values())),
-         "%d-%d" % (min(h[1] for h in got), max(h[1] for h in got)) if got else "-",
-         "%.2f-%.2f" % (min(h[2] for h in got), max(h[2] for h in got)) if got else "-",
-         found[0][0] if found and found[0] else "-",
-         int(statistics.median(later)) if later else "-", max(later) if later else "-"))
-print("    delays in ms: " + " ".join(str(h[0]) if h else "-" for h in found))
-for l in hung:
+# A task's sounds are those that begin from 150 ms before it (the clocks' drift) to 150 ms
+# before the next. The first is its delay; the longest quiet between two of them is the pause
+# from the Italian word to the Romanian one (the words' own quiet stretches are shorter).
+delays, pauses, peaks = [], [], []
+for k, (ms, _, romanian) in enumerate(tasks):
+    until = tasks[k + 1][0] - 150 if k + 1 < len(tasks) else float("inf")
+    own = [s for s in sounds if ms - 150 <= s[0] < until]
+    delays.append(max(own[0][0] - ms, 0) if own else None)
+    pauses.append(max(b[0] - a[1] for a, b in zip(own, own[1:]))
+                  if romanian and len(own) > 1 else None)
+    peaks.extend(s[2] for s in own)
+# What the speech server sent to its module since the benchmark began: language and text.
+said, language, voice = [], "", ""
+for l in open(sys.argv[4], errors="replace").read().splitlines()[int(sys.argv[5]):]:
+    if l.startswith("language="):
+        language = l[len("language="):].lower()
+    elif l.startswith("synthesis_voice="):
+        voice = l[len("synthesis_voice="):]
+    else:
+        m = re.search(r"Command sent to output module: \|<speak>(.*)</speak>\|", l)
+        if m:
+            said.append((language.split("-")[0], voice, m.group(1).rstrip(",")))
+expected = []
+for _, italian, romanian in tasks:
+    expected += [("it", "Italian", italian), ("ro", "Romanian", romanian)]
+wrong = [] if said == expected else [
+    "said %s, expected %s" % (said[j] if j < len(said) else "nothing", e)
+    for j, e in enumerate(expected) if j >= len(said) or said[j] != e][:3]
+first = delays[0] if delays else None
+later = [d for d in delays[1:] if d is not None]
+between = [p for p in pauses if p is not None]
+def figures(values):
+    return "median %s ms, worst %s ms" % (int(statistics.median(values)), max(values)) \
+        if values else "none"
+ready = [l.split()[1] + " ms after the start" for l in lines if l.startswith("engine_ready")]
+print("%s: voice benchmark, each number heard twice, the second in Romanian: %d tasks, "
+      "%d said twice; peaks %s; after a new task: first %s ms (the engine ready %s), then %s; "
+      "from the Italian word to the Romanian: %s (%d numbers)"
+      % ("FAIL" if hung or wrong else "PASS", len(tasks), len(said) // 2,
+         "%.2f-%.2f" % (min(peaks), max(peaks)) if peaks else "-", first,
+         ready[0] if ready else "never", figures(later), figures(between[1:]), len(between[1:])))
+print("    delays in ms: " + " ".join("-" if d is None else str(d) for d in delays))
+print("    pauses in ms: " + " ".join("-" if p is None else str(p) for p in pauses))
+for l in hung + wrong + [l for l in lines if l.startswith("speakable_")]:
     print("    " + l)
-sys.exit(1 if hung else 0)
+sys.exit(1 if hung or wrong else 0)
 PY
         passed=$((passed + 1))
     else

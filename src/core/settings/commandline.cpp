@@ -27,6 +27,8 @@ constexpr Option kOptions[] = {
     {"class", "class", nullptr, u"NOME", u"la classe che gioca, senza chiederla (come 3A)"},
     {"insegnante", nullptr, nullptr, nullptr,
      u"apre la vista dell'insegnante sui risultati delle classi (serve results=)"},
+    {"voice-language", "voice-language", nullptr, u"LINGUA",
+     u"la voce dice i numeri anche in questa lingua (ro, sq, uk, ...)"},
     {"help", nullptr, nullptr, nullptr, u"mostra questo aiuto ed esce"},
     {"version", nullptr, nullptr, nullptr, u"mostra la versione ed esce"},
 };

@@ -14,6 +14,7 @@ struct LaunchOptions {
     qint16 numeroMassimo = 99;  // the starting highest number in play
     bool mute = false;          // no feedback sounds, and no voice
     bool voice = false;         // the numbers and tasks spoken in Italian
+    QString voiceLanguage;      // a number said alone is said again in it (BCP 47); or none
     Keypad keypad = Keypad::FollowTouchScreen;
     bool locked = false; // the mode and the maximum are the machine's and cannot be changed
     QString classesDir;  // the class lists, one file a class; empty: no classes, nothing kept

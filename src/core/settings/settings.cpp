@@ -1,6 +1,7 @@
 #include "core/settings/settings.h"
 
 #include "core/base/maximum.h"
+#include "core/records/classlist.h"
 
 #include <QDir>
 #include <algorithm>
@@ -108,6 +109,19 @@ bool readClass(LaunchOptions& options, const QString& value)
     return true;
 }
 
+bool readLanguage(LaunchOptions& options, const QString& value)
+{
+    if (!value.isEmpty() && !classlist::isLanguageTag(value))
+        return false;
+    options.voiceLanguage = value;
+    return true;
+}
+
+QString showLanguage(const LaunchOptions& options)
+{
+    return options.voiceLanguage.isEmpty() ? QStringLiteral("nessuna") : options.voiceLanguage;
+}
+
 constexpr auto kTrueFalse = u"true o false";
 
 constexpr Setting kSettings[] = {
@@ -126,6 +140,8 @@ constexpr Setting kSettings[] = {
      showText<&LaunchOptions::resultsDir>, Scope::Lockable},
     {"class", u"il nome di una classe, come 3A", readClass, showText<&LaunchOptions::className>,
      Scope::Lockable},
+    {"voice-language", u"un codice di lingua come ro, sq, uk, es-419", readLanguage, showLanguage,
+     Scope::Anywhere},
     {"locked", kTrueFalse, readBoolean<&LaunchOptions::locked>, showBoolean<&LaunchOptions::locked>,
      Scope::MachineOnly},
 };

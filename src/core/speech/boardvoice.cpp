@@ -3,12 +3,35 @@
 #include "core/board/boardframe.h"
 #include "core/speech/numberwords.h"
 
+#include <QLocale>
+
+namespace {
+
+/// Adds `more` to `to`: a part in the language of the one before it runs on after a comma.
+void append(Utterance& to, const Utterance& more)
+{
+    for (const SpeechPart& part : more) {
+        if (!to.isEmpty() && to.last().language == part.language)
+            to.last().words += QStringLiteral(", ") + part.words;
+        else
+            to.append(part);
+    }
+}
+
+} // namespace
+
 BoardVoice::BoardVoice(const BoardFrame& frame, BoardKind kind, SpeechSink& speech, QObject* parent)
     : QObject(parent), frame_(frame), spoken_(boardEntry(kind).spoken), speech_(speech),
       tasksSeen_(frame.tasksDrawn())
 {
     connect(&frame, &BoardFrame::judged, this, &BoardVoice::judged);
     connect(&frame, &BoardFrame::changed, this, &BoardVoice::changed);
+}
+
+void BoardVoice::setSecondLanguage(const QString& language)
+{
+    const bool italian = QLocale(language).language() == QLocale::Italian;
+    secondLanguage_ = italian ? QString() : language;
 }
 
 QString BoardVoice::taskWords() const
@@ -29,10 +52,29 @@ QString BoardVoice::taskWords() const
     return {};
 }
 
+Utterance BoardVoice::numberAlone(const QString& italian, int n) const
+{
+    Utterance said{{italian, {}}};
+    const QString second = secondLanguage_.isEmpty() ? QString() : numberWords(n, secondLanguage_);
+    if (!second.isEmpty())
+        said.append({second, secondLanguage_});
+    return said;
+}
+
+Utterance BoardVoice::task() const
+{
+    const QString words = taskWords();
+    if (words.isEmpty())
+        return {};
+    if (spoken_ == Spoken::NumberToFind)
+        return numberAlone(words, frame_.programState().numeroCercato);
+    return {{words, {}}};
+}
+
 void BoardVoice::repeat()
 {
-    const QString task = taskWords();
-    const QString words = task.isEmpty() ? last_ : task;
+    const Utterance now = task();
+    const Utterance& words = now.isEmpty() ? last_ : now;
     if (!words.isEmpty())
         speech_.say(words, std::chrono::milliseconds(0));
 }
@@ -43,18 +85,16 @@ void BoardVoice::judged(int target, bool right)
         return;
     afterAnswer_ = true;
     if (spoken_ == Spoken::RedCellAfterRight)
-        pending_ = numberWords(target);
+        pending_ = numberAlone(numberWords(target), target);
     else if (spoken_ == Spoken::Addition || spoken_ == Spoken::Subtraction)
-        pending_ = taskWord(TaskWord::Fa) + u' ' + numberWords(target);
+        pending_ = numberAlone(taskWord(TaskWord::Fa) + u' ' + numberWords(target), target);
 }
 
 void BoardVoice::changed()
 {
     if (frame_.tasksDrawn() != tasksSeen_) {
         tasksSeen_ = frame_.tasksDrawn();
-        const QString task = taskWords();
-        if (!task.isEmpty())
-            pending_ = pending_.isEmpty() ? task : pending_ + QStringLiteral(", ") + task;
+        append(pending_, task());
     }
     flush();
 }
@@ -64,6 +104,6 @@ void BoardVoice::flush()
     const bool afterAnswer = std::exchange(afterAnswer_, false);
     if (pending_.isEmpty())
         return;
-    last_ = std::exchange(pending_, QString());
+    last_ = std::exchange(pending_, Utterance());
     speech_.say(last_, afterAnswer ? kAfterFeedback : std::chrono::milliseconds(0));
 }

@@ -14,7 +14,10 @@ class BoardFrame;
 /// the task when it appears and the result after a right answer (the addition and
 /// subtraction boards: "trentaquattro più cinque", "fa trentanove"). What follows an answer
 /// waits for its feedback sound; a result and the next task that come together are said as
-/// one utterance. Precondition: the frame outlives the voice.
+/// one utterance. With a second language, a number said alone (the number to find, the red
+/// cell's number, the result after "fa") is said again in that language right after it:
+/// "trentasette", "treizeci şi şapte"; the tasks themselves stay Italian. Precondition: the
+/// frame outlives the voice.
 class BoardVoice final : public QObject {
     Q_OBJECT
   public:
@@ -22,6 +25,10 @@ class BoardVoice final : public QObject {
     static constexpr std::chrono::milliseconds kAfterFeedback{600};
 
     BoardVoice(const BoardFrame& frame, BoardKind kind, SpeechSink& speech, QObject* parent);
+
+    /// The language, a BCP 47 tag, a number said alone is said in after Italian; empty or
+    /// Italian for none. A language ICU cannot spell in gives no second saying.
+    void setSecondLanguage(const QString& language);
 
     /// Says again the task on show, or on the recognise boards what was said last.
     void repeat();
@@ -31,6 +38,9 @@ class BoardVoice final : public QObject {
     QString taskWords() const;
 
   private:
+    /// The Italian words of a number said alone, and the number `n` in the second language.
+    Utterance numberAlone(const QString& italian, int n) const;
+    Utterance task() const;
     void judged(int target, bool right);
     void changed();
     void flush();
@@ -39,7 +49,8 @@ class BoardVoice final : public QObject {
     Spoken spoken_;
     SpeechSink& speech_;
     int tasksSeen_;
-    QString pending_;
+    QString secondLanguage_;
+    Utterance pending_;
     bool afterAnswer_ = false;
-    QString last_;
+    Utterance last_;
 };

@@ -10,10 +10,13 @@ class SpeechWorker;
 struct SpeechState;
 
 /// Speaks with Qt's text-to-speech engine (speech-dispatcher on Debian) in an Italian voice,
-/// on a thread of its own: `say` only records the wish and returns, so a speech server that is
-/// slow, hangs or has gone never holds up the user interface. The engine is made at the first
-/// utterance, after the first window has shown. No engine, no Italian voice or an engine that
-/// fails: nothing is said, nothing is shown, and the program goes on.
+/// and each part in another language in a voice of that language, on a thread of its own:
+/// `say` only records the wish and returns, so a speech server that is slow, hangs or has gone
+/// never holds up the user interface. The engine, which takes a second or two to make, is made
+/// by `warmUp` (once the first window has painted) or else at the first utterance. No engine,
+/// no Italian voice or an engine that fails: nothing is said, nothing is shown, and the program
+/// goes on. No voice for a part's language: that part is left out, with a warning the first
+/// time.
 class SpeechService final : public SpeechSink {
   public:
     static constexpr std::chrono::milliseconds kShutdownBound{300};
@@ -26,7 +29,11 @@ class SpeechService final : public SpeechSink {
     SpeechService(const SpeechService&) = delete;
     SpeechService& operator=(const SpeechService&) = delete;
 
-    void say(const QString& words, std::chrono::milliseconds after) override;
+    void say(const Utterance& parts, std::chrono::milliseconds after) override;
+    void warmUp() override;
+    /// The languages of the engine's voices that ICU also spells numbers in, once the engine
+    /// is made; safe to call at any time.
+    QStringList speakableLanguages() const override;
 
   private:
     void start();
