@@ -2,9 +2,13 @@
 
 #include "core/board/boardframe.h"
 #include "core/board/catalogue.h"
+#include "core/records/classlist.h"
+#include "core/records/sessionkeeper.h"
 #include "core/speech/boardvoice.h"
 #include "ui/design/boarddesign.h"
 #include "ui/input/keypad.h"
+#include "ui/system/quickexit.h"
+#include "ui/system/sessionhelper.h"
 #include "ui/windows/boardwindow.h"
 #include "ui/windows/dialogs.h"
 #include "ui/windows/gridwindow.h"
@@ -14,7 +18,9 @@
 #include "ui/windows/worksheetwindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QRadioButton>
+#include <QSysInfo>
 
 Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs,
                          PrintService& printer, const LaunchOptions& options, SpeechSink* speech)
@@ -23,9 +29,31 @@ Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialo
       printer_(printer)
 {
     host_.startFullScreen(options.fullScreen);
+    if (!options.resultsDir.isEmpty())
+        keeper_ = std::make_unique<SessionKeeper>(
+            std::make_unique<HelperStore>(HelperStore::besideProgram(), options.resultsDir),
+            options.resultsDir, QSysInfo::machineHostName(), QCoreApplication::applicationPid());
 }
 
-Application::~Application() = default;
+Application::~Application()
+{
+    // At most a second for the share; a save still hung in it is left to its helper, and the
+    // end of the process skips the static destructors, which a thread still running could use.
+    if (keeper_ && !keeper_->finish(std::chrono::seconds(1)))
+        skipStaticDestructorsAtExit();
+}
+
+void Application::beginSession(const ClassList& list, const Pupil& pupil)
+{
+    if (keeper_)
+        keeper_->begin(list.name, pupil.name);
+}
+
+void Application::endSession()
+{
+    if (keeper_)
+        keeper_->end();
+}
 
 void Application::main()
 {
@@ -60,8 +88,11 @@ void Application::showMenu()
 
 void Application::unloadBoard()
 {
-    if (board_)
+    if (board_) {
         record_.leave();
+        if (keeper_)
+            keeper_->boardLeft();
+    }
     unload(board_);
 }
 
@@ -70,6 +101,13 @@ void Application::showResults()
     if (!results_) {
         results_ = std::make_unique<ResultsWindow>(host_, record_, dialogs_, printer_);
         connect(results_.get(), &ProgramWindow::closedByUser, this, [this] { unload(results_); });
+        if (keeper_) {
+            const auto tell = [this](int answers) {
+                results_->showUnsaved(answers, keeper_->where());
+            };
+            tell(keeper_->unsaved());
+            connect(keeper_.get(), &SessionKeeper::unsavedChanged, results_.get(), tell);
+        }
     }
     host_.show(results_.get());
 }
@@ -90,6 +128,8 @@ void Application::openBoard(BoardKind kind)
         }
         boardKind_ = kind;
         record_.follow(board_->frame(), kind);
+        if (keeper_)
+            keeper_->follow(board_->frame(), kind);
         connect(board_.get(), &BoardWindow::esciConfirmed, this, &Application::showMenu);
         connect(board_.get(), &BoardWindow::stampaRequested, this, &Application::showWorksheet);
         connect(board_.get(), &ProgramWindow::closedByUser, this, [this] { unloadBoard(); });

@@ -9,8 +9,12 @@
 #include "ui/windows/windowhost.h"
 
 #include <QObject>
+#include <memory>
 
 class BoardWindow;
+struct ClassList;
+struct Pupil;
+class SessionKeeper;
 class Dialogs;
 class GridWindow;
 class PrintService;
@@ -49,6 +53,14 @@ class Application final : public QObject {
     ResultsWindow* resultsWindow() const { return results_.get(); }
     /// What the child got right and wrong in this run; in memory only.
     const RunRecord& record() const { return record_; }
+    /// Keeps the answers of the child at the machine in the results folder; none without one.
+    SessionKeeper* sessionKeeper() const { return keeper_.get(); }
+
+    /// The child chosen in "Chi sei?": from now on the answers are that child's, in a session
+    /// of its own (nothing is kept without a results folder). A session still open is ended.
+    void beginSession(const ClassList& list, const Pupil& pupil);
+    /// The child leaves the machine ("Cambia bambino"): the session is saved and closed.
+    void endSession();
 
     /// Shows the main menu (created if needed), then unloads the start window or the board.
     void showMenu();
@@ -79,6 +91,7 @@ class Application final : public QObject {
     PrintService& printer_;
     ProgramState state_;
     RunRecord record_; // before the windows, which report into it
+    std::unique_ptr<SessionKeeper> keeper_;
     WindowHost host_;
     WindowPtr<StartWindow> start_;
     WindowPtr<MenuWindow> menu_;

@@ -37,6 +37,7 @@ inline constexpr char kResultsPrint[] = "BottoneStampa";
 inline constexpr char kResultsSave[] = "BottoneSalva";
 inline constexpr char kResultsClear[] = "BottoneAzzera";
 inline constexpr char kResultsEsci[] = "BottoneEsciRisultati";
+inline constexpr char kResultsUnsaved[] = "EtichettaNonSalvate";
 
 inline QString of(const char* name)
 {
