@@ -58,8 +58,7 @@ void SessionKeeper::answer(BoardKind board, int target, bool right)
 
 void SessionKeeper::boardLeft()
 {
-    if (session_ && sinceSave_ > 0)
-        save();
+    save();
 }
 
 bool SessionKeeper::finish(std::chrono::milliseconds wait)
@@ -79,7 +78,8 @@ int SessionKeeper::unsaved() const
 
 void SessionKeeper::save()
 {
-    if (!session_ || session_->answers.empty() || writerLeft_)
+    // What was handed over stays with the writer until it is written.
+    if (!session_ || sinceSave_ == 0 || writerLeft_)
         return;
     writer_->put(path_, sessionfile::write(*session_), int(session_->answers.size()));
     sinceSave_ = 0;
