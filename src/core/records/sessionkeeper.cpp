@@ -19,6 +19,12 @@ SessionKeeper::~SessionKeeper()
         delete writer_;
 }
 
+QDateTime SessionKeeper::localTimeWithOffset()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    return now.toOffsetFromUtc(now.offsetFromUtc());
+}
+
 void SessionKeeper::begin(const QString& className, const QString& child)
 {
     end();

@@ -28,11 +28,14 @@ class SessionKeeper final : public QObject {
     /// `where` is the results folder as the teacher is told it; `host` and `pid` name the
     /// machine and the process in the files.
     SessionKeeper(std::unique_ptr<SessionStore> store, QString where, QString host, qint64 pid,
-                  Now now = &QDateTime::currentDateTime,
+                  Now now = localTimeWithOffset,
                   std::chrono::milliseconds retry = std::chrono::seconds(3));
     /// Without a `finish` that returned false, the writing thread is stopped and joined;
     /// after one, it is left to the end of the process.
     ~SessionKeeper() override;
+
+    /// Now, as local time with its offset from UTC, as the files keep it.
+    static QDateTime localTimeWithOffset();
 
     /// A new session of `child` of `className`; a session still open is ended first.
     void begin(const QString& className, const QString& child);

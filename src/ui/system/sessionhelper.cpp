@@ -15,12 +15,15 @@ QString HelperStore::besideProgram()
 bool HelperStore::save(const QString& relativePath, const QByteArray& bytes)
 {
     QProcess helper;
-    helper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    helper.setStandardOutputFile(QProcess::nullDevice());
-    helper.start(helper_, {folder_, relativePath}, QIODevice::WriteOnly);
+    helper.setProcessChannelMode(QProcess::ForwardedChannels);
+    // The size first: a helper whose input was cut short, as when this process is ended while
+    // handing it over, writes nothing.
+    helper.start(helper_, {folder_, relativePath, QString::number(bytes.size())});
     if (!helper.waitForStarted(-1))
         return false;
     helper.write(bytes);
+    while (helper.bytesToWrite() > 0 && helper.waitForBytesWritten(-1)) {
+    }
     helper.closeWriteChannel();
     // No time limit: only this thread waits, and a hung share answers some day or never.
     helper.waitForFinished(-1);
