@@ -2,7 +2,7 @@
 # Installs whatever is missing on a Debian 12 or 13 (or Ubuntu 24.04) machine, then configures
 # and builds the program in build/. Options:
 #   --tests     also what the tests need (Xvfb, PulseAudio, sox, CUPS, the package checks,
-#               mmdebstrap for the roots of other releases)
+#               mmdebstrap for the roots of other releases, sshd and sshfs for a school's share)
 #   --package   also what building the Debian package needs (dpkg-dev, file)
 #   --no-build  install only; configure and build nothing
 # Packages are installed with apt-get, through sudo when not run as root.
@@ -27,7 +27,8 @@ for option in "$@"; do
         packages+=(xvfb xauth pulseaudio pulseaudio-utils sox poppler-utils cups cups-client
                    dpkg-dev file lintian desktop-file-utils appstream x11-utils
                    dbus-daemon dbus-bin at-spi2-core openbox xdotool mmdebstrap
-                   speech-dispatcher speech-dispatcher-espeak-ng espeak-ng) ;;
+                   speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
+                   openssh-server openssh-client sshfs) ;;
     --package) packages+=(dpkg-dev file) ;;
     --no-build) build=0 ;;
     *) echo "usage: $0 [--tests] [--package] [--no-build]" >&2; exit 2 ;;

@@ -41,6 +41,12 @@ step "A hostile desktop: broken sounds, no or silent sound server, no printer, n
 step "Ended by SIGTERM, SIGHUP and SIGINT after playing sounds: nothing left behind"
 "$root/tests/system/signal_exit.sh" "$root/build/tests/hostile_session" "$root/build/src/quadena"
 
+step "The results on a school's share (sshd and sshfs): twenty machines at once, the share hung and lost, a program killed"
+"$root/tests/system/share_e2e.sh" "$root/build/tests/class_child"
+
+step "Share benchmark: answer to repaint with the results on the share, and with it hung; the end then"
+"$root/bench/bench_share.sh" "$root/build/bench/bench_share"
+
 step "Soak benchmark: memory over a school day of openings"
 "$root/tests/system/xvfb_test.sh" "$root/build/bench/bench_soak" 1000 100
 step "The same drawn by Qt's Fusion style: whether its pixmap cache still grows on this Qt"

@@ -2,10 +2,14 @@
 
 #include "core/board/boardframe.h"
 #include "core/board/catalogue.h"
+#include "core/records/classlist.h"
+#include "core/records/sessionkeeper.h"
 #include "core/speech/boardvoice.h"
 #include "ui/design/boarddesign.h"
 #include "ui/input/keypad.h"
 #include "ui/system/firstpaint.h"
+#include "ui/system/quickexit.h"
+#include "ui/system/sessionhelper.h"
 #include "ui/windows/boardwindow.h"
 #include "ui/windows/classwindow.h"
 #include "ui/windows/dialogs.h"
@@ -17,8 +21,10 @@
 #include "ui/windows/worksheetwindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QRadioButton>
 #include <algorithm>
+#include <QSysInfo>
 
 Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs,
                          PrintService& printer, const LaunchOptions& options, SpeechSink* speech)
@@ -27,9 +33,31 @@ Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialo
       voiceLanguage_(options.voiceLanguage), dialogs_(dialogs), printer_(printer)
 {
     host_.startFullScreen(options.fullScreen);
+    if (!options.resultsDir.isEmpty())
+        keeper_ = std::make_unique<SessionKeeper>(
+            std::make_unique<HelperStore>(HelperStore::besideProgram(), options.resultsDir),
+            options.resultsDir, QSysInfo::machineHostName(), QCoreApplication::applicationPid());
 }
 
-Application::~Application() = default;
+Application::~Application()
+{
+    // At most a second for the share; a save still hung in it is left to its helper, and the
+    // end of the process skips the static destructors, which a thread still running could use.
+    if (keeper_ && !keeper_->finish(std::chrono::seconds(1)))
+        skipStaticDestructorsAtExit();
+}
+
+void Application::beginSession(const ClassList& list, const Pupil& pupil)
+{
+    if (keeper_)
+        keeper_->begin(list.name, pupil.name);
+}
+
+void Application::endSession()
+{
+    if (keeper_)
+        keeper_->end();
+}
 
 void Application::main()
 {
@@ -160,8 +188,11 @@ void Application::unloadChoices()
 
 void Application::unloadBoard()
 {
-    if (board_)
+    if (board_) {
         record_.leave();
+        if (keeper_)
+            keeper_->boardLeft();
+    }
     unload(board_);
 }
 
@@ -170,6 +201,13 @@ void Application::showResults()
     if (!results_) {
         results_ = std::make_unique<ResultsWindow>(host_, record_, dialogs_, printer_);
         connect(results_.get(), &ProgramWindow::closedByUser, this, [this] { unload(results_); });
+        if (keeper_) {
+            const auto tell = [this](int answers) {
+                results_->showUnsaved(answers, keeper_->where());
+            };
+            tell(keeper_->unsaved());
+            connect(keeper_.get(), &SessionKeeper::unsavedChanged, results_.get(), tell);
+        }
     }
     host_.show(results_.get());
 }
@@ -192,6 +230,8 @@ void Application::openBoard(BoardKind kind)
         }
         boardKind_ = kind;
         record_.follow(board_->frame(), kind);
+        if (keeper_)
+            keeper_->follow(board_->frame(), kind);
         connect(board_.get(), &BoardWindow::esciConfirmed, this, &Application::showMenu);
         connect(board_.get(), &BoardWindow::stampaRequested, this, &Application::showWorksheet);
         connect(board_.get(), &ProgramWindow::closedByUser, this, [this] { unloadBoard(); });

@@ -16,6 +16,12 @@
 
 class BoardWindow;
 class ClassWindow;
+#include <memory>
+
+class BoardWindow;
+struct ClassList;
+struct Pupil;
+class SessionKeeper;
 class Dialogs;
 class GridWindow;
 class PrintService;
@@ -62,6 +68,14 @@ class Application final : public QObject {
     const std::optional<Pupil>& pupil() const { return pupil_; }
     /// What the child got right and wrong in this run; in memory only.
     const RunRecord& record() const { return record_; }
+    /// Keeps the answers of the child at the machine in the results folder; none without one.
+    SessionKeeper* sessionKeeper() const { return keeper_.get(); }
+
+    /// The child chosen in "Chi sei?": from now on the answers are that child's, in a session
+    /// of its own (nothing is kept without a results folder). A session still open is ended.
+    void beginSession(const ClassList& list, const Pupil& pupil);
+    /// The child leaves the machine ("Cambia bambino"): the session is saved and closed.
+    void endSession();
 
     /// The second language of the voice for the child at the machine, a BCP 47 tag as in the
     /// class list; empty for the machine's own (`voice-language`). The open board follows it.
@@ -110,6 +124,7 @@ class Application final : public QObject {
     PrintService& printer_;
     ProgramState state_;
     RunRecord record_; // before the windows, which report into it
+    std::unique_ptr<SessionKeeper> keeper_;
     WindowHost host_;
     WindowPtr<StartWindow> start_;
     WindowPtr<MenuWindow> menu_;

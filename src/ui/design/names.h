@@ -67,6 +67,7 @@ inline constexpr char kPupilButton[] = "BottoneBambino";
 inline constexpr char kGioca[] = "BottoneGioca";
 inline constexpr char kAltreClassi[] = "BottoneAltreClassi";
 inline constexpr char kCambiaBambino[] = "BottoneCambiaBambino";
+inline constexpr char kResultsUnsaved[] = "EtichettaNonSalvate";
 
 inline QString of(const char* name)
 {

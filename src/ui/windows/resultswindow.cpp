@@ -48,6 +48,10 @@ constexpr ControlRow kDesign[] = {
     {names::kResultsEsci, ControlKind::Button, 7920, 6120, 1440, 600, u"Esci", kEsciFont},
 };
 
+// In the free space below the numbers most often wrong, made only when needed.
+constexpr ControlRow kUnsavedRow{names::kResultsUnsaved, ControlKind::Display, 240, 5400, 3000,
+                                 1200, u"", kBoldFont, colours::kMenuLabel};
+
 bool isCsv(const QString& path)
 {
     return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
@@ -57,12 +61,13 @@ bool isCsv(const QString& path)
 
 ResultsWindow::ResultsWindow(WindowHost& host, RunRecord& record, Dialogs& dialogs,
                              PrintService& printer)
-    : ProgramWindow(host), host_(host), record_(record), dialogs_(dialogs), printer_(printer)
+    : ProgramWindow(host), host_(host),
+      area_(new DesignArea({runtime::twips(9600), runtime::twips(7200)}, this)), record_(record), dialogs_(dialogs), printer_(printer)
 {
     setObjectName(QStringLiteral("Risultati"));
     setWindowTitle(QStringLiteral("Risultati"));
     setAccessibleName(QStringLiteral("Risultati"));
-    auto* area = new DesignArea({runtime::twips(9600), runtime::twips(7200)}, this);
+    DesignArea* area = area_;
     setCentralWidget(area);
     setBackground(area, colours::kBoardLabel);
     area->addAll(kDesign);
@@ -119,6 +124,24 @@ void ResultsWindow::showMap()
     const BoardKind board = chosenBoard().value_or(boardCatalogue().front().kind);
     map_->show(record_, board, hundreds_->currentData().toInt());
     mostWrong_->setText(results::mostWrongText(record_, board));
+}
+
+void ResultsWindow::showUnsaved(int answers, const QString& where)
+{
+    if (!unsaved_) {
+        if (answers <= 0)
+            return;
+        unsaved_ = qobject_cast<QLabel*>(area_->add(kUnsavedRow));
+    }
+    unsaved_->setText(answers == 1
+                          ? QStringLiteral("1 risposta non ancora salvata in %1: il programma "
+                                           "riprova da solo.")
+                                .arg(where)
+                          : QStringLiteral("%1 risposte non ancora salvate in %2: il programma "
+                                           "riprova da solo.")
+                                .arg(answers)
+                                .arg(where));
+    unsaved_->setVisible(answers > 0);
 }
 
 QString ResultsWindow::pageText() const

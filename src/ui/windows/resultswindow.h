@@ -5,6 +5,7 @@
 
 #include <optional>
 
+class DesignArea;
 class Dialogs;
 class PrintService;
 class QComboBox;
@@ -27,6 +28,10 @@ class ResultsWindow final : public ProgramWindow {
 
     /// What the page prints and saves as text.
     QString pageText() const;
+    /// How many answers could not be saved yet in the results folder `where`: said below the
+    /// numbers most often wrong while there are some; nothing at all before there were any.
+    void showUnsaved(int answers, const QString& where);
+
     /// Writes the page to `path`: CSV when its name ends in ".csv", PDF otherwise; an
     /// existing file only after a Yes. False when nothing was written.
     bool saveTo(const QString& path);
@@ -40,6 +45,7 @@ class ResultsWindow final : public ProgramWindow {
     void clear();
 
     WindowHost& host_;
+    DesignArea* area_;
     RunRecord& record_;
     Dialogs& dialogs_;
     PrintService& printer_;
@@ -49,4 +55,5 @@ class ResultsWindow final : public ProgramWindow {
     QComboBox* hundreds_;
     ResultMap* map_;
     QLabel* mostWrong_;
+    QLabel* unsaved_ = nullptr;
 };

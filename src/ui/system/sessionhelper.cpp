@@ -1,0 +1,31 @@
+#include "ui/system/sessionhelper.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+
+HelperStore::HelperStore(QString helper, QString folder)
+    : helper_(std::move(helper)), folder_(std::move(folder))
+{}
+
+QString HelperStore::besideProgram()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/quadena-salva");
+}
+
+bool HelperStore::save(const QString& relativePath, const QByteArray& bytes)
+{
+    QProcess helper;
+    helper.setProcessChannelMode(QProcess::ForwardedChannels);
+    // The size first: a helper whose input was cut short, as when this process is ended while
+    // handing it over, writes nothing.
+    helper.start(helper_, {folder_, relativePath, QString::number(bytes.size())});
+    if (!helper.waitForStarted(-1))
+        return false;
+    helper.write(bytes);
+    while (helper.bytesToWrite() > 0 && helper.waitForBytesWritten(-1)) {
+    }
+    helper.closeWriteChannel();
+    // No time limit: only this thread waits, and a hung share answers some day or never.
+    helper.waitForFinished(-1);
+    return helper.exitStatus() == QProcess::NormalExit && helper.exitCode() == 0;
+}

@@ -1,0 +1,126 @@
+// The session file as the keeper saves it, read back: when it is saved, what it holds, a
+// failed save tried again, a new child in a file of its own, junk lines ignored.
+#include "core/records/sessionkeeper.h"
+#include "core/records/sessionstore.h"
+
+#include <QTest>
+#include <QThread>
+#include <mutex>
+
+namespace {
+
+/// Remembers every file saved; fails the first `failures` tries.
+class RecordingStore final : public SessionStore {
+  public:
+    struct Saved {
+        QString path;
+        QByteArray bytes;
+    };
+    explicit RecordingStore(int failures) : failures_(failures) {}
+    bool save(const QString& path, const QByteArray& bytes) override
+    {
+        const std::lock_guard hold(lock);
+        if (failures_-- > 0)
+            return false;
+        saved.push_back({path, bytes});
+        return true;
+    }
+    std::mutex lock;
+    std::vector<Saved> saved;
+
+  private:
+    int failures_;
+};
+
+} // namespace
+
+class TestSessionKeeper : public QObject {
+    Q_OBJECT
+  private slots:
+    void savedAndReadBack_data()
+    {
+        QTest::addColumn<QString>("steps"); // r, w: an answer; L: board left; C: a new child
+        QTest::addColumn<int>("failures");
+        QTest::addColumn<QByteArray>("junk");
+        QTest::addColumn<QList<int>>("saves"); // the answers of each file saved, in order
+        QTest::addColumn<int>("ignored");
+        QTest::newRow("a board left") << "rwrL" << 0 << QByteArray() << QList<int>{3} << 0;
+        QTest::newRow("nothing to save") << "LL" << 0 << QByteArray() << QList<int>{} << 0;
+        QTest::newRow("every 20 answers, and at the end")
+            << QString(20, u'r') + QString(25, u'w') << 0 << QByteArray() << QList<int>{20, 40, 45}
+            << 0;
+        QTest::newRow("failed, tried again") << "rwL" << 2 << QByteArray() << QList<int>{2} << 0;
+        QTest::newRow("a new child, a file of its own")
+            << "rrCwL" << 0 << QByteArray() << QList<int>{2, 1} << 0;
+        QTest::newRow("junk lines")
+            << "rrwL" << 0
+            << QByteArray("rubbish\nAggiungere solo unità;xx;1;0;ora\n\xff\xfe;\n"
+                          "Aggiungere solo unità;5;1;1;2026-12-09T10:15:07+01:00\nnome;Eve\n")
+            << QList<int>{3} << 5;
+    }
+
+    void savedAndReadBack()
+    {
+        QFETCH(QString, steps);
+        QFETCH(int, failures);
+        QFETCH(QByteArray, junk);
+        QFETCH(QList<int>, saves);
+        QFETCH(int, ignored);
+        auto owned = std::make_unique<RecordingStore>(failures);
+        RecordingStore& store = *owned;
+        QDateTime clock(QDate(2026, 12, 9), QTime(10, 15), Qt::OffsetFromUTC, 3600);
+        SessionKeeper keeper(std::move(owned), QStringLiteral("/srv/risultati"),
+                             QStringLiteral("lab/03"), 4321, [&clock] {
+                                 clock = clock.addSecs(1);
+                                 return clock;
+                             },
+                             std::chrono::milliseconds(5));
+        keeper.begin(QStringLiteral("3A"), QStringLiteral("Luca"));
+        std::vector<std::vector<SessionAnswer>> fed(1);
+        for (const QChar step : steps) {
+            if (step == u'L') {
+                keeper.boardLeft();
+            } else if (step == u'C') {
+                keeper.begin(QStringLiteral("3A"), QStringLiteral("Zoë"));
+                fed.emplace_back();
+            } else {
+                const int number = int(fed.back().size() * 7 % 100);
+                keeper.answer(BoardKind::Form100a, number, step == u'r');
+                fed.back().push_back({BoardKind::Form100a, number, step == u'r', clock});
+            }
+            // Each save is written before the next step, so that none replaces another.
+            while (keeper.unsaved() > 0)
+                QThread::msleep(1);
+        }
+        QVERIFY(keeper.finish(std::chrono::minutes(1)));
+
+        QList<int> counts;
+        std::size_t child = 0;
+        for (const RecordingStore::Saved& s : store.saved) {
+            const sessionfile::Reading r = sessionfile::read(s.bytes + junk);
+            QVERIFY(r.session);
+            QCOMPARE(r.ignoredLines, ignored);
+            const Session& got = *r.session;
+            if (got.child != (child == 0 ? u"Luca" : u"Zoë"))
+                ++child;
+            QCOMPARE(got.className, QStringLiteral("3A"));
+            QCOMPARE(got.host, QStringLiteral("lab/03"));
+            QCOMPARE(s.path, QStringLiteral("3A/%1/%2")
+                                 .arg(sessionfile::folderName(got.child),
+                                      sessionfile::fileName(Session{.className = got.className,
+                                                                     .child = got.child,
+                                                                     .host = got.host,
+                                                                     .pid = 4321,
+                                                                     .started = got.started,
+                                                                     .answers = {}})));
+            const std::vector<SessionAnswer>& answers = fed.at(child);
+            QVERIFY(std::equal(got.answers.begin(), got.answers.end(), answers.begin()));
+            counts << int(got.answers.size());
+        }
+        QCOMPARE(counts, saves);
+        QCOMPARE(keeper.unsaved(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSessionKeeper)
+#include "test_sessionkeeper.moc"

@@ -1,0 +1,132 @@
+// One child of a class at one machine, through the whole program on the offscreen platform,
+// for share_e2e.sh:
+//   class_child play CLASSES RESULTS CLASS CHILD N [--slow MS] [--stay]
+//       starts the program with those classes and results folders, begins the child's session,
+//       gives N answers on the first addition board (one in four wrong), one every MS ms, and
+//       prints "answer K right" or "answer K wrong" for each answer the board judged; then
+//       "answered N" and the program ends as at "Esci", or with --stay waits for a signal.
+//   class_child count RESULTS
+//       reads every file under RESULTS and prints "files F sessions S right R wrong W
+//       ignored I", I being the lines of session files that are not answers.
+#include "app/application.h"
+#include "app/startup.h"
+#include "core/base/random.h"
+#include "core/board/boardframe.h"
+#include "core/records/classlist.h"
+#include "core/records/sessionfile.h"
+#include "fakes.h"
+#include "fakes_ui.h"
+#include "ui/system/signalexit.h"
+#include "ui/windows/boardwindow.h"
+#include "ui/windows/menuwindow.h"
+#include "ui/windows/startwindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDirIterator>
+#include <QFile>
+#include <QTextStream>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+int usage()
+{
+    std::fputs("usage: class_child play CLASSES RESULTS CLASS CHILD N [--slow MS] [--stay]\n"
+               "       class_child count RESULTS\n",
+               stderr);
+    return 2;
+}
+
+int count(const QString& folder)
+{
+    qint64 files = 0, sessions = 0, right = 0, wrong = 0, ignored = 0;
+    for (QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+         it.hasNext();) {
+        QFile file(it.next());
+        ++files;
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const sessionfile::Reading r = sessionfile::read(file.readAll());
+        if (!r.session)
+            continue;
+        ++sessions;
+        ignored += r.ignoredLines;
+        for (const SessionAnswer& a : r.session->answers)
+            ++(a.right ? right : wrong);
+    }
+    QTextStream(stdout) << "files " << files << " sessions " << sessions << " right " << right
+                        << " wrong " << wrong << " ignored " << ignored << Qt::endl;
+    return 0;
+}
+
+void click(QWidget* window, const char* name)
+{
+    window->findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication qtApp(argc, argv);
+    prepareApplication(qtApp);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.value(1) == u"count" && args.size() == 3)
+        return count(args[2]);
+    if (args.value(1) != u"play" || args.size() < 7)
+        return usage();
+    bool okAnswers = false;
+    const int answers = args[6].toInt(&okAnswers);
+    const qsizetype slowAt = args.indexOf(QStringLiteral("--slow"));
+    const int slow = slowAt > 0 ? args.value(slowAt + 1).toInt() : 0;
+    if (!okAnswers || answers < 0 || slow < 0)
+        return usage();
+
+    const ClassLists lists = classlist::read(args[2]);
+    const auto list = std::ranges::find(lists.classes, args[4], &ClassList::name);
+    if (list == lists.classes.end())
+        return usage();
+    const auto pupil = std::ranges::find(list->pupils, args[5], &Pupil::name);
+    if (pupil == list->pupils.end())
+        return usage();
+
+    const SignalExit signalExit;
+    SeededRandom random(SeededRandom::clockSeed());
+    RecordingSounds sounds;
+    ScriptedDialogs dialogs;
+    RecordingPrinter printer;
+    LaunchOptions options;
+    options.classesDir = args[2];
+    options.resultsDir = args[3];
+    options.className = list->name;
+    Application app(random, sounds, dialogs, printer, options);
+    app.main();
+    app.beginSession(*list, *pupil);
+    click(app.startWindow(), "Command1");
+    click(app.menuWindow(), "Option1(0)"); // no "avanti": every click is an answer
+    click(app.menuWindow(), "Command3");
+    BoardWindow* board = app.boardWindow();
+
+    QTextStream out(stdout);
+    int judged = 0;
+    QObject::connect(&board->frame(), &BoardFrame::judged, &qtApp, [&](int, bool right) {
+        out << "answer " << ++judged << (right ? " right" : " wrong") << Qt::endl;
+    });
+    QTimer pace;
+    int clicks = 0;
+    QObject::connect(&pace, &QTimer::timeout, &qtApp, [&] {
+        if (clicks == answers) {
+            pace.stop();
+            out << "answered " << judged << Qt::endl;
+            if (!args.contains(QLatin1String("--stay")))
+                QCoreApplication::exit(0);
+            return;
+        }
+        const int target = board->frame().programState().risultato;
+        board->cellButton(clicks++ % 4 == 3 ? (target + 1) % 100 : target)->click();
+    });
+    pace.start(slow);
+    return QApplication::exec();
+}

@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# The results folder on a school's share, as a lab runs it: an sshfs mount of a private sshd
+# (tests/system/share.sh), the program run by class_child on the offscreen platform.
+#  1. Twenty machines at once (twenty processes, each with a host name of its own), each a
+#     child of 3A answering: the answers read back from the share are those answered.
+#  2. A child of 3B answering while the share hangs, then is taken away, then comes back:
+#     every answer is on the share at the end.
+#  3. A child of 3C whose program is killed with SIGKILL: at most the last 20 answers are
+#     missing, and the one file on the share is a whole session file.
+# Only the test's own servers and processes are stopped, by their process ids; a waiting
+# step fails after 60 s (a hang), never because the machine is slow otherwise.
+# Usage: tests/system/share_e2e.sh BUILD/tests/class_child
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+(($# == 1)) || { echo "usage: $0 class_child" >&2; exit 2; }
+child_program="$(realpath "$1")"
+# shellcheck source=share.sh
+. "$here/share.sh"
+
+tmp="$(mktemp -d -t share_e2e.XXXXXX)"
+players=()
+cleanup() {
+    local pid
+    for pid in "${players[@]}"; do
+        kill -KILL "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    share_stop
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$tmp/run"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+share_start "$tmp"
+mkdir "$SHARE/risultati"
+results="$SHARE/risultati"
+mkdir "$tmp/classi"
+names=(Alba Bruno Carla Davide Elena Filippo Giada Hamza Irene Jacopo
+       Kevin Lucia Matteo Nadia Omar Paola Quirino Rita Samuele Tommaso)
+printf '%s\n' "${names[@]}" >"$tmp/classi/3A.txt"
+echo Dario >"$tmp/classi/3B.txt"
+echo Elsa >"$tmp/classi/3C.txt"
+
+# play OUTPUT HOST CLASS CHILD N [options]: class_child at a machine named HOST, its process
+# id added to players.
+play() {
+    local output=$1 host=$2
+    shift 2
+    unshare --uts sh -c 'hostname "$1" && shift && exec "$@"' sh "$host" \
+        "$child_program" play "$tmp/classi" "$results" "$@" >"$output" 2>"$output.err" &
+    players+=($!)
+}
+
+# until_answered OUTPUT PID K: waits until the program has judged K answers.
+until_answered() {
+    local waited=0
+    until grep -q "^answer $3 " "$1"; do
+        kill -0 "$2" 2>/dev/null || fail "the program ended before answer $3: $(tail -n 3 "$1.err")"
+        ((waited++ < 600)) || fail "no answer $3 after 60 s"
+        sleep 0.1
+    done
+}
+
+# A save the program had handed over when it ended goes on in its own helper process.
+until_saved() {
+    local waited=0
+    while pgrep -f -- "quadena-salva $results" >/dev/null; do
+        ((waited++ < 600)) || fail "a save still running after 60 s"
+        sleep 0.1
+    done
+}
+counted() { until_saved && "$child_program" count "$1" 2>/dev/null; }
+answered() { grep -c "^answer .* $2\$" "$1" || true; }
+
+echo "== twenty machines at once"
+for i in "${!names[@]}"; do
+    play "$tmp/3A-$i.out" "lab-$((i + 1))" 3A "${names[i]}" $((30 + 3 * i))
+done
+for pid in "${players[@]}"; do
+    wait "$pid" || fail "a machine of 3A failed: $(cat "$tmp"/3A-*.out.err | tail -n 5)"
+done
+players=()
+right=0 wrong=0
+for i in "${!names[@]}"; do
+    right=$((right + $(answered "$tmp/3A-$i.out" right)))
+    wrong=$((wrong + $(answered "$tmp/3A-$i.out" wrong)))
+done
+expected="files 20 sessions 20 right $right wrong $wrong ignored 0"
+got="$(counted "$results/3A")"
+[[ $got == "$expected" ]] || fail "3A: read back \"$got\", answered \"$expected\""
+hosts="$(ls "$results"/3A/*/ | grep -o 'lab-[0-9]*' | sort -u | wc -l)"
+((hosts == 20)) || fail "3A: files of $hosts machines, not 20"
+echo "$got"
+
+echo "== the share hung, then taken away, then back, mid-session"
+play "$tmp/3B.out" lab-21 3B Dario 90 --slow 40 --stay
+pid=${players[-1]}
+until_answered "$tmp/3B.out" "$pid" 25
+share_hang
+until_answered "$tmp/3B.out" "$pid" 50
+share_unmount
+until_answered "$tmp/3B.out" "$pid" 65
+share_resume
+share_mount
+until_answered "$tmp/3B.out" "$pid" 90
+kill -TERM "$pid"
+wait "$pid" || fail "3B: the program ended with status $?"
+players=()
+expected="files 1 sessions 1 right $(answered "$tmp/3B.out" right) wrong $(answered "$tmp/3B.out" wrong) ignored 0"
+got="$(counted "$results/3B")"
+[[ $got == "$expected" ]] || fail "3B: read back \"$got\", answered \"$expected\""
+echo "$got"
+
+echo "== killed with SIGKILL mid-session"
+play "$tmp/3C.out" lab-22 3C Elsa 200 --slow 20 --stay
+pid=${players[-1]}
+until_answered "$tmp/3C.out" "$pid" 47
+kill -KILL "$pid"
+wait "$pid" 2>/dev/null || true
+players=()
+given="$(grep -c '^answer ' "$tmp/3C.out")"
+got="$(counted "$results/3C")"
+read -r _ files _ sessions _ r _ w _ ignored <<<"$got"
+((files == 1 && sessions == 1 && ignored == 0)) || fail "3C: not one whole session file: $got"
+((r + w <= given + 1 && r + w >= given - 20)) || fail "3C: $((r + w)) answers kept of $given"
+echo "$got, of $given answered"
+echo "PASS"
