@@ -169,13 +169,15 @@ void Application::showPupils(std::size_t classIndex)
 void Application::pupilChosen(const ClassList& list, const Pupil& pupil)
 {
     pupil_ = pupil;
-    Q_UNUSED(list) // here the child's session in the class's folder and voice language start
+    beginSession(list, pupil);
+    setVoiceLanguage(pupil.voiceLanguage);
     showMenu();
 }
 
 void Application::changePupil()
 {
-    // The session of the child who leaves ends here, before the next child is asked for.
+    endSession();
+    setVoiceLanguage({});
     pupil_.reset();
     askWhoIsPlaying();
 }
