@@ -1,8 +1,9 @@
 #include "core/records/sessionstore.h"
 
+#include "core/records/results.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 #include <algorithm>
 
@@ -19,14 +20,7 @@ bool saveWhole(const QString& folder, const QString& relativePath, const QByteAr
     const QDir root(folder);
     if (!root.mkpath(parts[0] + u'/' + parts[1]))
         return false;
-    QSaveFile file(root.filePath(relativePath));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return results::saveWhole(root.filePath(relativePath), bytes);
 }
 
 } // namespace sessionstore
