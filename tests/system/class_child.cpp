@@ -1,7 +1,7 @@
 // One child of a class at one machine, through the whole program on the offscreen platform,
 // for share_e2e.sh:
 //   class_child play CLASSES RESULTS CLASS CHILD N [--slow MS] [--stay]
-//       starts the program with those classes and results folders, begins the child's session,
+//       starts the program with those classes and results folders, chooses the child in "Chi sei?",
 //       gives N answers on the first addition board (one in four wrong), one every MS ms, and
 //       prints "answer K right" or "answer K wrong" for each answer the board judged; then
 //       "answered N" and the program ends as at "Esci", or with --stay waits for a signal.
@@ -19,6 +19,7 @@
 #include "ui/system/signalexit.h"
 #include "ui/windows/boardwindow.h"
 #include "ui/windows/menuwindow.h"
+#include "ui/windows/pupilwindow.h"
 #include "ui/windows/startwindow.h"
 
 #include <QAbstractButton>
@@ -103,8 +104,12 @@ int main(int argc, char* argv[])
     options.className = list->name;
     Application app(random, sounds, dialogs, printer, options);
     app.main();
-    app.beginSession(*list, *pupil);
-    click(app.startWindow(), "Command1");
+    click(app.startWindow(), "Command1"); // "Chi sei?": the child's own name
+    const auto named = app.pupilWindow()->findChildren<QAbstractButton*>();
+    const auto own = std::ranges::find(named, pupil->name, &QAbstractButton::text);
+    if (own == named.end())
+        return usage();
+    (*own)->click();
     click(app.menuWindow(), "Option1(0)"); // no "avanti": every click is an answer
     click(app.menuWindow(), "Command3");
     BoardWindow* board = app.boardWindow();
