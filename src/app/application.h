@@ -46,6 +46,7 @@ class Application final : public QObject {
     WorksheetWindow* worksheetWindow() const { return worksheet_.get(); }
     GridWindow* findGridWindow() const { return findGrid_.get(); }
     GridWindow* recogniseGridWindow() const { return recogniseGrid_.get(); }
+    GridWindow* hiddenGridWindow() const { return hiddenGrid_.get(); }
     ResultsWindow* resultsWindow() const { return results_.get(); }
     /// What the child got right and wrong in this run; in memory only.
     const RunRecord& record() const { return record_; }
@@ -64,6 +65,8 @@ class Application final : public QObject {
     void end();
     /// "Stampa scheda" of the open board: its worksheet window, created if needed, shown.
     void showWorksheet();
+    /// The hidden numbers' sheet of the open board, created if needed, shown.
+    void showHiddenGrid();
     /// A grid worksheet closed: the user is back on the board.
     void closeGrid(WindowPtr<GridWindow>& grid);
     /// The teacher's page, created if needed, shown above the main menu.
@@ -87,5 +90,6 @@ class Application final : public QObject {
     WindowPtr<WorksheetWindow> worksheet_;
     WindowPtr<GridWindow> findGrid_;
     WindowPtr<GridWindow> recogniseGrid_;
+    WindowPtr<GridWindow> hiddenGrid_;
     WindowPtr<ResultsWindow> results_;
 };

@@ -3,6 +3,19 @@
 #include "core/board/boardframe.h"
 #include "core/speech/numberwords.h"
 
+namespace {
+
+/// The words of the squares of a move, one after the other, as a count.
+QString countOnWords(const std::vector<int>& squares)
+{
+    QStringList words;
+    for (int n : squares)
+        words.append(numberWords(n));
+    return words.join(QStringLiteral(", "));
+}
+
+} // namespace
+
 BoardVoice::BoardVoice(const BoardFrame& frame, BoardKind kind, SpeechSink& speech, QObject* parent)
     : QObject(parent), frame_(frame), spoken_(boardEntry(kind).spoken), speech_(speech),
       tasksSeen_(frame.tasksDrawn())
@@ -23,6 +36,10 @@ QString BoardVoice::taskWords() const
         return numberWords(state.primoNumero) + u' ' + taskWord(op) + u' ' +
                numberWords(state.secondoNumero);
     }
+    case Spoken::CountOn:
+        if (const auto* game = frame_.rules<CountOnGame>())
+            return numberWords(game->square(game->mover()));
+        break;
     case Spoken::RedCellAfterRight:
         break;
     }
@@ -46,6 +63,8 @@ void BoardVoice::judged(int target, bool right)
         pending_ = numberWords(target);
     else if (spoken_ == Spoken::Addition || spoken_ == Spoken::Subtraction)
         pending_ = taskWord(TaskWord::Fa) + u' ' + numberWords(target);
+    else if (const auto* game = frame_.rules<CountOnGame>())
+        pending_ = countOnWords(game->moveTo(target, frame_.programState().numeroMassimo));
 }
 
 void BoardVoice::changed()
@@ -53,8 +72,10 @@ void BoardVoice::changed()
     if (frame_.tasksDrawn() != tasksSeen_) {
         tasksSeen_ = frame_.tasksDrawn();
         const QString task = taskWords();
-        if (!task.isEmpty())
-            pending_ = pending_.isEmpty() ? task : pending_ + QStringLiteral(", ") + task;
+        // A count that ends on the square of the next turn says it once.
+        const QString joint = QStringLiteral(", ");
+        if (!task.isEmpty() && pending_ != task && !pending_.endsWith(joint + task))
+            pending_ = pending_.isEmpty() ? task : pending_ + joint + task;
     }
     flush();
 }

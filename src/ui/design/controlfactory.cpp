@@ -1,6 +1,7 @@
 #include "ui/design/controlfactory.h"
 
 #include "ui/design/cellbutton.h"
+#include "ui/design/dieface.h"
 #include "ui/design/fonts.h"
 #include "ui/design/iconcache.h"
 #include "ui/design/optionbutton.h"
@@ -66,6 +67,8 @@ QWidget* makeWidget(QWidget* parent, const ControlRow& row, const QString& capti
         return new QComboBox(parent);
     case ControlKind::ResultMap:
         return new ResultMap(parent);
+    case ControlKind::Die:
+        return new DieFace(parent);
     }
     return nullptr;
 }

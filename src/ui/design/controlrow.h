@@ -25,6 +25,7 @@ enum class ControlKind {
     Keypad,           // OnScreenKeypad
     ComboBox,         // QComboBox, a list to choose from
     ResultMap,        // ResultMap: the map of right and wrong answers
+    Die,              // DieFace: a die drawn with its dots
 };
 
 inline constexpr Bgr kNoBackground = 0xFFFFFFFF;
