@@ -159,8 +159,8 @@ constexpr MenuItemRow kMenuTrova[] = {kAzzera,
 constexpr ControlRow kForm100Gioco[] = {
     {names::kTask, ControlKind::Display, 6300, 2700, 3000, 600, u"Lancia il dado", kArial13,
      kLabel},
-    {names::kDie, ControlKind::Die, 6420, 3450, 900, 900, nullptr, kArial12, kNoBackground, nullptr,
-     u"dado"},
+    // The die names itself by what it shows.
+    {names::kDie, ControlKind::Die, 6420, 3450, 900, 900, nullptr, kArial12},
     {names::kLancia, ControlKind::Button, 7560, 3570, 1500, 660, u"Lancia", kArial14},
     avanti(6600, 5160, 975),
 };
