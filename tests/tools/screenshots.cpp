@@ -4,8 +4,8 @@
 // window manager that maximises.
 #include "app/application.h"
 #include "app/startup.h"
-#include "core/board/programstate.h"
 #include "core/base/random.h"
+#include "core/board/programstate.h"
 #include "core/board/sounds.h"
 #include "ui/design/names.h"
 #include "ui/system/printing.h"

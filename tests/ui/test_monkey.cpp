@@ -407,7 +407,8 @@ QString Monkey::gameBroken(BoardWindow* b)
     if (m.rules<HiddenNumbersExercise>() && !m.waiting()) {
         const int n = m.programState().numeroCercato;
         if (n > maximum || !isRed(b->cellButton(n)) || !b->cellButton(n)->text().isEmpty())
-            return QStringLiteral("asked hidden cell %1 not red, shown or above the maximum").arg(n);
+            return QStringLiteral("asked hidden cell %1 not red, shown or above the maximum")
+                .arg(n);
     }
     return {};
 }

@@ -74,7 +74,7 @@ concept Game = requires(E& e, BoardSurface& s)
 
 BoardFrame::BoardFrame(Exercise exercise, ProgramState& state, RandomSource& random,
                        SoundSink& sounds)
-    : exercise_(exercise), surface_(state, random), sounds_(sounds)
+    : exercise_(std::move(exercise)), surface_(state, random), sounds_(sounds)
 {}
 
 ExerciseTraits BoardFrame::traits() const

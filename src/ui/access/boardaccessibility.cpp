@@ -1,5 +1,6 @@
 #include "ui/access/boardaccessibility.h"
 
+#include "core/board/countongame.h"
 #include "ui/access/answerboxaccessible.h"
 #include "ui/access/pressableaccessible.h"
 #include "ui/design/cellbutton.h"
@@ -38,7 +39,9 @@ QString gameMarks(const CellButton& button, int i)
     if (!tokens.isEmpty())
         marks += (tokens.size() > 1 ? QStringLiteral(", pedine ") : QStringLiteral(", pedina ")) +
                  tokens.join(QStringLiteral(" e "));
-    const auto to = [i](int by) { return i < 0 ? QString() : QStringLiteral(" fino a %1").arg(i + by); };
+    const auto to = [i](int by) {
+        return i < 0 ? QString() : QStringLiteral(" fino a %1").arg(i + by);
+    };
     switch (button.track()) {
     case Track::LadderStart:
         return marks + QStringLiteral(", scala") + to(10);

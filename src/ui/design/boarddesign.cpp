@@ -177,14 +177,11 @@ constexpr MenuItemRow kPlayers[] = {
 };
 constexpr MenuItemRow kQuadenaThree{"mnuQuadena", kQuadena, BoardCommand::Quadena, kThreeLevels};
 constexpr MenuItemRow kMenuGioco[] = {
-    kAzzera,
-    maximum("mnuNum", kMax8),
-    kQuadenaThree,
-    {"mnuGiocatori", u"Giocatori    ", BoardCommand::Giocatori, kPlayers},
-    kInformazioni,
-    kEsci};
-constexpr MenuItemRow kMenuNascosti[] = {kAzzera,       maximum("mnuNum", kMax8), kQuadenaThree,
-                                         kStampa,       kInformazioni,            kEsci};
+    kAzzera,       maximum("mnuNum", kMax8),
+    kQuadenaThree, {"mnuGiocatori", u"Giocatori    ", BoardCommand::Giocatori, kPlayers},
+    kInformazioni, kEsci};
+constexpr MenuItemRow kMenuNascosti[] = {
+    kAzzera, maximum("mnuNum", kMax8), kQuadenaThree, kStampa, kInformazioni, kEsci};
 
 constexpr MenuItemRow kMenuRicon2[] = {kAzzera, kInformazioni, kEsci};
 constexpr MenuItemRow kMenuTrova2[] = {

@@ -47,7 +47,8 @@ constexpr std::array<QColor, 2> kTokenEdge{QColor{16, 60, 150}, QColor{170, 70, 
 void paintArrowHead(QPainter& p, QPointF tip, qreal size, bool down, const QColor& colour)
 {
     const qreal dy = down ? -size : size;
-    const QPointF head[] = {tip, {tip.x() - size * 0.7, tip.y() + dy}, {tip.x() + size * 0.7, tip.y() + dy}};
+    const QPointF head[] = {
+        tip, {tip.x() - size * 0.7, tip.y() + dy}, {tip.x() + size * 0.7, tip.y() + dy}};
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
     p.drawPolygon(head, 3);
@@ -76,8 +77,8 @@ void paintTrack(QPainter& p, const QRectF& r, Track track)
         QPainterPath band(QPointF(c.x(), c.y()));
         const qreal swing = side * 0.16;
         const qreal mid = (c.y() + edge) / 2;
-        band.cubicTo(QPointF(c.x() + swing, (c.y() + mid) / 2), QPointF(c.x() - swing, (mid + edge) / 2),
-                     QPointF(c.x(), edge));
+        band.cubicTo(QPointF(c.x() + swing, (c.y() + mid) / 2),
+                     QPointF(c.x() - swing, (mid + edge) / 2), QPointF(c.x(), edge));
         p.setPen(QPen(kSlide, side * 0.16, Qt::SolidLine, Qt::FlatCap));
         p.setBrush(Qt::NoBrush);
         p.drawPath(band);

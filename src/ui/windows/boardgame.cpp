@@ -9,7 +9,8 @@
 #include <QPushButton>
 
 BoardGame::BoardGame(BoardFrame& frame, std::span<CellButton* const> cells, QWidget* area)
-    : QObject(area), frame_(frame), cells_(cells), lancia_(control<QPushButton>(area, names::kLancia)),
+    : QObject(area), frame_(frame), cells_(cells),
+      lancia_(control<QPushButton>(area, names::kLancia)),
       die_(control<DieFace>(area, names::kDie)), walk_(new TokenWalk(frame, cells, area)),
       tasksSeen_(frame.tasksDrawn())
 {
@@ -31,7 +32,8 @@ void BoardGame::changed()
     die_->setFace(game->rolled() > 0 ? game->rolled() : die_->value(), game->rolled() > 0);
     const bool active = lancia_->window()->isActiveWindow();
     if (active && rolled == 0 && game->rolled() > 0)
-        cells_[static_cast<std::size_t>(game->square(game->mover()))]->setFocus(Qt::OtherFocusReason);
+        cells_[static_cast<std::size_t>(game->square(game->mover()))]->setFocus(
+            Qt::OtherFocusReason);
     lancia_->setEnabled(game->rolled() == 0 && !frame_.waiting());
     if (active && newTurn && lancia_->isEnabled())
         lancia_->setFocus(Qt::OtherFocusReason);

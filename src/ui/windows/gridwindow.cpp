@@ -1,7 +1,7 @@
 #include "ui/windows/gridwindow.h"
 
-#include "core/sheets/gridsheets.h"
 #include "core/base/runtime.h"
+#include "core/sheets/gridsheets.h"
 #include "core/sheets/wrap.h"
 #include "ui/design/designarea.h"
 #include "ui/design/fonts.h"
