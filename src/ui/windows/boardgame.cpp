@@ -30,11 +30,11 @@ void BoardGame::changed()
     const int rolled = std::exchange(rolled_, game->rolled());
     const bool newTurn = std::exchange(tasksSeen_, frame_.tasksDrawn()) != frame_.tasksDrawn();
     die_->setFace(game->rolled() > 0 ? game->rolled() : die_->value(), game->rolled() > 0);
-    const bool active = lancia_->window()->isActiveWindow();
-    if (active && rolled == 0 && game->rolled() > 0)
+    // A window not yet active gives the focus to its control when it becomes active.
+    if (rolled == 0 && game->rolled() > 0)
         cells_[static_cast<std::size_t>(game->square(game->mover()))]->setFocus(
             Qt::OtherFocusReason);
     lancia_->setEnabled(game->rolled() == 0 && !frame_.waiting());
-    if (active && newTurn && lancia_->isEnabled())
+    if (newTurn && lancia_->isEnabled())
         lancia_->setFocus(Qt::OtherFocusReason);
 }
