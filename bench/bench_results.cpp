@@ -1,18 +1,25 @@
 // Figures of the run record and the teacher's page: the answer-to-repaint time with the
 // record fed and without it (same run, alternating blocks), the time the page takes to open
 // with every number of every board answered 100 times, and the memory of the record after
-// 10 and after 1 000 000 answers. Prints figures only; it asserts nothing about time.
+// 10 and after 1 000 000 answers. Then the two games: the answer-to-repaint time on the game
+// and on the hidden numbers against the addition board (same run, alternating blocks), and
+// a token's walk: the frames drawn per second while it walks and the processor time it takes.
+// Prints figures only; it asserts nothing about time.
 #include "app/startup.h"
 #include "core/board/catalogue.h"
 #include "core/records/results.h"
 #include "program.h"
 #include "ui/windows/resultswindow.h"
 
+#include "ui/windows/tokenwalk.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QTextStream>
 #include <algorithm>
 #include <memory>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -38,6 +45,58 @@ double answerToRepaint(BoardWindow* board, int n)
     }
     return double(timer.nsecsElapsed()) / 1e3 / n;
 }
+
+/// The same on the game: a roll, then a wrong and a right click on the square it lands on.
+double gameAnswerToRepaint(BoardWindow* board, int n)
+{
+    BoardFrame& frame = board->frame();
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < n; ++i) {
+        if (i % 2 == 0)
+            board->findChild<QPushButton*>(names::of(names::kLancia))->click();
+        const int landing = frame.programState().numeroCercato;
+        clickCell(board, i % 2 == 0 ? (landing + 1) % 100 : landing);
+        QCoreApplication::processEvents();
+    }
+    return double(timer.nsecsElapsed()) / 1e3 / n;
+}
+
+/// The same on the hidden numbers: a wrong number typed, then the right one.
+double hiddenAnswerToRepaint(BoardWindow* board, int n)
+{
+    auto* box = board->findChild<QLineEdit*>(names::of(names::kAnswerBox));
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < n; ++i) {
+        const int asked = board->frame().programState().numeroCercato;
+        box->setText(QString::number(i % 2 == 0 ? asked + 1 : asked));
+        QTest::keyClick(box, Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }
+    return double(timer.nsecsElapsed()) / 1e3 / n;
+}
+
+double processorSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+/// Counts the board window's repaints (one frame each) while a token walks.
+class FrameCounter final : public QObject {
+  public:
+    int frames = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        frames += event->type() == QEvent::UpdateRequest;
+        return false;
+    }
+};
 
 double median(std::vector<double> v)
 {
@@ -74,6 +133,56 @@ int main(int argc, char* argv[])
                               "(median of 14 blocks of 300)\n")
                    .arg(median(fed), 0, 'f', 1)
                    .arg(median(unfed), 0, 'f', 1);
+    }
+    {
+        // The three boards open side by side in one run, each in its own program.
+        Program addition, game, hidden;
+        BoardWindow* boards[] = {openFromMenu(addition, "Command3", false),
+                                 openFromMenu(game, "Command10", false),
+                                 openFromMenu(hidden, "Command11", false)};
+        std::vector<double> times[3];
+        for (int round = 0; round < 14; ++round) {
+            for (int k = 0; k < 3; ++k) {
+                const int b = (k + round) % 3; // each goes first in turn
+                boards[b]->activateWindow();
+                times[b].push_back(b == 0   ? answerToRepaint(boards[b], 300)
+                                   : b == 1 ? gameAnswerToRepaint(boards[b], 300)
+                                            : hiddenAnswerToRepaint(boards[b], 300));
+            }
+        }
+        out << QStringLiteral("answer to repaint: %1 us on the addition board, %2 us on the game, "
+                              "%3 us on the hidden numbers (median of 14 blocks of 300)\n")
+                   .arg(median(times[0]), 0, 'f', 1)
+                   .arg(median(times[1]), 0, 'f', 1)
+                   .arg(median(times[2]), 0, 'f', 1);
+
+        // Walks of six squares and more: the frames drawn while each lasts, and the processor.
+        BoardWindow* board = boards[1];
+        auto* walk = board->findChild<TokenWalk*>();
+        FrameCounter counter;
+        board->windowHandle()->installEventFilter(&counter);
+        board->installEventFilter(&counter);
+        int steps = 0;
+        QElapsedTimer wall;
+        wall.start();
+        const double cpuBefore = processorSeconds();
+        for (int w = 0; w < 20; ++w) {
+            game.random.push(5.5f / 6); // a six
+            board->frame().roll();
+            board->frame().clickCell(board->frame().programState().numeroCercato);
+            steps += int(board->frame().rules<CountOnGame>()->lastMove().size());
+            for (int k = 0; k < 1000 && walk->walking(); ++k) // 20 s at most
+                QTest::qWait(20);
+        }
+        const double seconds = double(wall.nsecsElapsed()) / 1e9;
+        const double cpu = processorSeconds() - cpuBefore;
+        out << QStringLiteral("token walk: %1 cells in %2 s, %3 frames a second, processor %4% "
+                              "(%5 ms a cell)\n")
+                   .arg(steps)
+                   .arg(seconds, 0, 'f', 1)
+                   .arg(counter.frames / seconds, 0, 'f', 1)
+                   .arg(100 * cpu / seconds, 0, 'f', 1)
+                   .arg(1000 * cpu / steps, 0, 'f', 2);
     }
     {
         RunRecord record;

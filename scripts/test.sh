@@ -52,7 +52,7 @@ step "Soak benchmark: memory over a school day of openings"
 step "The same drawn by Qt's Fusion style: whether its pixmap cache still grows on this Qt"
 "$root/tests/system/xvfb_test.sh" "$root/build/bench/bench_soak" 300 100 --plain-style
 
-step "Results benchmark: recording an answer, opening the teacher's page, the record's memory"
+step "Results benchmark: recording an answer, opening the teacher's page, the record's memory, the two games"
 "$root/tests/system/xvfb_test.sh" "$root/build/bench/bench_results"
 
 step "Teacher's view benchmark: a class of 6 000 session files read the first time and again, in a local folder"

@@ -265,6 +265,10 @@ void Application::showWorksheet()
         return;
     }
     const bool find = sheet.window == SheetWindow::FindGrid;
+    if (sheet.window == SheetWindow::HiddenGrid) {
+        showHiddenGrid();
+        return;
+    }
     WindowPtr<GridWindow>& grid = find ? findGrid_ : recogniseGrid_;
     if (!grid) {
         // The sheet follows the level of the board that opened it while that board is open;
@@ -283,6 +287,24 @@ void Application::showWorksheet()
     host_.showBeside(grid.get(), board_.get());
 }
 
+void Application::showHiddenGrid()
+{
+    if (!hiddenGrid_) {
+        // The sheet shows the board's covered cells while the board is open.
+        auto covered = [this]() -> std::optional<std::bitset<100>> {
+            const auto* hidden = board_ ? board_->frame().rules<HiddenNumbersExercise>() : nullptr;
+            if (!hidden)
+                return std::nullopt;
+            return hidden->covered(state_.numeroMassimo);
+        };
+        hiddenGrid_ = std::make_unique<GridWindow>(host_, GridWindow::Kind::Hidden, random_,
+                                                   printer_, nullptr, covered);
+        connect(hiddenGrid_.get(), &ProgramWindow::closedByUser, this,
+                [this] { closeGrid(hiddenGrid_); });
+    }
+    host_.showBeside(hiddenGrid_.get(), board_.get());
+}
+
 void Application::closeGrid(WindowPtr<GridWindow>& grid)
 {
     unload(grid);
@@ -299,6 +321,7 @@ void Application::end()
     unload(worksheet_);
     unload(findGrid_);
     unload(recogniseGrid_);
+    unload(hiddenGrid_);
     unload(results_);
     emit ended();
 }

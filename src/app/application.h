@@ -61,6 +61,7 @@ class Application final : public QObject {
     WorksheetWindow* worksheetWindow() const { return worksheet_.get(); }
     GridWindow* findGridWindow() const { return findGrid_.get(); }
     GridWindow* recogniseGridWindow() const { return recogniseGrid_.get(); }
+    GridWindow* hiddenGridWindow() const { return hiddenGrid_.get(); }
     ResultsWindow* resultsWindow() const { return results_.get(); }
     ClassWindow* classWindow() const { return classChoice_.get(); }
     PupilWindow* pupilWindow() const { return pupilChoice_.get(); }
@@ -107,6 +108,8 @@ class Application final : public QObject {
     void unloadChoices();
     /// "Stampa scheda" of the open board: its worksheet window, created if needed, shown.
     void showWorksheet();
+    /// The hidden numbers' sheet of the open board, created if needed, shown.
+    void showHiddenGrid();
     /// A grid worksheet closed: the user is back on the board.
     void closeGrid(WindowPtr<GridWindow>& grid);
     /// The teacher's page, created if needed, shown above the main menu.
@@ -133,6 +136,7 @@ class Application final : public QObject {
     WindowPtr<WorksheetWindow> worksheet_;
     WindowPtr<GridWindow> findGrid_;
     WindowPtr<GridWindow> recogniseGrid_;
+    WindowPtr<GridWindow> hiddenGrid_;
     WindowPtr<ResultsWindow> results_;
     ClassLists classLists_;
     std::optional<std::size_t> classIndex_; // the class whose children "Chi sei?" shows

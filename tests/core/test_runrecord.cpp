@@ -112,7 +112,7 @@ void TestRunRecord::timeOnEachBoard()
 void TestRunRecord::answersOutsideTheRecordChangeNothing()
 {
     RunRecord record([] { return qint64(0); });
-    for (auto [board, target] : {std::pair{0, -1}, {0, 1000}, {10, 5}, {-1, 5}})
+    for (auto [board, target] : {std::pair{0, -1}, {0, 1000}, {kBoardKinds, 5}, {-1, 5}})
         record.answer(static_cast<BoardKind>(board), target, false);
     QVERIFY(std::ranges::none_of(boardCatalogue(),
                                  [&](const BoardEntry& b) { return record.hasAnswers(b.kind); }));

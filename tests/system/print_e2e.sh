@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end printing: a private CUPS server with a PDF printer as the default printer. The
-# program prints a worksheet, its solutions, a grid sheet and the teacher's page (whose text
-# must hold the totals of the board answered); the PDFs must come out with one
-# page each and must not be blank. Then, with a printer that rejects jobs and with no print
+# program prints a worksheet, its solutions, a grid sheet, the teacher's page (whose text
+# must hold the totals of the board answered) and the hidden numbers' sheet and solution
+# (read back cell by cell: empty where the program says it hides a number); the PDFs must come
+# out with one page each and must not be blank. Then, with a printer that rejects jobs and with no print
 # system at all, printing must do nothing and say nothing.
 #
 # Everything lives in one temporary folder: the server's configuration, spool, logs and socket,
@@ -162,14 +163,15 @@ failed=0
 pass() { echo "PASS: $*"; }
 fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
 
-run_jobs || fail "printing through the program"
+run_jobs >"$work/jobs.out" || fail "printing through the program"
+cat "$work/jobs.out"
 for _ in $(seq 120); do [[ -z "$(lpstat -o 2>/dev/null)" ]] && break; sleep 0.5; done
 [[ -z "$(lpstat -o 2>/dev/null)" ]] && pass "every job left the queue" || fail "jobs still queued"
 
 # Job numbers give the order the program printed in.
 mapfile -t pdfs < <(ls -d "$work/out"/job-*.pdf 2>/dev/null | sort -V)
-[[ ${#pdfs[@]} -eq 4 ]] && pass "four PDFs" || fail "${#pdfs[@]} PDFs instead of four"
-names=(worksheet solutions "grid sheet" "results page")
+[[ ${#pdfs[@]} -eq 6 ]] && pass "six PDFs" || fail "${#pdfs[@]} PDFs instead of six"
+names=(worksheet solutions "grid sheet" "results page" "hidden numbers' sheet" "its solution")
 for i in "${!pdfs[@]}"; do
     pages=$(pdfinfo "${pdfs[$i]}" 2>/dev/null | awk '/^Pages:/ {print $2}')
     rm -f "$work/page.pgm"
@@ -192,10 +194,24 @@ else
     fail "the results page's totals: $(head -c 300 <<<"$results_text")"
 fi
 
+# The hidden numbers' two pages, read back at 100 dpi against the numbers the program hid.
+hidden=$(sed -n 's/^hidden://p' "$work/jobs.out")
+read_back() {
+    [[ ${#pdfs[@]} -ge 6 && -n "$hidden" ]] || return 1
+    pdftoppm -r 100 -gray -singlefile "${pdfs[4]}" "$work/sheet" &&
+        pdftoppm -r 100 -gray -singlefile "${pdfs[5]}" "$work/solution" &&
+        run_jobs --read-back "$work/sheet.pgm" "$work/solution.pgm" $hidden >"$work/read-back.out"
+}
+if read_back; then
+    pass "the hidden numbers' sheet reads back: $(tr '\n' ' ' <"$work/read-back.out")"
+else
+    fail "the hidden numbers' sheet: $(cat "$work/read-back.out" 2>/dev/null | tr '\n' ' ')"
+fi
+
 # A printer that rejects jobs: printing does nothing visible and says nothing.
 cupsreject PDF 2>/dev/null
 if run_jobs --no-printer >"$work/rejecting.out"; then
-    pass "a printer that rejects jobs: $(head -n 2 "$work/rejecting.out" | tr '\n' ' ')"
+    pass "a printer that rejects jobs: $(grep -v "^hidden:" "$work/rejecting.out" | head -n 2 | tr '\n' ' ')"
 else
     fail "a printer that rejects jobs"
 fi
@@ -211,5 +227,5 @@ fi
 [[ $(ls -A "$work/out" | wc -l) -eq ${#pdfs[@]} ]] \
     && pass "nothing more was printed" || fail "something was printed without a print system"
 
-echo "$((10 - failed)) passed, $failed failed"
+echo "$((13 - failed)) passed, $failed failed"
 exit $((failed > 0))

@@ -1,8 +1,12 @@
 // Prints through the program's own windows and print service on the system's default
-// printer: a worksheet, its solutions, a grid sheet and the teacher's page, as a user would
-// with the buttons.
+// printer: a worksheet, its solutions, a grid sheet, the teacher's page and the hidden
+// numbers' sheet with its solution, as a user would with the buttons; it tells which numbers
+// the sheet hides ("hidden: 3 17 ...").
 // With "--no-printer" it checks instead that, with no print system, the buttons and "Stampa"
-// do nothing visible, show no message and change nothing. Driven by print_e2e.sh.
+// do nothing visible, show no message and change nothing.
+// With "--read-back SHEET.pgm SOLUTION.pgm N..." it reads the two printed pages of the hidden
+// numbers back: the cells of the numbers N are empty on the sheet, every other cell holds
+// ink, and every cell of the solution does. Driven by print_e2e.sh.
 #include "app/application.h"
 #include "app/startup.h"
 #include "fakes.h"
@@ -18,9 +22,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QImage>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTextStream>
+#include <bitset>
 
 namespace {
 
@@ -35,14 +41,72 @@ QString text(QWidget* window, const char* name)
     return window->findChild<QPlainTextEdit*>(QString::fromLatin1(name))->toPlainText();
 }
 
+bool dark(const QImage& page, int x, int y)
+{
+    return qGray(page.pixel(x, y)) < 128;
+}
+
+/// Which of the 100 cells of a printed grid hold ink. The grid is found by its left border,
+/// the leftmost long dark line of the page, and is as high as it is wide.
+std::optional<std::bitset<100>> inkedCells(const QImage& page)
+{
+    int left = -1, top = 0, side = 0;
+    for (int x = 0; x < page.width() && left < 0; ++x) {
+        for (int y = 0, run = 0; y < page.height(); ++y) {
+            run = dark(page, x, y) ? run + 1 : 0;
+            if (run > page.width() / 5) { // a border, not a letter
+                while (y + 1 < page.height() && dark(page, x, y + 1))
+                    ++y, ++run;
+                left = x, top = y - run + 1, side = run;
+                break;
+            }
+        }
+    }
+    if (left < 0)
+        return std::nullopt;
+    std::bitset<100> inked;
+    const double cell = side / 10.0;
+    for (int i = 0; i < 100; ++i) {
+        const int x0 = left + int(cell * (i % 10 + 0.2)), y0 = top + int(cell * (i / 10 + 0.2));
+        for (int y = y0; y < y0 + int(cell * 0.6); ++y) {
+            for (int x = x0; x < x0 + int(cell * 0.6); ++x) {
+                if (dark(page, x, y))
+                    inked.set(std::size_t(i));
+            }
+        }
+    }
+    return inked;
+}
+
+int readBack(const QStringList& args, QTextStream& out)
+{
+    const auto sheet = inkedCells(QImage(args.value(0)));
+    const auto solution = inkedCells(QImage(args.value(1)));
+    std::bitset<100> hidden;
+    for (const QString& n : args.mid(2))
+        hidden.set(std::size_t(std::clamp(n.toInt(), 0, 99)));
+    const bool sheetRight = sheet && hidden.any() && *sheet == ~hidden;
+    const bool solutionRight = solution && solution->all();
+    out << (sheetRight ? "PASS" : "FAIL") << ": the sheet's empty cells are the " << hidden.count()
+        << " hidden numbers"
+        << (sheet ? QStringLiteral(" (%1 empty)").arg((~*sheet).count())
+                  : QStringLiteral(" (no grid found)"))
+        << "\n";
+    out << (solutionRight ? "PASS" : "FAIL") << ": the solution has a number in every cell\n";
+    return sheetRight && solutionRight ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication qtApp(argc, argv);
     prepareApplication(qtApp);
-    const bool noPrinter = QCoreApplication::arguments().contains(QStringLiteral("--no-printer"));
     QTextStream out(stdout);
+    if (const QStringList args = QCoreApplication::arguments();
+        args.size() > 1 && args.at(1) == QStringLiteral("--read-back"))
+        return readBack(args.mid(2), out);
+    const bool noPrinter = QCoreApplication::arguments().contains(QStringLiteral("--no-printer"));
 
     ScriptedRandom random({}, 2026);
     RecordingSounds sounds;
@@ -83,12 +147,28 @@ int main(int argc, char* argv[])
     click(app.menuWindow(), names::kRisultati);
     click(app.resultsWindow(), names::kResultsPrint);
 
+    // The hidden numbers, one of them found, and their sheet.
+    click(app.menuWindow(), "Command11");
+    BoardFrame& hidden = app.boardWindow()->frame();
+    hidden.typedAnswer(QString::number(hidden.programState().numeroCercato));
+    app.boardWindow()->menuAction(BoardCommand::Stampa)->trigger();
+    GridWindow* hiddenSheet = app.hiddenGridWindow();
+    hiddenSheet->menuBar()->actions().at(0)->trigger();
+    out << "hidden:";
+    const auto covered = hidden.rules<HiddenNumbersExercise>()->covered(99);
+    for (int i = 0; i < 100; ++i) {
+        if (covered.test(std::size_t(i)))
+            out << ' ' << i;
+    }
+    out << '\n';
+
     const bool quiet = dialogs.messages.size() == 2; // only the boards' "Esci" questions
     out << (unchanged && gridUnchanged ? "PASS" : "FAIL") << ": the windows kept their texts\n";
     out << (quiet ? "PASS" : "FAIL") << ": no message was shown\n";
     if (noPrinter)
-        out << "no print system: four print actions did nothing\n";
+        out << "no print system: five print actions did nothing\n";
     else
-        out << "sent: worksheet, solutions, grid sheet, results page\n";
+        out << "sent: worksheet, solutions, grid sheet, results page, hidden numbers' sheet and "
+               "solution\n";
     return unchanged && gridUnchanged && quiet ? 0 : 1;
 }

@@ -140,6 +140,8 @@ class TestAccessibility : public QObject {
     void eventsPerAnswer();
     void focusEventsFollowTheFocus();
     void whoIsPlayingOverTheBus();
+    void gamesThroughTheBus_data();
+    void gamesThroughTheBus();
 };
 
 void TestAccessibility::initTestCase()
@@ -466,6 +468,73 @@ void TestAccessibility::whoIsPlayingOverTheBus()
     QVERIFY(pressOverBus(cambia));
     QTRY_VERIFY(!p.app.pupil());
     QVERIFY(p.app.pupilWindow());
+}
+
+void TestAccessibility::gamesThroughTheBus_data()
+{
+    QTest::addColumn<QString>("board");
+    QTest::newRow("the game") << "Command10";
+    QTest::newRow("the hidden numbers") << "Command11";
+}
+
+/// One turn of each game as a screen reader's user plays it: what the cells, the die and the
+/// answer box tell, and their actions.
+void TestAccessibility::gamesThroughTheBus()
+{
+    QFETCH(QString, board);
+    Program p(89);
+    BoardWindow* b = openFromMenu(p, board.toLatin1().constData(), false);
+    QAccessibleTableInterface* table = a11y(b->cellButton(0))->parent()->tableInterface();
+    const auto cellsNamed = [&](const QString& part) {
+        QList<int> found;
+        for (int i = 0; i < BoardFrame::kCellCount; ++i) {
+            QAccessibleInterface* cell = table->cellAt(i / 10, i % 10);
+            if (cell->text(QAccessible::Name).contains(part))
+                found.append(cell->tableCellInterface()->rowIndex() * 10 +
+                             cell->tableCellInterface()->columnIndex());
+        }
+        return found;
+    };
+    const auto press = [](QAccessibleInterface* iface) {
+        iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    if (board == QStringLiteral("Command10")) {
+        QCOMPARE(cellsNamed(QStringLiteral("pedina cerchio")), QList<int>{0});
+        QCOMPARE(a11y(b->cellButton(4))->text(QAccessible::Name), u"4, scala fino a 14"_qs);
+        QAccessibleInterface* die = a11y(child(b, names::kDie));
+        QCOMPARE(die->text(QAccessible::Name), u"dado, da lanciare"_qs);
+        heard.clear();
+        press(a11y(child(b, names::kLancia))); // a button is pressed as if by the pointer
+        QTRY_VERIFY(die->text(QAccessible::Name).contains(u':'));
+        const int pips = die->text(QAccessible::Name).section(u' ', 1).toInt();
+        QVERIFY(pips >= 1 && pips <= 6);
+        QVERIFY(std::ranges::any_of(heard, [&](const Heard& h) {
+            return h.object == child(b, names::kDie) && h.type == QAccessible::NameChanged;
+        }));
+        heard.clear();
+        press(table->cellAt(pips / 10, pips % 10));
+        QCOMPARE(labelText(b, names::kEsatti), QStringLiteral(" 1"));
+        const int square = pips == 4 ? 14 : pips;
+        QCOMPARE(cellsNamed(QStringLiteral("pedina cerchio")), QList<int>{square});
+        for (int moved : {0, square}) {
+            QVERIFY(std::ranges::any_of(heard, [&](const Heard& h) {
+                return h.object == b->cellButton(moved) && h.type == QAccessible::NameChanged;
+            }));
+        }
+        return;
+    }
+    const QList<int> covered = cellsNamed(QStringLiteral("casella coperta"));
+    QCOMPARE(covered.size(), 18); // a row and a column, less the one asked
+    const int pick = covered.first();
+    press(table->cellAt(pick / 10, pick % 10));
+    QCOMPARE(a11y(b->cellButton(pick))->text(QAccessible::Description),
+             QString::fromUtf16(kAskedDescription));
+    QAccessibleInterface* box = a11y(child(b, names::kAnswerBox));
+    box->editableTextInterface()->insertText(0, QString::number(pick));
+    press(box);
+    QCOMPARE(labelText(b, names::kEsatti), QStringLiteral(" 1"));
+    QCOMPARE(a11y(b->cellButton(pick))->text(QAccessible::Name), QString::number(pick));
+    QCOMPARE(cellsNamed(QStringLiteral("casella coperta")).size(), 17);
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -1,6 +1,7 @@
 // The whole program with the pointer alone, as on a whiteboard: under a real window manager
 // (xvfb_test.sh --openbox), real pointer clicks open every board from the main menu, answer
-// it right (the two recognise boards through the on-screen keypad) and go back to the menu
+// it right (the two recognise boards and the hidden numbers through the on-screen keypad, the
+// game after "Lancia") and go back to the menu
 // through "Esci" and its question; at the design size and full screen. What it alone shows is
 // that each board's controls take the pointer where they are drawn; what the keys and boxes
 // do is checked offscreen (the "Numero massimo" box's keypad in test_keypad). With classes
@@ -115,14 +116,28 @@ void TestPointerOnly::everyBoard()
     QTRY_VERIFY(app.menuWindow() && app.menuWindow()->isActiveWindow());
 
     int answered = 0;
-    for (const char* button : {"Command14", "Command7", "Command3", "Command4", "Command5",
-                               "Command6", "Command2", "Command1", "Command9", "Command8"}) {
+    for (const char* button :
+         {"Command14", "Command7", "Command3", "Command4", "Command5", "Command6", "Command2",
+          "Command1", "Command9", "Command8", "Command10", "Command11"}) {
         QVERIFY(pointerClick(app.menuWindow()->findChild<QWidget*>(QString::fromLatin1(button))));
         QTRY_VERIFY(app.boardWindow() && app.boardWindow()->isActiveWindow());
         BoardWindow* board = app.boardWindow();
         QTest::qWait(100);
         const BoardFrame& frame = board->frame();
-        if (board->findChild<OnScreenKeypad*>()) {
+        if (const auto* hidden = frame.rules<HiddenNumbersExercise>()) {
+            // Another covered cell is picked, and its number tapped.
+            const auto covered = hidden->covered(frame.programState().numeroMassimo);
+            int other = 0;
+            while (!covered.test(std::size_t(other)) || other == frame.programState().numeroCercato)
+                ++other;
+            QVERIFY(pointerClick(board->cellButton(other)));
+            QTRY_COMPARE(frame.askedCell(), std::optional<int>(other));
+        }
+        if (const auto* game = frame.rules<CountOnGame>()) {
+            QVERIFY(pointerClick(board->findChild<QPushButton*>(names::of(names::kLancia))));
+            QTRY_VERIFY(game->rolled() > 0);
+            QVERIFY(pointerClick(board->cellButton(frame.programState().numeroCercato)));
+        } else if (board->findChild<OnScreenKeypad*>()) {
             const int asked =
                 frame.programState().numeroCercato + 100 * frame.hundreds().value_or(0);
             QVERIFY(tapNumber(board, asked));
@@ -149,7 +164,7 @@ void TestPointerOnly::everyBoard()
                 });
         QTRY_VERIFY(app.menuWindow() && app.menuWindow()->isActiveWindow());
     }
-    QCOMPARE(answered, 10);
+    QCOMPARE(answered, 12);
 }
 
 void TestPointerOnly::childrenTakeTurns()

@@ -251,6 +251,47 @@ void whoIsPlaying(RandomSource& random, SoundSink& sounds, Dialogs& dialogs, Pri
     save(app.menuWindow(), folder, QStringLiteral("main-menu-classes"));
 }
 
+/// The count-on game for two players: a few moves, then a roll to be answered.
+void game(Application& app, const QString& folder)
+{
+    click(app.menuWindow(), "Command10");
+    BoardWindow* b = app.boardWindow();
+    b->menuAction(BoardCommand::TwoPlayers)->trigger();
+    auto* lancia = b->findChild<QAbstractButton*>(names::of(names::kLancia));
+    for (int i = 0; i < 7; ++i) {
+        lancia->click();
+        b->cellButton(b->frame().programState().numeroCercato)->click();
+        b->findChild<QAbstractButton*>(names::of(names::kAvanti))->click();
+    }
+    lancia->click();
+    QTest::qWait(1500); // the last token's walk
+    save(b, folder, QStringLiteral("board-game"));
+    app.showMenu();
+    QTest::qWait(100);
+}
+
+/// The hidden numbers at level media: a few uncovered, a number being typed; its sheet.
+void hidden(Application& app, const QString& folder)
+{
+    click(app.menuWindow(), "Command11");
+    BoardWindow* b = app.boardWindow();
+    b->menuAction(BoardCommand::Media)->trigger();
+    auto* text = b->findChild<QLineEdit*>(names::of(names::kAnswerBox));
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClicks(text, QString::number(b->frame().programState().numeroCercato));
+        QTest::keyClick(text, Qt::Key_Return);
+        b->findChild<QAbstractButton*>(names::of(names::kAvanti))->click();
+    }
+    QTest::keyClicks(text, QString::number(b->frame().programState().numeroCercato).left(1));
+    save(b, folder, QStringLiteral("board-hidden"));
+    b->menuAction(BoardCommand::Stampa)->trigger();
+    save(app.hiddenGridWindow(), folder, QStringLiteral("grid-hidden"));
+    app.hiddenGridWindow()->menuBar()->actions().at(0)->trigger();
+    app.hiddenGridWindow()->close();
+    app.showMenu();
+    QTest::qWait(100);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -286,6 +327,10 @@ int main(int argc, char* argv[])
     recogniseAbove(app, folder);
     findAbove(app, folder);
     results(app, folder);
+    app.showMenu();
+    QTest::qWait(100);
+    game(app, folder);
+    hidden(app, folder);
     teacher(printer, folder);
     whoIsPlaying(random, sounds, dialogs, printer, folder);
     return 0;

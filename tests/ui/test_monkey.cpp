@@ -79,6 +79,7 @@ class Monkey {
     /// The first rule broken, or nothing.
     QString broken();
     const EventLog& log() const { return log_; }
+    const RunRecord& record() const { return app_.record(); }
 
   private:
     template <typename List> auto any(const List& list) { return list.at(pick(list.size())); }
@@ -98,6 +99,7 @@ class Monkey {
     void noteActivations(ProgramWindow* before, BoardWindow* boardBefore);
     QString boardBroken(BoardWindow* b);
     QString recogniseBroken(BoardWindow* b);
+    QString gameBroken(BoardWindow* b);
     QString recordBroken() const;
 
     EventLog log_;
@@ -109,6 +111,7 @@ class Monkey {
     Application app_;
     QPointer<BoardWindow> tracked_;
     bool setUpAgain_ = false;
+    bool unseenQuestion_ = false;
     std::set<int> askedOnBoard_;
     qsizetype soundsAtClear_ = 0;
 };
@@ -194,6 +197,10 @@ void Monkey::answerRight(BoardWindow* board)
         return;
     }
     const ProgramState& s = m.programState();
+    if (const auto* game = m.rules<CountOnGame>(); game && game->rolled() == 0) {
+        click(board->findChild<QPushButton*>(names::of(names::kLancia)));
+        return;
+    }
     if (auto* text = board->findChild<QLineEdit*>(names::of(names::kAnswerBox))) {
         key(text, Qt::Key_A, Qt::ControlModifier);
         type(text, QString::number(m.hundreds().value_or(0) * 100 + s.numeroCercato));
@@ -319,6 +326,9 @@ void Monkey::noteActivations(ProgramWindow* before, BoardWindow* boardBefore)
     if (tracked_ != board) {
         tracked_ = board;
         setUpAgain_ = false;
+        // Opened above the teacher's page, a board is activated again as the page hides: the
+        // question of its first set-up was never seen.
+        unseenQuestion_ = board && board->frame().tasksDrawn() > 1;
         askedOnBoard_.clear();
     } else if (board && board == boardBefore && before != board && app_.host().current() == board) {
         setUpAgain_ = true;
@@ -371,7 +381,36 @@ QString Monkey::boardBroken(BoardWindow* b)
             labelText(b, names::kTask) != runtime::numberText(n))
             return QStringLiteral("number to find %1 above the maximum, red or not shown").arg(n);
     }
+    if (QString e = gameBroken(b); !e.isEmpty())
+        return e;
     return recogniseBroken(b);
+}
+
+/// The game's tokens stand within the maximum on the cells that tell them, and "Lancia" takes
+/// a roll exactly when none is to be answered; the hidden numbers always ask a covered cell.
+QString Monkey::gameBroken(BoardWindow* b)
+{
+    const BoardFrame& m = b->frame();
+    const int maximum = m.programState().numeroMassimo;
+    if (const auto* game = m.rules<CountOnGame>()) {
+        for (int i = 0; i < BoardFrame::kCellCount; ++i) {
+            quint8 tokens = 0;
+            for (int p = 0; p < game->players(); ++p)
+                tokens |= game->square(p) == i ? quint8(1U << p) : quint8(0);
+            if (b->cellButton(i)->tokens() != tokens || (tokens && i > maximum))
+                return QStringLiteral("cell %1 tells tokens %2 of %3").arg(i).arg(tokens);
+        }
+        const bool canRoll = game->rolled() == 0 && !m.waiting();
+        if (b->findChild<QPushButton*>(names::of(names::kLancia))->isEnabled() != canRoll)
+            return QStringLiteral("Lancia enabled %1, rolled %2").arg(!canRoll).arg(game->rolled());
+    }
+    if (m.rules<HiddenNumbersExercise>() && !m.waiting()) {
+        const int n = m.programState().numeroCercato;
+        if (n > maximum || !isRed(b->cellButton(n)) || !b->cellButton(n)->text().isEmpty())
+            return QStringLiteral("asked hidden cell %1 not red, shown or above the maximum")
+                .arg(n);
+    }
+    return {};
 }
 
 QString Monkey::recogniseBroken(BoardWindow* b)
@@ -399,7 +438,7 @@ QString Monkey::recogniseBroken(BoardWindow* b)
             continue;
         // Cells answered in the series stay red; above 99 only the asked one is red, unless
         // a set-up run again skipped a question.
-        if (!askedOnBoard_.count(i) || (above && !setUpAgain_))
+        if ((!askedOnBoard_.count(i) && !unseenQuestion_) || (above && !setUpAgain_))
             return QStringLiteral("cell %1 red besides the asked cell %2").arg(i).arg(n);
     }
     return {};
@@ -449,6 +488,9 @@ void TestMonkey::randomEvents()
                                      .arg(e, monkey.log().tail())));
             }
         }
+        qInfo("right answers on the game %llu, on the hidden numbers %llu",
+              monkey.record().totals(BoardKind::Form100Gioco).right,
+              monkey.record().totals(BoardKind::Form100Nascosti).right);
     }
     settle();
 }

@@ -58,12 +58,23 @@ concept Scrolled = requires(E& e, BoardSurface& s)
 {
     e.setHundreds(s, 0);
 };
+template <typename E>
+concept Gated = requires(E& e, BoardSurface& s)
+{
+    e.takesClick(s, 0);
+};
+template <typename E>
+concept Game = requires(E& e, BoardSurface& s)
+{
+    e.roll(s);
+    e.setPlayers(s, 1);
+};
 
 } // namespace
 
 BoardFrame::BoardFrame(Exercise exercise, ProgramState& state, RandomSource& random,
                        SoundSink& sounds)
-    : exercise_(exercise), surface_(state, random), sounds_(sounds)
+    : exercise_(std::move(exercise)), surface_(state, random), sounds_(sounds)
 {}
 
 ExerciseTraits BoardFrame::traits() const
@@ -170,7 +181,11 @@ void BoardFrame::clickCell(int i)
         return;
     const Report report(*this);
     std::visit(
-        [&]<typename E>(const E& e) {
+        [&]<typename E>(E& e) {
+            if constexpr (Gated<E>) {
+                if (!e.takesClick(surface_, i))
+                    return;
+            }
             if constexpr (Clicked<E>)
                 answered(e.judgeClick(surface_, i));
         },
@@ -250,6 +265,31 @@ void BoardFrame::setHundreds(int hundreds)
         [&]<typename E>(E& e) {
             if constexpr (Scrolled<E>)
                 e.setHundreds(surface_, hundreds);
+        },
+        exercise_);
+}
+
+void BoardFrame::roll()
+{
+    if (waiting_)
+        return;
+    const Report report(*this);
+    std::visit(
+        [&]<typename E>(E& e) {
+            if constexpr (Game<E>)
+                e.roll(surface_);
+        },
+        exercise_);
+}
+
+void BoardFrame::setPlayers(int players)
+{
+    const Report report(*this);
+    surface_.note(BoardChange::Level);
+    std::visit(
+        [&]<typename E>(E& e) {
+            if constexpr (Game<E>)
+                e.setPlayers(surface_, players);
         },
         exercise_);
 }

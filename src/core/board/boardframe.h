@@ -10,7 +10,7 @@ struct ProgramState;
 class RandomSource;
 class SoundSink;
 
-/// The exercise board frame shared by all ten boards: cells, counters, faces, the "avanti"
+/// The exercise board frame shared by all boards: cells, counters, faces, the "avanti"
 /// button and the wait, the task text, with the frame's rules (set-up, answer check,
 /// "avanti", "Azzera conteggio", "Numero massimo"). Its exercise draws the tasks and judges
 /// the answers. After each event it tells its window what changed (`changed`).
@@ -52,13 +52,16 @@ class BoardFrame final : public QObject {
     int tasksDrawn() const { return tasksDrawn_; }
     /// True when the set-up runs every time the window becomes active, false when only once.
     bool setUpOnEveryActivation() const;
+    /// The board's rules when they are of kind `E`, for what only they show (a game's die
+    /// and tokens, the covered cells); null otherwise.
+    template <typename E> const E* rules() const { return std::get_if<E>(&exercise_); }
 
     /// The set-up sequence: a new series, "avanti" shown by the mode, counters to "0", cells
     /// shown up to the maximum, captions, a first task. A task drawn while waiting ends the
     /// wait first, unless the exercise keeps its wait and "avanti" is still shown.
     void setUp();
     /// Answer check for a click on cell i. A hidden or disabled cell, or a board whose
-    /// answers are typed, does not react.
+    /// answers are typed, does not react; a board may take the click as no answer.
     void clickCell(int i);
     /// Enter in the answer box holding `typed`: nothing for an empty text, a locked box or a
     /// board without the box; a wrong text stays in the box.
@@ -71,6 +74,10 @@ class BoardFrame final : public QObject {
     void setLevel(Level level);
     /// The hundred chosen with the scroll bar; boards without it ignore it.
     void setHundreds(int hundreds);
+    /// "Lancia" on a game: the die is rolled, unless the board waits; other boards ignore it.
+    void roll();
+    /// The players of a game (1 or 2); other boards ignore it.
+    void setPlayers(int players);
     /// "Numero massimo" with the text of the input box (empty on Cancel). Returns false when
     /// the entry is refused; nothing has changed then.
     bool numeroMassimo(const QString& answer);

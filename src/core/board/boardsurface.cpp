@@ -38,6 +38,18 @@ void BoardSurface::setVisible(int i, bool visible)
         changing(i).visible = visible;
 }
 
+void BoardSurface::setTrack(int i, Track track)
+{
+    if (cell(i).track != track)
+        changing(i).track = track;
+}
+
+void BoardSurface::setTokens(int i, quint8 tokens)
+{
+    if (cell(i).tokens != tokens)
+        changing(i).tokens = tokens;
+}
+
 void BoardSurface::clearColours()
 {
     for (int i = 0; i < kCellCount; ++i)

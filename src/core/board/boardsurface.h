@@ -10,12 +10,18 @@
 struct ProgramState;
 class RandomSource;
 
+/// What a game draws across a cell: a ladder leads ten on (a row down), a slide ten back (a
+/// row up); the start is where a token lands, the end where it is taken.
+enum class Track : quint8 { None, LadderStart, LadderEnd, SlideStart, SlideEnd };
+
 /// One of the 100 board cells `Numero(i)`: row i / 10, column i % 10.
 struct Cell {
     QString caption;
     Bgr colour = colours::kCell;
     bool visible = true;
     bool enabled = true;
+    Track track = Track::None;
+    quint8 tokens = 0; // bit p: the token of player p stands here
 };
 
 /// Which of the two feedback pictures shows: the sad face at creation, then the last answer's.
@@ -33,6 +39,7 @@ enum class BoardChange {
     Level = 0x80,      // the level ticked in the menu
     Hundreds = 0x100,  // the hundred on show
     AnswerBox = 0x200, // the answer box locked or free
+    Game = 0x400,      // a game's die, turn or tokens
 };
 Q_DECLARE_FLAGS(BoardChanges, BoardChange)
 Q_DECLARE_OPERATORS_FOR_FLAGS(BoardChanges)
@@ -56,6 +63,8 @@ class BoardSurface {
     void setColour(int i, Bgr colour);
     void setEnabled(int i, bool enabled);
     void setVisible(int i, bool visible);
+    void setTrack(int i, Track track);
+    void setTokens(int i, quint8 tokens);
     /// Every cell light green again.
     void clearColours();
 

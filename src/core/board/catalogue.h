@@ -7,18 +7,19 @@
 #include <span>
 
 /// The groups of the main menu, each under its label.
-enum class MenuGroup { Numbers, Addition, Subtraction, Above99 };
+enum class MenuGroup { Numbers, Addition, Subtraction, Above99, Games };
 
 /// Which exercise a board plays.
-enum class Rules { Arithmetic, Recognise, Find, RecogniseAbove, FindAbove };
+enum class Rules { Arithmetic, Recognise, Find, RecogniseAbove, FindAbove, CountOn, Hidden };
 
 /// What the voice says on a board: the number to find whenever a new one appears; the
 /// addition or the subtraction when it appears and its result after a right answer; the
-/// number of the red cell after a right answer.
-enum class Spoken { NumberToFind, Addition, Subtraction, RedCellAfterRight };
+/// number of the red cell after a right answer; the square of the token to move whenever a
+/// turn starts, and the count on from it after a right answer.
+enum class Spoken { NumberToFind, Addition, Subtraction, RedCellAfterRight, CountOn };
 
 /// What "Stampa scheda" of a board opens: no sheet, the arithmetic worksheet, a grid sheet.
-enum class SheetWindow { None, Arithmetic, FindGrid, RecogniseGrid };
+enum class SheetWindow { None, Arithmetic, FindGrid, RecogniseGrid, HiddenGrid };
 
 /// What "Stampa scheda" prints: the window, the arithmetic worksheet it builds, and whether
 /// the sheet follows the level of the board that opened it while that board is open.

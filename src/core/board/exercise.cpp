@@ -14,6 +14,10 @@ Exercise makeExercise(BoardKind kind)
         return FindExercise();
     case Rules::RecogniseAbove:
         return RecogniseAboveExercise();
+    case Rules::CountOn:
+        return CountOnGame();
+    case Rules::Hidden:
+        return HiddenNumbersExercise();
     case Rules::FindAbove:
         break;
     }

@@ -2,8 +2,10 @@
 
 #include "core/board/arithmetic.h"
 #include "core/board/boardkind.h"
+#include "core/board/countongame.h"
 #include "core/board/find.h"
 #include "core/board/findabove.h"
+#include "core/board/hiddennumbers.h"
 #include "core/board/recognise.h"
 #include "core/board/recogniseabove.h"
 
@@ -14,9 +16,11 @@
 /// asks for), `markRight`, `lock` and `unlock`; it answers
 /// clicks with `judgeClick` or typed text with `judgeTyped`, and has a level, a hundred on
 /// show or a series when its board has them (`level`/`setLevel`, `hundreds`/`setHundreds`,
-/// `series`).
-using Exercise = std::variant<ArithmeticExercise, RecogniseExercise, FindExercise,
-                              RecogniseAboveExercise, FindAboveExercise>;
+/// `series`). `takesClick` decides first whether a click is an answer at all; a game has
+/// its die and players (`roll`, `setPlayers`).
+using Exercise =
+    std::variant<ArithmeticExercise, RecogniseExercise, FindExercise, RecogniseAboveExercise,
+                 FindAboveExercise, CountOnGame, HiddenNumbersExercise>;
 
 /// The exercise of a board.
 Exercise makeExercise(BoardKind kind);

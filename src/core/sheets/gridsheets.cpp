@@ -43,3 +43,20 @@ GridSheet recogniseGridSheet(const QList<int>& numbers)
         sheet.sideText += QStringLiteral("  ________     ________\r\n\r\n");
     return sheet;
 }
+
+std::array<GridSheet, 2> hiddenGridSheets(const std::bitset<100>& covered)
+{
+    std::array<GridSheet, 2> sheets;
+    auto& [sheet, solution] = sheets;
+    sheet.instruction = QStringLiteral(" Scrivi i numeri che mancano nelle caselle grigie");
+    solution.instruction = QStringLiteral(" Soluzione: i numeri delle caselle grigie");
+    for (int i = 0; i < 100; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        solution.captions.at(at) = runtime::numberText(i);
+        sheet.captions.at(at) = covered.test(at) ? QString() : solution.captions.at(at);
+    }
+    sheet.shaded = solution.shaded = covered;
+    sheet.sideText = solution.sideText =
+        QStringLiteral("Numeri nascosti: %1\r\n").arg(covered.count());
+    return sheets;
+}

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <bitset>
 
 class RandomSource;
 
@@ -13,11 +14,13 @@ class RandomSource;
 QList<int> generaNumeri(int count, RandomSource& random);
 
 /// What a grid worksheet window shows: the captions of its 100 cells, the instruction
-/// (`Text2`) and the text box beside the grid (`Text1`), lines ending in CR LF.
+/// (`Text2`), the text box beside the grid (`Text1`), lines ending in CR LF, and the cells
+/// shaded grey.
 struct GridSheet {
     std::array<QString, 100> captions;
     QString instruction;
     QString sideText;
+    std::bitset<100> shaded;
 };
 
 /// `formStampa1`: the ten numbers to colour or write, for the level of the find board.
@@ -25,3 +28,7 @@ GridSheet findGridSheet(const QList<int>& numbers, Level level);
 
 /// `formStampa2`: an X in the cells of the twelve numbers and six lines of two answer fields.
 GridSheet recogniseGridSheet(const QList<int>& numbers);
+
+/// The hidden numbers' sheet and its solution: every number, the `covered` cells grey and
+/// empty on the sheet, grey with their numbers on the solution.
+std::array<GridSheet, 2> hiddenGridSheets(const std::bitset<100>& covered);

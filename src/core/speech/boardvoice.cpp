@@ -18,6 +18,25 @@ void append(Utterance& to, const Utterance& more)
     }
 }
 
+/// Whether `said` already ends with the words of `more`, as a count that ends on the square
+/// of the next turn does: those are said once.
+bool endsWith(const Utterance& said, const Utterance& more)
+{
+    if (more.size() != 1 || said.isEmpty() || said.last().language != more[0].language)
+        return more.isEmpty();
+    const QString& last = said.last().words;
+    return last == more[0].words || last.endsWith(QStringLiteral(", ") + more[0].words);
+}
+
+/// The words of the squares of a move, one after the other, as a count.
+QString countOnWords(const std::vector<int>& squares)
+{
+    QStringList words;
+    for (int n : squares)
+        words.append(numberWords(n));
+    return words.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 BoardVoice::BoardVoice(const BoardFrame& frame, BoardKind kind, SpeechSink& speech, QObject* parent)
@@ -46,6 +65,10 @@ QString BoardVoice::taskWords() const
         return numberWords(state.primoNumero) + u' ' + taskWord(op) + u' ' +
                numberWords(state.secondoNumero);
     }
+    case Spoken::CountOn:
+        if (const auto* game = frame_.rules<CountOnGame>())
+            return numberWords(game->square(game->mover()));
+        break;
     case Spoken::RedCellAfterRight:
         break;
     }
@@ -88,13 +111,17 @@ void BoardVoice::judged(int target, bool right)
         pending_ = numberAlone(numberWords(target), target);
     else if (spoken_ == Spoken::Addition || spoken_ == Spoken::Subtraction)
         pending_ = numberAlone(taskWord(TaskWord::Fa) + u' ' + numberWords(target), target);
+    else if (const auto* game = frame_.rules<CountOnGame>())
+        pending_ = {{countOnWords(game->moveTo(target, frame_.programState().numeroMassimo)), {}}};
 }
 
 void BoardVoice::changed()
 {
     if (frame_.tasksDrawn() != tasksSeen_) {
         tasksSeen_ = frame_.tasksDrawn();
-        append(pending_, task());
+        const Utterance next = task();
+        if (!endsWith(pending_, next))
+            append(pending_, next);
     }
     flush();
 }

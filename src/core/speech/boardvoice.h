@@ -12,7 +12,9 @@ class BoardFrame;
 /// What a board says when the voice is on: the number to find whenever a new one appears
 /// (the find boards), the number of the red cell after a right answer (the recognise boards),
 /// the task when it appears and the result after a right answer (the addition and
-/// subtraction boards: "trentaquattro più cinque", "fa trentanove"). What follows an answer
+/// subtraction boards: "trentaquattro più cinque", "fa trentanove"); on the game, the square
+/// of the token to move when its turn starts, and the squares of its move after a right
+/// answer ("ventitré, ventiquattro, venticinque"). What follows an answer
 /// waits for its feedback sound; a result and the next task that come together are said as
 /// one utterance. With a second language, a number said alone (the number to find, the red
 /// cell's number, the result after "fa") is said again in that language right after it:

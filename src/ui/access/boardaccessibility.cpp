@@ -1,5 +1,6 @@
 #include "ui/access/boardaccessibility.h"
 
+#include "core/board/countongame.h"
 #include "ui/access/answerboxaccessible.h"
 #include "ui/access/pressableaccessible.h"
 #include "ui/design/cellbutton.h"
@@ -19,6 +20,41 @@ BoardGrid* gridIn(const QObject* area)
 bool isRed(const CellButton& button)
 {
     return button.faceColour() == toColor(colours::kRed);
+}
+
+bool isCovered(const CellButton& button)
+{
+    return button.faceColour() == toColor(colours::kCovered);
+}
+
+/// The tokens on a cell and the ladder or slide it holds, as the end of its name.
+QString gameMarks(const CellButton& button, int i)
+{
+    QStringList tokens;
+    for (int p = 0; p < CountOnGame::kMaxPlayers; ++p) {
+        if (button.tokens() & (1U << p))
+            tokens.append(tokenName(p));
+    }
+    QString marks;
+    if (!tokens.isEmpty())
+        marks += (tokens.size() > 1 ? QStringLiteral(", pedine ") : QStringLiteral(", pedina ")) +
+                 tokens.join(QStringLiteral(" e "));
+    const auto to = [i](int by) {
+        return i < 0 ? QString() : QStringLiteral(" fino a %1").arg(i + by);
+    };
+    switch (button.track()) {
+    case Track::LadderStart:
+        return marks + QStringLiteral(", scala") + to(10);
+    case Track::SlideStart:
+        return marks + QStringLiteral(", scivolo") + to(-10);
+    case Track::LadderEnd:
+        return marks + QStringLiteral(", fine della scala");
+    case Track::SlideEnd:
+        return marks + QStringLiteral(", fine dello scivolo");
+    case Track::None:
+        break;
+    }
+    return marks;
 }
 
 void announce(QObject* object, QAccessible::Event event)
@@ -299,7 +335,7 @@ BoardGrid::BoardGrid(const BoardFrame& frame, std::span<CellButton* const> cells
     setObjectName(names::of(names::kGrid));
     for (std::size_t i = 0; i < cells_.size(); ++i) {
         cells_.at(i) = cells[i];
-        shown_.at(i) = {cells[i]->text(), isRed(*cells[i])};
+        shown_.at(i) = {cells[i]->text(), cellName(*cells[i], static_cast<int>(i))};
     }
     asked_ = frame_.askedCell();
     // The counters are labelled by their captions.
@@ -336,11 +372,13 @@ QString BoardGrid::cellName(const CellButton& button, int i)
 {
     const QString caption = button.text().trimmed();
     QString name = caption.isEmpty() ? QStringLiteral("casella") : caption;
+    if (isCovered(button))
+        name += QStringLiteral(" coperta");
     if (isRed(button))
         name += QStringLiteral(" rossa");
     if (caption.isEmpty() && i >= 0)
         name += QStringLiteral(", riga %1, colonna %2").arg(i / kColumns + 1).arg(i % kColumns + 1);
-    return name;
+    return name + gameMarks(button, i);
 }
 
 void BoardGrid::frameChanged(BoardChanges what)
@@ -351,13 +389,13 @@ void BoardGrid::frameChanged(BoardChanges what)
             CellButton* button = cell(i);
             if (!changed.test(static_cast<std::size_t>(i)) || !button)
                 continue;
-            auto& [caption, red] = shown_.at(static_cast<std::size_t>(i));
-            const bool nowRed = isRed(*button);
+            auto& [caption, name] = shown_.at(static_cast<std::size_t>(i));
+            QString nowName = cellName(*button, i);
             // A new caption is announced by the button itself.
-            if (nowRed != red && button->text() == caption)
+            if (nowName != name && button->text() == caption)
                 announce(button, QAccessible::NameChanged);
             caption = button->text();
-            red = nowRed;
+            name = std::move(nowName);
         }
     }
     const std::optional<int> asked = frame_.askedCell();

@@ -41,9 +41,10 @@ class BoardGrid final : public QObject {
     /// The index of `button` in the grid, or -1.
     int indexOf(const QObject* button) const;
     std::optional<int> askedCell() const { return asked_; }
-    /// The name a cell is read by: its caption, or "casella", and " rossa" when it is red; a
-    /// cell without a caption also tells the row and column of its index `i`, counted from 1
-    /// (none at -1).
+    /// The name a cell is read by: its caption, or "casella", " coperta" when its number is
+    /// covered and " rossa" when it is red; a cell without a caption also tells the row and
+    /// column of its index `i`, counted from 1 (none at -1); then the tokens on it and the
+    /// ladder or slide it holds ("23, pedina cerchio", "4, scala fino a 14").
     static QString cellName(const CellButton& button, int i);
 
   private:
@@ -51,7 +52,7 @@ class BoardGrid final : public QObject {
 
     const BoardFrame& frame_;
     std::array<QPointer<CellButton>, BoardFrame::kCellCount> cells_{};
-    /// What each cell showed when last announced: caption and red.
-    std::array<std::pair<QString, bool>, BoardFrame::kCellCount> shown_{};
+    /// What each cell showed when last announced: its caption, and its name.
+    std::array<std::pair<QString, QString>, BoardFrame::kCellCount> shown_{};
     std::optional<int> asked_;
 };

@@ -155,6 +155,34 @@ constexpr MenuItemRow kMenuTrova[] = {kAzzera,
                                       kInformazioni,
                                       kEsci};
 
+/// The game: the turn, the die and "Lancia"; the hidden numbers: the question and the box.
+constexpr ControlRow kForm100Gioco[] = {
+    {names::kTask, ControlKind::Display, 6300, 2700, 3000, 600, u"Lancia il dado", kArial13,
+     kLabel},
+    // The die names itself by what it shows.
+    {names::kDie, ControlKind::Die, 6420, 3450, 900, 900, nullptr, kArial12},
+    {names::kLancia, ControlKind::Button, 7560, 3570, 1500, 660, u"Lancia", kArial14},
+    avanti(6600, 5160, 975),
+};
+constexpr ControlRow kForm100Nascosti[] = {
+    {names::kQuestion, ControlKind::Label, 6300, 2655, 2625, 735,
+     u"scrivi il numero della casella rossa", kArial13, kLabel},
+    answerBox(6600, 3360),
+    avanti(6600, 5160, 855),
+};
+
+constexpr MenuItemRow kPlayers[] = {
+    {"mnuUnGiocatore", u"un giocatore", BoardCommand::OnePlayer},
+    {"mnuDueGiocatori", u"due giocatori", BoardCommand::TwoPlayers},
+};
+constexpr MenuItemRow kQuadenaThree{"mnuQuadena", kQuadena, BoardCommand::Quadena, kThreeLevels};
+constexpr MenuItemRow kMenuGioco[] = {
+    kAzzera,       maximum("mnuNum", kMax8),
+    kQuadenaThree, {"mnuGiocatori", u"Giocatori    ", BoardCommand::Giocatori, kPlayers},
+    kInformazioni, kEsci};
+constexpr MenuItemRow kMenuNascosti[] = {
+    kAzzera, maximum("mnuNum", kMax8), kQuadenaThree, kStampa, kInformazioni, kEsci};
+
 constexpr MenuItemRow kMenuRicon2[] = {kAzzera, kInformazioni, kEsci};
 constexpr MenuItemRow kMenuTrova2[] = {
     kAzzera, {"mnuQuadena", kQuadena, BoardCommand::Quadena, kEasyLevels}, kInformazioni, kEsci};
@@ -212,6 +240,8 @@ constexpr BoardDesign kDesigns[] = {
     {Form100Trova, "Form100Trova", 9510, 6525, kForm100Trova, kMenuTrova, 18},
     {Form100Ricon2, "Form100Ricon2", 9510, 6525, kForm100Ricon2, kMenuRicon2, 12},
     {Form100Trova2, "Form100Trova2", 9510, 6525, kForm100Trova2, kMenuTrova2, 12},
+    {Form100Gioco, "Form100Gioco", 9510, 6525, kForm100Gioco, kMenuGioco, 18},
+    {Form100Nascosti, "Form100Nascosti", 9510, 6525, kForm100Nascosti, kMenuNascosti, 18},
 };
 
 /// Cell names stay alive for the controls' whole life: QObject copies them anyway.

@@ -16,6 +16,9 @@ enum class BoardCommand {
     Facile,
     Media,
     Difficile,
+    Giocatori, // opens its submenu of players, no action of its own
+    OnePlayer,
+    TwoPlayers,
 };
 
 /// A menu item: its name, its caption with the design's trailing blanks, its action and,

@@ -1,6 +1,7 @@
 #include "ui/design/controlfactory.h"
 
 #include "ui/design/cellbutton.h"
+#include "ui/design/dieface.h"
 #include "ui/design/fonts.h"
 #include "ui/design/iconcache.h"
 #include "ui/design/namebutton.h"
@@ -88,6 +89,8 @@ QWidget* makeWidget(QWidget* parent, const ControlRow& row, const QString& capti
         button->setText(caption);
         return button;
     }
+    case ControlKind::Die:
+        return new DieFace(parent);
     }
     return nullptr;
 }

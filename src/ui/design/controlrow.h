@@ -28,6 +28,7 @@ enum class ControlKind {
     Table,            // QTableWidget: rows to read and choose from, not to edit
     ProgressBar,      // QProgressBar
     NameButton,       // NameButton: a large button with a name, and a child's symbol
+    Die,              // DieFace: a die drawn with its dots
 };
 
 inline constexpr Bgr kNoBackground = 0xFFFFFFFF;

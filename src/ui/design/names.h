@@ -23,6 +23,9 @@ inline constexpr char kEsci[] = "BottoneEsci";
 inline constexpr char kGrid[] = "Griglia";
 inline constexpr char kKeypad[] = "Tastierino";
 inline constexpr char kListen[] = "Ascolta";
+/// The game's die and the button that rolls it.
+inline constexpr char kDie[] = "Dado";
+inline constexpr char kLancia[] = "BottoneLancia";
 /// The text beside a grid sheet.
 inline constexpr char kSheetText[] = "Text1";
 /// The main menu's way to the teacher's page, and the page's controls.

@@ -10,6 +10,7 @@
 #include "ui/input/answerbox.h"
 #include "ui/input/keyboard.h"
 #include "ui/input/keypad.h"
+#include "ui/windows/boardgame.h"
 #include "ui/windows/dialogs.h"
 
 #include <QLabel>
@@ -34,6 +35,27 @@ std::optional<Level> levelOf(BoardCommand command)
     default:
         return std::nullopt;
     }
+}
+
+std::optional<int> playersOf(BoardCommand command)
+{
+    if (command == BoardCommand::OnePlayer)
+        return 1;
+    if (command == BoardCommand::TwoPlayers)
+        return 2;
+    return std::nullopt;
+}
+
+/// Whether a menu item that chooses among others is ticked now.
+std::optional<bool> tickOf(const BoardFrame& frame, BoardCommand command)
+{
+    if (const auto level = levelOf(command))
+        return frame.level() == level;
+    if (const auto players = playersOf(command)) {
+        const auto* game = frame.rules<CountOnGame>();
+        return game && game->players() == players;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -106,6 +128,8 @@ BoardWindow::BoardWindow(WindowHost& host, const BoardDesign& design,
                 BoardChange::Task | BoardChange::Avanti | BoardChange::Level |
                 BoardChange::Hundreds | BoardChange::AnswerBox);
     connect(frame_.get(), &BoardFrame::changed, this, &BoardWindow::showChanges);
+    if (frame_->rules<CountOnGame>())
+        new BoardGame(*frame_, cells_, area_);
     // Assistive technology: after the window has shown each change.
     new BoardGrid(*frame_, cells_, area_);
 }
@@ -130,7 +154,7 @@ void BoardWindow::addMenuItems(QWidget* menu, std::span<const MenuItemRow> items
                     [this, command = item.command] { run(command); });
         }
         action->setObjectName(QString::fromLatin1(item.name));
-        action->setCheckable(levelOf(item.command).has_value());
+        action->setCheckable(levelOf(item.command) || playersOf(item.command));
         actions_.emplace_back(item.command, action);
     }
 }
@@ -172,7 +196,12 @@ void BoardWindow::run(BoardCommand command)
     case BoardCommand::Difficile:
         frame_->setLevel(*levelOf(command));
         break;
+    case BoardCommand::OnePlayer:
+    case BoardCommand::TwoPlayers:
+        frame_->setPlayers(*playersOf(command));
+        break;
     case BoardCommand::Quadena:
+    case BoardCommand::Giocatori:
         break;
     case BoardCommand::Esci:
         if (dialogs_.messageBox(this, QString::fromUtf16(texts::kBackToMenu),
@@ -199,6 +228,8 @@ void BoardWindow::showCell(int i)
     button->setFaceColour(toColor(c.colour));
     button->setEnabled(c.enabled);
     button->setVisible(c.visible);
+    button->setTrack(c.track);
+    button->setTokens(c.tokens);
 }
 
 void BoardWindow::showAvanti()
@@ -240,8 +271,8 @@ void BoardWindow::showChanges(BoardChanges what)
         showAvanti();
     if (what & BoardChange::Level) {
         for (const auto& [command, action] : actions_) {
-            if (const auto level = levelOf(command))
-                action->setChecked(f.level() == level);
+            if (const auto ticked = tickOf(f, command))
+                action->setChecked(*ticked);
         }
     }
     if (hundreds_ && f.hundreds() && (what & BoardChange::Hundreds)) {

@@ -1,7 +1,7 @@
 #include "ui/windows/gridwindow.h"
 
-#include "core/sheets/gridsheets.h"
 #include "core/base/runtime.h"
+#include "core/sheets/gridsheets.h"
 #include "core/sheets/wrap.h"
 #include "ui/design/designarea.h"
 #include "ui/design/fonts.h"
@@ -25,12 +25,16 @@ QString cellName(int i)
 } // namespace
 
 GridWindow::GridWindow(WindowHost& host, Kind kind, RandomSource& random, PrintService& printer,
-                       std::function<Level()> findLevel)
+                       std::function<Level()> findLevel, CoveredCells covered)
     : ProgramWindow(host), kind_(kind), findLevel_(std::move(findLevel)),
+      coveredCells_(std::move(covered)),
       area_(new DesignArea({runtime::twips(9570), runtime::twips(7200)}, this))
 {
-    const bool find = kind == Kind::Find;
-    setObjectName(find ? QStringLiteral("formStampa1") : QStringLiteral("formStampa2"));
+    const bool find = kind != Kind::Recognise; // the hidden sheet is laid out as the find sheet
+    const QLatin1StringView objectNames[] = {QLatin1StringView("formStampa1"),
+                                             QLatin1StringView("formStampa2"),
+                                             QLatin1StringView("formStampa3")};
+    setObjectName(objectNames[static_cast<int>(kind)]);
     setAccessibleName(QStringLiteral("Scheda da stampare"));
     setCentralWidget(area_);
     setBackground(area_, 0x00FFFFFF);
@@ -48,7 +52,7 @@ GridWindow::GridWindow(WindowHost& host, Kind kind, RandomSource& random, PrintS
          {FontFamily::MsSansSerif, 13.5, true},
          kNoBackground,
          nullptr,
-         find ? u"numeri da trovare" : u"risposte"},
+         kind == Kind::Find ? u"numeri da trovare" : (find ? u"numeri nascosti" : u"risposte")},
     };
     area_->addAll(texts);
     instruction_ = control<QPlainTextEdit>(area_, "Text2");
@@ -84,29 +88,58 @@ GridWindow::GridWindow(WindowHost& host, Kind kind, RandomSource& random, PrintS
 
     QAction* stampa = menuBar()->addAction(QStringLiteral("Stampa   "));
     stampa->setObjectName(QStringLiteral("mnuStampa"));
-    connect(stampa, &QAction::triggered, this, [this, &printer] { printer.printWidget(area_); });
+    connect(stampa, &QAction::triggered, this, [this, &printer] { print(printer); });
     QAction* esci = menuBar()->addAction(QStringLiteral("Esci"));
     esci->setObjectName(QStringLiteral("mnuEsci"));
     connect(esci, &QAction::triggered, this, &QWidget::close);
     addMenuBarKey(this);
 
-    numbers_ = generaNumeri(find ? 10 : 12, random);
-    if (!find)
+    if (kind != Kind::Hidden)
+        numbers_ = generaNumeri(find ? 10 : 12, random);
+    if (kind == Kind::Recognise)
         showSheet(recogniseGridSheet(numbers_));
 }
 
 void GridWindow::activated()
 {
-    if (kind_ == Kind::Find)
+    switch (kind_) {
+    case Kind::Find:
         showSheet(findGridSheet(numbers_, findLevel_ ? findLevel_() : Level::Media));
-    else
+        break;
+    case Kind::Recognise:
         instruction_->setPlainText(recogniseGridSheet(numbers_).instruction);
+        break;
+    case Kind::Hidden:
+        if (const auto covered = coveredCells_ ? coveredCells_() : std::nullopt)
+            covered_ = *covered;
+        showSheet(hiddenGridSheets(covered_)[0]);
+        break;
+    }
+}
+
+void GridWindow::print(PrintService& printer)
+{
+    if (kind_ != Kind::Hidden) {
+        printer.printWidget(area_);
+        return;
+    }
+    // The sheet, then its solution on a sheet of its own; the window shows the sheet again.
+    const auto sheets = hiddenGridSheets(covered_);
+    for (const GridSheet& sheet : sheets) {
+        showSheet(sheet);
+        printer.printWidget(area_);
+    }
+    showSheet(sheets[0]);
 }
 
 void GridWindow::showSheet(const GridSheet& sheet)
 {
-    for (int i = 0; i < 100; ++i)
-        area_->findChild<QLabel*>(cellName(i))->setText(sheet.captions.at(std::size_t(i)));
+    for (int i = 0; i < 100; ++i) {
+        auto* label = area_->findChild<QLabel*>(cellName(i));
+        label->setText(sheet.captions.at(std::size_t(i)));
+        // Light enough to write on once printed.
+        setBackground(label, sheet.shaded.test(std::size_t(i)) ? 0x00D8D8D8 : 0x00FFFFFF);
+    }
     instruction_->setPlainText(sheet.instruction);
     side_->setPlainText(withLineFeeds(sheet.sideText));
 }

@@ -39,6 +39,10 @@ constexpr GroupLabel kGroupLabels[] = {
     {MenuGroup::Above99,
      {"Label4", ControlKind::Label, 4500, 1680, 3615, 375, u"Numeri superiori  a  99", kLabelFont,
       colours::kMenuLabel}},
+    // Below both columns, where the menu had nothing.
+    {MenuGroup::Games,
+     {"LabelGiochi", ControlKind::Label, 480, 5880, 2055, 375, u"Giochi", kLabelFont,
+      colours::kMenuLabel}},
 };
 
 constexpr ControlRow kOptions[] = {
@@ -81,6 +85,7 @@ constexpr BoardButton kBoardButtons[] = {
     {Form100f, "Command5", 480, 3960},       {Form100c, "Command6", 480, 5040},
     {Form100d, "Command2", 4500, 240},       {Form100e, "Command1", 4500, 960},
     {Form100Trova2, "Command9", 4500, 2160}, {Form100Ricon2, "Command8", 4500, 2880},
+    {Form100Gioco, "Command10", 480, 6300},  {Form100Nascosti, "Command11", 4500, 6300},
 };
 
 const BoardButton* buttonOf(BoardKind kind)
