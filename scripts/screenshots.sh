@@ -9,7 +9,8 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$root/build/tests/screenshots" 
 pdftoppm -r 60 -png -singlefile "$root/docs/printed-1.pdf" "$root/docs/printed-worksheet"
 pdftoppm -r 60 -png -singlefile "$root/docs/printed-2.pdf" "$root/docs/printed-grid"
 pdftoppm -r 60 -png -singlefile "$root/docs/printed-3.pdf" "$root/docs/printed-results"
-pdftoppm -r 60 -png -singlefile "$root/docs/printed-4.pdf" "$root/docs/printed-class"
+# printed-4 is the hidden numbers' sheet, shown by its window (grid-hidden)
+pdftoppm -r 60 -png -singlefile "$root/docs/printed-5.pdf" "$root/docs/printed-class"
 rm -f "$root/docs"/printed-*.pdf
 # The same windows at twice the size, as on a large or high-density screen.
 big="$(mktemp -d)"

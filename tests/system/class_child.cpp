@@ -5,14 +5,16 @@
 //       gives N answers on the first addition board (one in four wrong), one every MS ms, and
 //       prints "answer K right" or "answer K wrong" for each answer the board judged; then
 //       "answered N" and the program ends as at "Esci", or with --stay waits for a signal.
-//   class_child count RESULTS
-//       reads every file under RESULTS and prints "files F sessions S right R wrong W
-//       ignored I", I being the lines of session files that are not answers.
+//   class_child count RESULTS CLASS
+//       reads the class as the teacher's view does and prints "sessions S right R wrong W
+//       ignored I", I being the files and lines it left out.
 #include "app/application.h"
 #include "app/startup.h"
 #include "core/base/random.h"
 #include "core/board/boardframe.h"
 #include "core/records/classlist.h"
+#include "core/records/classloader.h"
+#include "core/records/classresults.h"
 #include "core/records/sessionfile.h"
 #include "fakes.h"
 #include "fakes_ui.h"
@@ -24,42 +26,44 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDirIterator>
 #include <QFile>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
+#include <numeric>
 
 namespace {
 
 int usage()
 {
     std::fputs("usage: class_child play CLASSES RESULTS CLASS CHILD N [--slow MS] [--stay]\n"
-               "       class_child count RESULTS\n",
+               "       class_child count RESULTS CLASS\n",
                stderr);
     return 2;
 }
 
-int count(const QString& folder)
+/// The class as the teacher's view reads it, with the view's own reader.
+int count(const QString& resultsDir, const QString& className)
 {
-    qint64 files = 0, sessions = 0, right = 0, wrong = 0, ignored = 0;
-    for (QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-         it.hasNext();) {
-        QFile file(it.next());
-        ++files;
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const sessionfile::Reading r = sessionfile::read(file.readAll());
-        if (!r.session)
-            continue;
-        ++sessions;
-        ignored += r.ignoredLines;
-        for (const SessionAnswer& a : r.session->answers)
-            ++(a.right ? right : wrong);
+    ClassLoader loader;
+    std::shared_ptr<const ClassResults> read;
+    QObject::connect(&loader, &ClassLoader::loaded, &loader,
+                     [&](std::shared_ptr<const ClassResults> results) {
+                         read = std::move(results);
+                         QCoreApplication::exit(0);
+                     });
+    loader.load(resultsDir, className, {});
+    QCoreApplication::exec();
+    quint64 right = 0, wrong = 0;
+    for (int board = 0; board < kBoardKinds; ++board) {
+        const RunRecord::Totals totals = read->whole->totals(BoardKind(board));
+        right += totals.right;
+        wrong += totals.wrong;
     }
-    QTextStream(stdout) << "files " << files << " sessions " << sessions << " right " << right
-                        << " wrong " << wrong << " ignored " << ignored << Qt::endl;
-    return 0;
+    const int ignored = std::accumulate(read->ignored.begin(), read->ignored.end(), 0);
+    QTextStream(stdout) << "sessions " << read->sessionFiles << " right " << right << " wrong "
+                        << wrong << " ignored " << ignored + read->ignoredLines << Qt::endl;
+    return read->problem.isEmpty() ? 0 : 1;
 }
 
 void click(QWidget* window, const char* name)
@@ -74,8 +78,8 @@ int main(int argc, char* argv[])
     QApplication qtApp(argc, argv);
     prepareApplication(qtApp);
     const QStringList args = QCoreApplication::arguments();
-    if (args.value(1) == u"count" && args.size() == 3)
-        return count(args[2]);
+    if (args.value(1) == u"count" && args.size() == 4)
+        return count(args[2], args[3]);
     if (args.value(1) != u"play" || args.size() < 7)
         return usage();
     bool okAnswers = false;

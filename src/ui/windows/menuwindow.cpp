@@ -63,10 +63,10 @@ constexpr ControlRow kRisultati{names::kRisultati,
                                 u"Risultati",
                                 {FontFamily::Arial, 8.25, false}};
 
-// With classes set, the way back to "Chi sei?": under the left column, in the free strip
-// above the window's bottom edge.
+// With classes set, the way back to "Chi sei?": in the free top corner right of both columns,
+// clear of the games' group below them.
 constexpr ControlRow kCambiaBambino{
-    names::kCambiaBambino, ControlKind::Button, 480, 6000, 2775, 735,
+    names::kCambiaBambino, ControlKind::Button, 7560, 240, 1920, 735,
     u"Cambia bambino",     kButtonFont};
 
 /// Where a board's button stands in the menu's two columns; its caption is the catalogue's.
