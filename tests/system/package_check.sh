@@ -85,7 +85,7 @@ grep -qx 'Icon=quadena' "$desktop" || fail "the desktop entry does not show the 
 grep -qx 'Exec=quadena --insegnante' "$teacher" || fail "the teacher's entry does not start the teacher's view"
 
 echo "-- file list"
-expected=(usr/bin/quadena usr/libexec/quadena/quadena
+expected=(usr/bin/quadena usr/libexec/quadena/quadena usr/libexec/quadena/quadena-salva
           "$(printf 'usr/libexec/quadena/suoni/%s.wav\n' "${sounds[@]}")"
           "usr/share/applications/$app_id.desktop" "usr/share/applications/$app_id.insegnante.desktop"
           "usr/share/metainfo/$app_id.metainfo.xml"

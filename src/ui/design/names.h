@@ -59,6 +59,7 @@ inline constexpr char kTeacherSaveClass[] = "BottoneSalvaClasse";
 inline constexpr char kTeacherPrintChild[] = "BottoneStampaBambino";
 inline constexpr char kTeacherRemoveChild[] = "BottoneCancellaBambino";
 inline constexpr char kTeacherEsci[] = "BottoneEsciInsegnante";
+inline constexpr char kTeacherVoice[] = "EtichettaVoce";
 /// The windows that ask who is playing, with classes set, and the main menu's way back to them.
 inline constexpr char kClassWindow[] = "FormClasse";
 inline constexpr char kPupilWindow[] = "FormChiSei";

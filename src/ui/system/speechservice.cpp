@@ -19,6 +19,7 @@ struct SpeechState {
     Utterance parts;                    ///< the utterance asked for and not yet started
     std::chrono::milliseconds after{0}; ///< how long after the asking it starts
     QStringList languages;              ///< what the engine speaks, once it is made
+    bool warmedUp = false;              ///< the engine has been made, or found missing
 };
 
 namespace {
@@ -72,7 +73,12 @@ class SpeechWorker final : public QObject {
         delay_.start(after);
     }
 
-    void warmUp() { ready(); }
+    void warmUp()
+    {
+        ready();
+        const std::lock_guard held(state_->lock);
+        state_->warmedUp = true;
+    }
 
     void stop()
     {
@@ -213,6 +219,12 @@ QStringList SpeechService::speakableLanguages() const
 {
     const std::lock_guard held(state_->lock);
     return state_->languages;
+}
+
+bool SpeechService::warmedUp() const
+{
+    const std::lock_guard held(state_->lock);
+    return state_->warmedUp;
 }
 
 void SpeechService::say(const Utterance& parts, std::chrono::milliseconds after)

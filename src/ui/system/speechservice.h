@@ -34,6 +34,9 @@ class SpeechService final : public SpeechSink {
     /// The languages of the engine's voices that ICU also spells numbers in, once the engine
     /// is made; safe to call at any time.
     QStringList speakableLanguages() const override;
+    /// Whether `warmUp` has ended, so that `speakableLanguages` is the server's answer; a
+    /// server that hangs leaves this false.
+    bool warmedUp() const;
 
   private:
     void start();

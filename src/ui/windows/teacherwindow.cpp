@@ -66,6 +66,7 @@ constexpr ControlRow kDesign[] = {
     {names::kTeacherRemoveChild, ControlKind::Button, 8190, 8460, 2550, 450,
      u"Cancella i risultati", kBoldFont},
     {names::kTeacherEsci, ControlKind::Button, 10860, 8460, 1020, 450, u"Esci", kEsciFont},
+    {names::kTeacherVoice, ControlKind::Display, 120, 9030, 11760, 720, u"", kTextFont},
 };
 
 void setRow(QTableWidget* table, int row, const QStringList& cells)
@@ -94,7 +95,7 @@ TeacherWindow::TeacherWindow(WindowHost& host, const LaunchOptions& options, Dia
     setObjectName(QStringLiteral("Insegnante"));
     setWindowTitle(QStringLiteral("Quadena: insegnante"));
     setAccessibleName(QStringLiteral("Quadena: insegnante"));
-    auto* area = new DesignArea({runtime::twips(12000), runtime::twips(9000)}, this);
+    auto* area = new DesignArea({runtime::twips(12000), runtime::twips(9840)}, this);
     setCentralWidget(area);
     setBackground(area, colours::kBoardLabel);
     area->addAll(kDesign);
@@ -175,6 +176,29 @@ TeacherWindow::TeacherWindow(WindowHost& host, const LaunchOptions& options, Dia
 }
 
 TeacherWindow::~TeacherWindow() = default;
+
+void TeacherWindow::showVoiceLanguages(VoiceAnswer answer, const QStringList& languages)
+{
+    QStringList others = languages;
+    others.removeAll(QStringLiteral("it"));
+    QString text;
+    if (answer == VoiceAnswer::Asking)
+        text = QStringLiteral("Chiedo al servizio vocale quali lingue sa dire questo computer…");
+    else if (answer == VoiceAnswer::NoAnswer)
+        text = QStringLiteral("Il servizio vocale di questo computer non risponde: le lingue "
+                              "della voce non si sanno.");
+    else if (languages.isEmpty())
+        text = QStringLiteral("Questo computer non ha una voce italiana: con la voce accesa i "
+                              "numeri non si sentono, si leggono soltanto.");
+    else if (others.isEmpty())
+        text = QStringLiteral("La voce di questo computer dice i numeri soltanto in italiano.");
+    else
+        text = QStringLiteral("La voce di questo computer dice i numeri in italiano e anche in: "
+                              "%1 (la sigla va dopo il nome nell'elenco della classe, per "
+                              "esempio «Andrei;ro»).")
+                   .arg(others.join(QLatin1Char(' ')));
+    control<QLabel>(this, names::kTeacherVoice)->setText(text);
+}
 
 void TeacherWindow::fillClasses(const LaunchOptions& options)
 {

@@ -24,6 +24,9 @@ class ResultMap;
 /// one child's weeks and map. It prints a page for the class or a child, saves one CSV of the
 /// class, and removes a child's results after a question. The classes come from the class
 /// lists when there are any, or else from the class folders of the results folder.
+/// Where the question to the speech server about its voices stands.
+enum class VoiceAnswer { Asking, NoAnswer, Answered };
+
 class TeacherWindow final : public ProgramWindow {
     Q_OBJECT
   public:
@@ -37,6 +40,9 @@ class TeacherWindow final : public ProgramWindow {
     const ClassResults* classResults() const { return results_.get(); }
     /// Writes the class's CSV to `path`; an existing file only after a Yes.
     bool saveTo(const QString& path);
+    /// Tells which languages this machine's voice says the numbers in: `languages` is the
+    /// speech server's answer, as BCP 47 tags, empty when it has no Italian voice.
+    void showVoiceLanguages(VoiceAnswer answer, const QStringList& languages = {});
 
   signals:
     /// A reading of the class ended and the page shows it.
