@@ -19,14 +19,15 @@ class QPushButton;
 class QTableWidget;
 class ResultMap;
 
-/// `Quadena: insegnante`, the teacher's view of a class over the school year, from the
-/// results folder: the children's totals on the board chosen, the class's map of that board,
-/// one child's weeks and map. It prints a page for the class or a child, saves one CSV of the
-/// class, and removes a child's results after a question. The classes come from the class
-/// lists when there are any, or else from the class folders of the results folder.
 /// Where the question to the speech server about its voices stands.
 enum class VoiceAnswer { Asking, NoAnswer, Answered };
 
+/// `Quadena: insegnante`, the teacher's view of a class over the school year, from the
+/// results folder: the children's totals on the board chosen, the class's map of that board,
+/// one child's weeks and map. It prints a page for the class or a child, saves one CSV of the
+/// class, removes a child's results after a question, and tells the voice's languages. The
+/// classes come from the class lists when there are any, or else from the class folders of
+/// the results folder.
 class TeacherWindow final : public ProgramWindow {
     Q_OBJECT
   public:
