@@ -10,7 +10,7 @@
 //                                 how long the end took inside the process, the script takes
 //                                 the moment the process is gone
 #include "app/startup.h"
-#include "core/records/classlist.h"
+#include "core/classes/classlist.h"
 #include "program.h"
 
 #include <QApplication>

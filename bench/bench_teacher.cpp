@@ -5,7 +5,7 @@
 //
 //     bench_teacher FOLDER [--remake]     (offscreen, or under xvfb_test.sh)
 #include "app/startup.h"
-#include "core/records/classresults.h"
+#include "core/classes/classresults.h"
 #include "fakes_ui.h"
 #include "sessions.h"
 #include "ui/windows/teacherwindow.h"

@@ -2,7 +2,9 @@
 # Installs whatever is missing on a Debian 12 or 13 (or Ubuntu 24.04) machine, then configures
 # and builds the program in build/. Options:
 #   --tests     also what the tests need (Xvfb, PulseAudio, sox, CUPS, the package checks,
-#               mmdebstrap for the roots of other releases, sshd and sshfs for a school's share)
+#               mmdebstrap for the roots of other releases, sshd and sshfs for a school's share,
+#               libfiu's fiu-run for failing calls)
+#   --lint      also clang-format, which checks the sources' layout
 #   --package   also what building the Debian package needs (dpkg-dev, file)
 #   --no-build  install only; configure and build nothing
 # Packages are installed with apt-get, through sudo when not run as root.
@@ -28,10 +30,11 @@ for option in "$@"; do
                    dpkg-dev file lintian desktop-file-utils appstream x11-utils
                    dbus-daemon dbus-bin at-spi2-core openbox xdotool mmdebstrap
                    speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
-                   openssh-server openssh-client sshfs) ;;
+                   openssh-server openssh-client sshfs fiu-utils) ;;
+    --lint) packages+=(clang-format) ;;
     --package) packages+=(dpkg-dev file) ;;
     --no-build) build=0 ;;
-    *) echo "usage: $0 [--tests] [--package] [--no-build]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--tests] [--lint] [--package] [--no-build]" >&2; exit 2 ;;
     esac
 done
 

@@ -17,10 +17,11 @@ step() {
     [[ -z $1 ]] || echo "== $1"
 }
 step "Installed what is missing; the program and the tests built"
-"$root/scripts/setup.sh" --tests
+"$root/scripts/setup.sh" --tests --lint
 
-step "Include graph of src/ by wing"
+step "Include graph of src/ by wing; src/ as .clang-format formats it"
 "$root/scripts/include-graph.sh"
+"$root/scripts/format-check.sh"
 
 step "Tests"
 ctest --test-dir "$root/build" --output-on-failure

@@ -2,8 +2,8 @@
 
 #include "core/board/boardframe.h"
 #include "core/board/catalogue.h"
-#include "core/records/classlist.h"
-#include "core/records/sessionkeeper.h"
+#include "core/classes/classlist.h"
+#include "core/sessions/sessionkeeper.h"
 #include "core/speech/boardvoice.h"
 #include "ui/design/boarddesign.h"
 #include "ui/input/keypad.h"
@@ -23,8 +23,8 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QRadioButton>
-#include <algorithm>
 #include <QSysInfo>
+#include <algorithm>
 
 Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs,
                          PrintService& printer, const LaunchOptions& options, SpeechSink* speech)

@@ -3,7 +3,7 @@
 #include "core/board/boardkind.h"
 #include "core/board/programstate.h"
 #include "core/board/sounds.h"
-#include "core/records/classlist.h"
+#include "core/classes/classlist.h"
 #include "core/records/runrecord.h"
 #include "core/settings/options.h"
 #include "core/speech/boardvoice.h"
@@ -11,8 +11,8 @@
 #include "ui/windows/windowhost.h"
 
 #include <QObject>
-#include <optional>
 #include <QPointer>
+#include <optional>
 
 class BoardWindow;
 class ClassWindow;

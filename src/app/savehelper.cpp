@@ -1,9 +1,9 @@
 // quadena-salva FOLDER CLASS/CHILD/FILE SIZE: writes its standard input, which must be SIZE
-// bytes, as that session file of the results folder, whole or not at all. The program runs it for every save, so that a
-// share that hangs holds up this small process, not the program. Exit status 0 when written,
-// 1 when not, 2 on a wrong command line.
-#include "core/records/sessionfile.h"
-#include "core/records/sessionstore.h"
+// bytes, as that session file of the results folder, whole or not at all. The program runs it for
+// every save, so that a share that hangs holds up this small process, not the program. Exit status
+// 0 when written, 1 when not, 2 on a wrong command line.
+#include "core/sessions/sessionfile.h"
+#include "core/sessions/sessionstore.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The session file as the keeper saves it, read back: when it is saved, what it holds, a
 // failed save tried again, a new child in a file of its own, junk lines ignored.
-#include "core/records/sessionkeeper.h"
-#include "core/records/sessionstore.h"
+#include "core/sessions/sessionkeeper.h"
+#include "core/sessions/sessionstore.h"
 
 #include <QTest>
 #include <QThread>

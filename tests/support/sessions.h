@@ -2,7 +2,7 @@
 
 #include "core/base/random.h"
 #include "core/board/catalogue.h"
-#include "core/records/sessionfile.h"
+#include "core/sessions/sessionfile.h"
 
 #include <QDir>
 #include <QSaveFile>

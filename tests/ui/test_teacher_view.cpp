@@ -1,7 +1,7 @@
 // The teacher's view on a hostile class folder: junk, a 2 GB sparse file, links out of the
 // folder (symbolic and hard), names that climb or hide, a FIFO. The view opens, counts each,
 // reads only the sessions, opens nothing outside, and removes a child without following links.
-#include "core/records/classresults.h"
+#include "core/classes/classresults.h"
 #include "fakes_ui.h"
 #include "sessions.h"
 #include "ui/design/names.h"

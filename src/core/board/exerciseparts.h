@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/board/boardsurface.h"
 #include "core/base/level.h"
-#include "core/board/programstate.h"
 #include "core/base/random.h"
+#include "core/board/boardsurface.h"
+#include "core/board/programstate.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "core/settings/settings.h"
 
 #include "core/base/maximum.h"
-#include "core/records/classlist.h"
+#include "core/classes/classlist.h"
 
 #include <QDir>
 #include <algorithm>

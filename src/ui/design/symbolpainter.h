@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/records/pupilsymbol.h"
+#include "core/classes/pupilsymbol.h"
 
 #include <QRectF>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 /// From the start of exit() on, ends the process with exit()'s own status, after flushing
-/// stdout and stderr, without the static destructors registered until now. Among those are the global
-/// objects of the multimedia and speech libraries (the sample cache and its loading thread,
+/// stdout and stderr, without the static destructors registered until now. Among those are the
+/// global objects of the multimedia and speech libraries (the sample cache and its loading thread,
 /// the PulseAudio engine, the list of devices, a speech connection), which are not safe to
 /// destroy: Qt 6.4's PulseAudio engine disconnects from the server without holding the lock
 /// of its own main loop thread, which aborts the process now and then at exit, and a sound or

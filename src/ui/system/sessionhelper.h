@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/records/sessionstore.h"
+#include "core/sessions/sessionstore.h"
 
 /// Saves session files through the small program `quadena-salva`, one run a file: the bytes
 /// go to its standard input, it writes them with `sessionstore::saveWhole`. A share that

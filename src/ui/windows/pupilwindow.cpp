@@ -1,7 +1,7 @@
 #include "ui/windows/pupilwindow.h"
 
-#include "core/records/classlist.h"
-#include "core/records/pupilsymbol.h"
+#include "core/classes/classlist.h"
+#include "core/classes/pupilsymbol.h"
 #include "ui/design/choicedesign.h"
 #include "ui/design/names.h"
 

@@ -49,8 +49,9 @@ constexpr ControlRow kDesign[] = {
 };
 
 // In the free space below the numbers most often wrong, made only when needed.
-constexpr ControlRow kUnsavedRow{names::kResultsUnsaved, ControlKind::Display, 240, 5400, 3000,
-                                 1200, u"", kBoldFont, colours::kMenuLabel};
+constexpr ControlRow kUnsavedRow{
+    names::kResultsUnsaved, ControlKind::Display, 240, 5400, 3000, 1200, u"", kBoldFont,
+    colours::kMenuLabel};
 
 bool isCsv(const QString& path)
 {
@@ -62,7 +63,8 @@ bool isCsv(const QString& path)
 ResultsWindow::ResultsWindow(WindowHost& host, RunRecord& record, Dialogs& dialogs,
                              PrintService& printer)
     : ProgramWindow(host), host_(host),
-      area_(new DesignArea({runtime::twips(9600), runtime::twips(7200)}, this)), record_(record), dialogs_(dialogs), printer_(printer)
+      area_(new DesignArea({runtime::twips(9600), runtime::twips(7200)}, this)), record_(record),
+      dialogs_(dialogs), printer_(printer)
 {
     setObjectName(QStringLiteral("Risultati"));
     setWindowTitle(QStringLiteral("Risultati"));

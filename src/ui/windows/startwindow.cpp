@@ -1,8 +1,8 @@
 #include "ui/windows/startwindow.h"
 
+#include "core/base/runtime.h"
 #include "core/board/palette.h"
 #include "core/board/programstate.h"
-#include "core/base/runtime.h"
 #include "ui/design/designarea.h"
 #include "ui/design/fonts.h"
 #include "ui/design/names.h"

@@ -2,7 +2,7 @@
 
 #include "core/base/runtime.h"
 #include "core/board/catalogue.h"
-#include "core/records/classfolder.h"
+#include "core/classes/classfolder.h"
 #include "core/records/results.h"
 #include "ui/design/designarea.h"
 #include "ui/design/fonts.h"

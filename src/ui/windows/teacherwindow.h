@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/board/boardkind.h"
-#include "core/records/classlist.h"
-#include "core/records/classloader.h"
+#include "core/classes/classlist.h"
+#include "core/classes/classloader.h"
 #include "core/settings/options.h"
 #include "ui/windows/windowhost.h"
 

@@ -1,8 +1,8 @@
 #include "ui/windows/worksheetwindow.h"
 
-#include "core/sheets/layouts.h"
-#include "core/board/programstate.h"
 #include "core/base/runtime.h"
+#include "core/board/programstate.h"
+#include "core/sheets/layouts.h"
 #include "core/sheets/wrap.h"
 #include "ui/design/designarea.h"
 #include "ui/design/fonts.h"

@@ -1,4 +1,4 @@
-#include "core/records/pupilsymbol.h"
+#include "core/classes/pupilsymbol.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "core/records/sessionkeeper.h"
+#include "core/sessions/sessionkeeper.h"
 
 #include "core/board/boardframe.h"
-#include "core/records/sessionstore.h"
-#include "core/records/sessionwriter.h"
+#include "core/sessions/sessionstore.h"
+#include "core/sessions/sessionwriter.h"
 
 SessionKeeper::SessionKeeper(std::unique_ptr<SessionStore> store, QString where, QString host,
                              qint64 pid, Now now, std::chrono::milliseconds retry)

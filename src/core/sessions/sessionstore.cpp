@@ -1,4 +1,4 @@
-#include "core/records/sessionstore.h"
+#include "core/sessions/sessionstore.h"
 
 #include "core/records/results.h"
 

@@ -1,4 +1,4 @@
-#include "core/records/classloader.h"
+#include "core/classes/classloader.h"
 
 #include <QFile>
 #include <QHash>

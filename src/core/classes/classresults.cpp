@@ -1,4 +1,4 @@
-#include "core/records/classresults.h"
+#include "core/classes/classresults.h"
 
 #include "core/board/catalogue.h"
 #include "core/records/results.h"

@@ -1,6 +1,6 @@
-#include "core/records/sessionwriter.h"
+#include "core/sessions/sessionwriter.h"
 
-#include "core/records/sessionstore.h"
+#include "core/sessions/sessionstore.h"
 
 #include <condition_variable>
 #include <map>
@@ -24,9 +24,9 @@ struct SessionWriter::Queue {
     std::map<QString, Job> pending;
     std::map<QString, int> written; // answers of the newest file written, by file
     quint64 generation = 0;
-    bool fresh = false;   // something came since the last round
+    bool fresh = false; // something came since the last round
     bool stopping = false;
-    bool idle = true;     // no round running and nothing pending
+    bool idle = true; // no round running and nothing pending
 };
 
 SessionWriter::SessionWriter(std::unique_ptr<SessionStore> store, std::chrono::milliseconds retry)

@@ -1,4 +1,4 @@
-#include "core/records/classfolder.h"
+#include "core/classes/classfolder.h"
 
 #include <QCollator>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/board/boardkind.h"
-#include "core/records/sessionfile.h"
+#include "core/sessions/sessionfile.h"
 
 #include <QDateTime>
 #include <QObject>

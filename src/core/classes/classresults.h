@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/board/boardkind.h"
-#include "core/records/classfolder.h"
+#include "core/classes/classfolder.h"
 #include "core/records/runrecord.h"
 
 #include <QByteArray>

@@ -1,6 +1,6 @@
-#include "core/records/classlist.h"
+#include "core/classes/classlist.h"
 
-#include "core/records/sessionfile.h"
+#include "core/sessions/sessionfile.h"
 
 #include <QDir>
 #include <QFile>

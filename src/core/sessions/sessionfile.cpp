@@ -1,4 +1,4 @@
-#include "core/records/sessionfile.h"
+#include "core/sessions/sessionfile.h"
 
 #include "core/board/catalogue.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/records/classresults.h"
+#include "core/classes/classresults.h"
 
 #include <QObject>
 #include <QStringList>

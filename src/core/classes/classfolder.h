@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/records/sessionfile.h"
+#include "core/sessions/sessionfile.h"
 
 #include <QByteArray>
 #include <QString>
