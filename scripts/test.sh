@@ -1,70 +1,86 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the include graph of the sources (no
-# wing includes a higher one, no loop between files), the unit and widget tests, real sound playback through a PulseAudio server, real printing through a
-# private CUPS server, the program on a hostile desktop, the program ended by signals, the
-# figures of the benchmarks in bench/ (wrap, soak, run record, voice, start-up, teacher's view), the Debian
-# package built with CMake's default generator (Unix Makefiles) and checked, the tests and the hostile desktop again in a build with AddressSanitizer
-# and UndefinedBehaviorSanitizer; then the build and the tests in a root of Debian 13, and the
-# package installed in roots of Debian 12 and 13. Last, how long each step took.
+# wing includes a higher one, no loop between files) and their layout, the unit and widget
+# tests, real sound playback through a PulseAudio server, real printing through a private CUPS
+# server, the program on a hostile desktop, the program ended by signals, the save helper and a
+# school's share, the figures of the benchmarks in bench/ (wrap, soak, run record, voice,
+# start-up, teacher's view), the Debian package checked, the tests and the hostile desktop again
+# in a build with AddressSanitizer and UndefinedBehaviorSanitizer; then the build and the tests
+# in a root of Debian 13, and the package installed in roots of Debian 12 and 13. Last, how long
+# each step took and the builds in all.
+#
+# Debian 12's tests run on the very build the package comes from: one build, with the package's
+# flags and CMake's default generator, in build-package/, which also makes the package.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+build="$root/build-package"
 
 # Each step is announced with its title; the time each took is listed at the end.
-steps=() step_title="" step_start=$SECONDS
+steps=() step_title="" step_start=$SECONDS builds=0
 step() {
     [[ -z $step_title ]] || steps+=("$(printf '%5d s  %s' $((SECONDS - step_start)) "$step_title")")
     step_title=$1 step_start=$SECONDS
     [[ -z $1 ]] || echo "== $1"
 }
-step "Installed what is missing; the program and the tests built"
-"$root/scripts/setup.sh" --tests --lint
+# built SECONDS: a build's time, counted in the builds' total.
+built() { builds=$((builds + $1)); }
+
+step "Installed what is missing"
+"$root/scripts/setup.sh" --tests --lint --no-build
+
+step "Built: the program, the tests and the benchmarks with the package's flags, and the package"
+start=$SECONDS
+deb="$("$root/scripts/package.sh" --with-tests | tail -n 1)"
+built $((SECONDS - start))
 
 step "Include graph of src/ by wing; src/ as .clang-format formats it"
 "$root/scripts/include-graph.sh"
 "$root/scripts/format-check.sh"
 
 step "Tests"
-ctest --test-dir "$root/build" --output-on-failure
+ctest --test-dir "$build" --output-on-failure
 
 step "Sound playback"
-"$root/tests/system/sound_playback.sh" "$root/build/tests/play_sounds"
+"$root/tests/system/sound_playback.sh" "$build/tests/play_sounds"
 
 step "Printing through CUPS"
-"$root/tests/system/print_e2e.sh" "$root/build/tests/print_jobs"
+"$root/tests/system/print_e2e.sh" "$build/tests/print_jobs"
 
 step "Wrap benchmark"
-"$root/build/bench/bench_wrap"
+"$build/bench/bench_wrap"
 
 step "A hostile desktop: broken sounds, no or silent sound server, no printer, no home; the voice benchmark"
-"$root/tests/system/hostile_desktop.sh" --voice-bench "$root/build/bench/bench_voice" \
-    "$root/build/tests/hostile_session"
+"$root/tests/system/hostile_desktop.sh" --voice-bench "$build/bench/bench_voice" \
+    "$build/tests/hostile_session"
 
 step "Ended by SIGTERM, SIGHUP and SIGINT after playing sounds: nothing left behind"
-"$root/tests/system/signal_exit.sh" "$root/build/tests/hostile_session" "$root/build/src/quadena"
+"$root/tests/system/signal_exit.sh" "$build/tests/hostile_session" "$build/src/quadena"
 
 step "The results on a school's share (sshd and sshfs): twenty machines at once, the share hung and lost, a program killed"
-"$root/tests/system/share_e2e.sh" "$root/build/tests/class_child"
+"$root/tests/system/share_e2e.sh" "$build/tests/class_child"
 
 step "Share benchmark: answer to repaint with the results on the share, and with it hung; the end then; the teacher's view of 6 000 session files on the share"
-"$root/bench/bench_share.sh" "$root/build/bench/bench_share" "$root/build/bench/bench_teacher"
+"$root/bench/bench_share.sh" "$build/bench/bench_share" "$build/bench/bench_teacher"
 
 step "Soak benchmark: memory over a school day of openings"
-"$root/tests/system/xvfb_test.sh" "$root/build/bench/bench_soak" 1000 100
+"$root/tests/system/xvfb_test.sh" "$build/bench/bench_soak" 1000 100
 step "The same drawn by Qt's Fusion style: whether its pixmap cache still grows on this Qt"
-"$root/tests/system/xvfb_test.sh" "$root/build/bench/bench_soak" 300 100 --plain-style
+"$root/tests/system/xvfb_test.sh" "$build/bench/bench_soak" 300 100 --plain-style
 
 step "Results benchmark: recording an answer, opening the teacher's page, the record's memory, the two games"
-"$root/tests/system/xvfb_test.sh" "$root/build/bench/bench_results"
+"$root/tests/system/xvfb_test.sh" "$build/bench/bench_results"
 
 step "Start-up benchmark: the start window and the memory at 5 s, with and without --voice"
-"$root/tests/system/xvfb_test.sh" "$root/bench/bench_startup.sh" "$root/build/src/quadena"
+"$root/tests/system/xvfb_test.sh" "$root/bench/bench_startup.sh" "$build/src/quadena"
 
-step "Debian package, built with CMake's default generator: lintian, desktop entry, AppStream, the program started from it"
-"$root/tests/system/package_check.sh"
+step "Debian package: lintian, desktop entry, AppStream, its files, the program started from it"
+"$root/tests/system/package_check.sh" "$deb"
 
 step "Tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+start=$SECONDS
 cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUADENA_SANITIZE=ON >/dev/null
 cmake --build "$root/build-asan" -j"$(nproc)"
+built $((SECONDS - start))
 # Leaks that belong to fontconfig and Qt's own caches at exit are listed, with the reason,
 # in tests/support/lsan.supp.
 # The pointer-only walk through every board (two minutes of real clicks) runs in the release
@@ -88,14 +104,17 @@ LSAN_OPTIONS=suppressions="$root/tests/support/lsan.supp":print_suppressions=0 \
         "$root/build-asan/src/quadena"
 
 step "Debian 13 (Qt 6.8): the build and the tests in a root of its own"
-"$root/scripts/test-debian13.sh"
+"$root/scripts/test-debian13.sh" | tee "$root/build-package/debian13.log"
+built "$(sed -n 's/^package for Debian 13 built, with the tests: \([0-9]*\) s$/\1/p' \
+    "$root/build-package/debian13.log")"
 
 step "The Debian package installed with apt in a root of Debian 12, its pictures drawn"
 # The package built here links Debian 12's ICU (libicu72, for the number words), which Debian
 # 13 does not have: scripts/test-debian13.sh builds and installs Debian 13's in roots of its own.
-deb="$("$root/scripts/package.sh" --keep-build | tail -n 1)"
 "$root/tests/system/package_install.sh" bookworm "$deb"
 
 step ""
 echo "== Time of each step ($((SECONDS / 60)) min in all)"
 printf '%s\n' "${steps[@]}"
+printf '%5d s  the three builds in all (Debian 12 with the package, the sanitizers, Debian 13)\n' \
+    "$builds"

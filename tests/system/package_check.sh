@@ -27,15 +27,18 @@ if [[ "${1:-}" == "--run-unpacked" ]]; then
     "$work/root/usr/bin/quadena" 2>"$work/stderr" &
     pid=$!
     trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true' EXIT
-    window=""
-    for _ in $(seq 200); do
-        window="$(xwininfo -root -tree | grep -E '\("quadena" "[^"]*"\) +[0-9]+x[0-9]+' || true)"
+    # The window is first listed at the size the window system gives a new window, then at
+    # the start window's own: waited for in its final state, up to the 10 s of a hang.
+    window="" seen=""
+    for _ in $(seq 100); do
+        seen="$(xwininfo -root -tree | grep -E '\("quadena" "[^"]*"\) +[0-9]+x[0-9]+' || true)"
+        window="$(grep -E " $start_size\+" <<<"$seen" || true)"
         [[ -n "$window" ]] && break
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done
-    sleep 0.5 # the window is mapped; let the start-up finish loading what it loads
     kill -0 "$pid" 2>/dev/null || { echo "FAIL: the program ended"; cat "$work/stderr"; exit 1; }
+    [[ -n "$window" ]] || window="$(head -n 1 <<<"$seen")"
     echo "window: ${window## }"
     echo "exe: $(readlink "/proc/$pid/exe")"
     awk '$6 ~ /^\// { print $6 }' "/proc/$pid/maps" | sort -u >"$work/maps"
