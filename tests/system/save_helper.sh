@@ -32,6 +32,7 @@ save() {
     local results=$1 input=$2 size=$3
     shift 3
     rc=0
+    # shellcheck disable=SC2002 # through a pipe, as the program hands it over
     cat "$input" | timeout 10 "$@" "$helper" "$results" 3A/Luca/s.csv "$size" 2>"$tmp/err" || rc=$?
 }
 
@@ -82,8 +83,6 @@ setup_fullshare() {
     dd if=/dev/zero of="$SHARE/riempitivo" bs=64k 2>/dev/null || true
 }
 
-fsync=(fiu-run -x -c 'enable name=posix/io/sync/fsync')
-close=(fiu-run -x -c 'enable name=posix/io/oc/close')
 # row | setup | input | size: = its own, +N or -N bytes off | run under | outcome
 rows='
 input cut short                      | good       | v2   | +100 | -     | kept
@@ -127,11 +126,11 @@ while IFS='|' read -r row setup input size under outcome; do
         -*) size=$((length - ${size#-})) ;;
     esac
     before="$(find "$dir" -path "$dir/share" -prune -o -print 2>/dev/null | sort)"
-    if [[ $under == - ]]; then save "$results" "$bytes" "$size"; else
-        declare -n command="$under"
-        save "$results" "$bytes" "$size" "${command[@]}"
-        unset -n command
-    fi
+    case $under in
+        -) save "$results" "$bytes" "$size" ;;
+        fsync) save "$results" "$bytes" "$size" fiu-run -x -c 'enable name=posix/io/sync/fsync' ;;
+        close) save "$results" "$bytes" "$size" fiu-run -x -c 'enable name=posix/io/oc/close' ;;
+    esac
     child="$results/3A/Luca"
     case $outcome in
         saved)
@@ -150,7 +149,7 @@ while IFS='|' read -r row setup input size under outcome; do
             [[ $before == "$after" ]] || fail "files came or went: $(diff <(echo "$before") <(echo "$after") | tail -n +2)"
             ;;
     esac
-    if [[ -d $child && ! -L $child ]] && ls -A "$child" | grep -q '\.tmp-'; then
+    if [[ -d $child && ! -L $child ]] && compgen -G "$child/.*.tmp-*" >/dev/null; then
         fail "a temporary file was left"
     fi
     echo "row: $row: exit $rc $(head -c 120 "$tmp/err")"
