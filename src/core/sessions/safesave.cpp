@@ -14,7 +14,8 @@
 namespace safesave {
 namespace {
 
-constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+// A folder is only passed through: an account may make files where it may not list them.
+constexpr int kFolderFlags = O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 constexpr int kNewFileFlags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
 
 using Failure = std::optional<QString>;
@@ -127,7 +128,8 @@ Failure mayReplace(int folder, const QByteArray& name, const QByteArray& bytes, 
             break;
         got += n;
     }
-    if (got > bytes.size() || !std::equal(old.constData(), old.constData() + got, bytes.constData()))
+    if (got > bytes.size() ||
+        !std::equal(old.constData(), old.constData() + got, bytes.constData()))
         return QStringLiteral("%1: %2").arg(QFile::decodeName(name), another);
     return std::nullopt;
 }
@@ -166,8 +168,8 @@ Failure saveIn(int child, const QByteArray& name, const QByteArray& bytes)
     bool first = false;
     if (Failure f = mayReplace(child, name, bytes, first))
         return f;
-    const QByteArray temporary = '.' + name + ".tmp-" +
-                                 QByteArray::number(QRandomGenerator::system()->generate64(), 36);
+    const QByteArray temporary =
+        '.' + name + ".tmp-" + QByteArray::number(QRandomGenerator::system()->generate64(), 36);
     Failure f = writeTemporary(child, temporary, bytes);
     bool claimed = false;
     if (!f && first) {
@@ -182,8 +184,11 @@ Failure saveIn(int child, const QByteArray& name, const QByteArray& bytes)
             ::unlinkat(child, name.constData(), 0);
         return f;
     }
-    // The rename is kept by the folder; a share that cannot sync a folder keeps it anyway.
-    if (::fsync(child) != 0 && errno != EINVAL && errno != ENOTSUP && errno != ENOSYS)
+    // The rename is the folder's to keep. An account that may not list the folder cannot sync
+    // it, and a share that cannot sync a folder keeps its renames anyway.
+    const Fd listed(::openat(child, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (listed.get() >= 0 && ::fsync(listed.get()) != 0 && errno != EINVAL && errno != ENOTSUP &&
+        errno != ENOSYS)
         return failure(QStringLiteral("sincronizzazione della cartella non riuscita"), name, errno);
     return std::nullopt;
 }
@@ -200,7 +205,7 @@ std::optional<QString> save(const QByteArray& folder, const QString& relativePat
     if (!plain)
         return QStringLiteral("%1: non è CLASSE/NOME/FILE").arg(relativePath);
     const NoUmask noUmask;
-    const Fd results(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const Fd results(::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (results.get() < 0)
         return failure(QStringLiteral("cartella dei risultati"), folder, errno);
     struct stat marker {};
