@@ -106,7 +106,8 @@ Failure mayReplace(int folder, const QByteArray& name, const QByteArray& bytes, 
         return first ? Failure() : failure(QStringLiteral("file"), name, errno);
     }
     first = false;
-    const QString another = QStringLiteral("è il file di un'altra sessione");
+    const QString another =
+        QStringLiteral("il file che c'è non è l'inizio di questi dati (un'altra sessione?)");
     if (!S_ISREG(status.st_mode))
         return QStringLiteral("%1: non è un file (un collegamento?)").arg(QFile::decodeName(name));
     if (status.st_size > bytes.size())

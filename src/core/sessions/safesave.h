@@ -29,6 +29,7 @@ inline constexpr mode_t kFileMode = 0640;
 /// written, synced and closed, each step checked, then renamed over the file; the first save
 /// claims the name with O_EXCL before the rename. Returns nothing when saved, else the reason,
 /// one line; then the last good file is as it was and nothing of this call is left behind.
+/// The process's umask is 0 while it runs, so it is for a process of its own (the helper).
 std::optional<QString> save(const QByteArray& folder, const QString& relativePath,
                             const QByteArray& bytes);
 

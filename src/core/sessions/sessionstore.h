@@ -21,6 +21,7 @@ namespace sessionstore {
 /// made, and is written only when it holds the school's marker: a share that is not mounted
 /// must not be written to the disk below it. The class and child folders are made inside it. A
 /// relative path that is not three plain names (no `.`, `..`, empty or hidden part) is refused.
+/// For a process of its own: it sets the umask while it runs (see safesave.h).
 bool saveWhole(const QString& folder, const QString& relativePath, const QByteArray& bytes);
 
 } // namespace sessionstore
