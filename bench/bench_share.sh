@@ -19,6 +19,7 @@ export XDG_RUNTIME_DIR="$tmp/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 share_start "$tmp"
 mkdir "$SHARE/risultati"
+touch "$SHARE/risultati/.quadena-risultati" # the school's marker, as the README has it
 
 "$root/tests/system/xvfb_test.sh" "$bench" compare "$SHARE/risultati" 2>/dev/null
 share_hang

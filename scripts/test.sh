@@ -56,6 +56,9 @@ step "A hostile desktop: broken sounds, no or silent sound server, no printer, n
 step "Ended by SIGTERM, SIGHUP and SIGINT after playing sounds: nothing left behind"
 "$root/tests/system/signal_exit.sh" "$build/tests/hostile_session" "$build/src/quadena"
 
+step "The save helper: whole or \"non salvato\", with links, no marker, failing calls and a full share"
+"$root/tests/system/save_helper.sh" "$root/build/src/quadena-salva"
+
 step "The results on a school's share (sshd and sshfs): twenty machines at once, the share hung and lost, a program killed"
 "$root/tests/system/share_e2e.sh" "$build/tests/class_child"
 

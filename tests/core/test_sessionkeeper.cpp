@@ -1,10 +1,13 @@
 // The session file as the keeper saves it, read back: when it is saved, what it holds, a
-// failed save tried again, a new child in a file of its own, junk lines ignored.
+// failed save tried again, a new child in a file of its own, junk lines ignored; two sessions
+// that start at one local minute or on two machines of one name in files of their own.
 #include "core/sessions/sessionkeeper.h"
 #include "core/sessions/sessionstore.h"
 
+#include <QRegularExpression>
 #include <QTest>
 #include <QThread>
+#include <QTimeZone>
 #include <mutex>
 
 namespace {
@@ -69,12 +72,13 @@ class TestSessionKeeper : public QObject {
         auto owned = std::make_unique<RecordingStore>(failures);
         RecordingStore& store = *owned;
         QDateTime clock(QDate(2026, 12, 9), QTime(10, 15), Qt::OffsetFromUTC, 3600);
-        SessionKeeper keeper(std::move(owned), QStringLiteral("/srv/risultati"),
-                             QStringLiteral("lab/03"), 4321, [&clock] {
-                                 clock = clock.addSecs(1);
-                                 return clock;
-                             },
-                             std::chrono::milliseconds(5));
+        SessionKeeper keeper(
+            std::move(owned), QStringLiteral("/srv/risultati"), QStringLiteral("lab/03"), 4321,
+            [&clock] {
+                clock = clock.addSecs(1);
+                return clock;
+            },
+            std::chrono::milliseconds(5));
         keeper.begin(QStringLiteral("3A"), QStringLiteral("Luca"));
         std::vector<std::vector<SessionAnswer>> fed(1);
         for (const QChar step : steps) {
@@ -105,20 +109,68 @@ class TestSessionKeeper : public QObject {
                 ++child;
             QCOMPARE(got.className, QStringLiteral("3A"));
             QCOMPARE(got.host, QStringLiteral("lab/03"));
-            QCOMPARE(s.path, QStringLiteral("3A/%1/%2")
-                                 .arg(sessionfile::folderName(got.child),
-                                      sessionfile::fileName(Session{.className = got.className,
-                                                                     .child = got.child,
-                                                                     .host = got.host,
-                                                                     .pid = 4321,
-                                                                     .started = got.started,
-                                                                     .answers = {}})));
+            const QString name = sessionfile::fileName(Session{.className = got.className,
+                                                               .child = got.child,
+                                                               .host = got.host,
+                                                               .pid = 4321,
+                                                               .started = got.started,
+                                                               .answers = {}},
+                                                       0);
+            // The last 8 hexadecimal digits before `.csv` are the session's random token.
+            QCOMPARE(s.path.chopped(12),
+                     QStringLiteral("3A/%1/%2")
+                         .arg(sessionfile::folderName(got.child), name.chopped(12)));
             const std::vector<SessionAnswer>& answers = fed.at(child);
             QVERIFY(std::equal(got.answers.begin(), got.answers.end(), answers.begin()));
             counts << int(got.answers.size());
         }
         QCOMPARE(counts, saves);
         QCOMPARE(keeper.unsaved(), 0);
+    }
+
+    void twoSessionsTwoFiles_data()
+    {
+        QTest::addColumn<QDateTime>("first");  // when each session starts, on its machine's
+        QTest::addColumn<QDateTime>("second"); // clock, as the keeper takes it
+        QTest::addColumn<QString>("firstName");
+        QTest::addColumn<QString>("secondName");
+        const QTimeZone rome("Europe/Rome");
+        const auto inRome = [&rome](int day, int month, int hour, int minute) {
+            const QDateTime t =
+                QDateTime(QDate(2026, month, day), QTime(hour, minute), Qt::UTC).toTimeZone(rome);
+            return t.toOffsetFromUtc(t.offsetFromUtc());
+        };
+        // 02:30 comes twice on 25 October 2026 in Rome: at 00:30 and at 01:30 UTC.
+        QTest::newRow("the same minute at the October change")
+            << inRome(25, 10, 0, 30) << inRome(25, 10, 1, 30) << "20261025T003000Z-lab-03-4321"
+            << "20261025T013000Z-lab-03-4321";
+        QTest::newRow("two machines cloned from one image")
+            << inRome(9, 12, 9, 15) << inRome(9, 12, 9, 15) << "20261209T091500Z-lab-03-4321"
+            << "20261209T091500Z-lab-03-4321";
+    }
+
+    void twoSessionsTwoFiles()
+    {
+        QFETCH(QDateTime, first);
+        QFETCH(QDateTime, second);
+        QFETCH(QString, firstName);
+        QFETCH(QString, secondName);
+        QStringList paths;
+        for (const QDateTime& start : {first, second}) {
+            auto owned = std::make_unique<RecordingStore>(0);
+            RecordingStore& store = *owned;
+            SessionKeeper keeper(std::move(owned), QStringLiteral("/srv/risultati"),
+                                 QStringLiteral("lab-03"), 4321, [start] { return start; });
+            keeper.begin(QStringLiteral("3A"), QStringLiteral("Luca"));
+            keeper.answer(BoardKind::Form100a, 17, true);
+            QVERIFY(keeper.finish(std::chrono::minutes(1)));
+            QCOMPARE(store.saved.size(), std::size_t(1));
+            paths << store.saved.front().path;
+        }
+        const QRegularExpression token(QStringLiteral("^3A/Luca/(.*)-[0-9a-f]{8}\\.csv$"));
+        QCOMPARE(token.match(paths[0]).captured(1), firstName);
+        QCOMPARE(token.match(paths[1]).captured(1), secondName);
+        QVERIFY(paths[0] != paths[1]);
     }
 };
 

@@ -16,7 +16,7 @@ inline QString pathOf(const QString& resultsDir, const Session& s)
 {
     return QDir(resultsDir)
         .filePath(sessionfile::folderName(s.className) + u'/' + sessionfile::folderName(s.child) +
-                  u'/' + sessionfile::fileName(s));
+                  u'/' + sessionfile::fileName(s, 0));
 }
 
 /// Writes the session in its child's folder, which is made when missing.

@@ -3,7 +3,9 @@
 # Sourced by tests (bash), which call:
 #   share_start TMP    keys, configuration, a free port, the server and the mount, all under
 #                      TMP/share; sets SHARE (the mount point) and SHARE_SERVED (the folder
-#                      the server serves, seen without the share)
+#                      the server serves, seen without the share); with SHARE_SIZE set
+#                      (e.g. 1m), the server's disk is a tmpfs of that size, in its own
+#                      mount namespace: seen only through the share
 #   share_hang         stops the server and its session processes (SIGSTOP): the share hangs
 #   share_resume       lets them go on (SIGCONT)
 #   share_unmount      takes the share away, even hung: the mount point is an empty folder
@@ -70,8 +72,9 @@ EOF
         # unshare and sh exec into sshd: $! is the server's own process id.
         unshare --mount --propagation private sh -c \
             'mount -t tmpfs -o mode=755 share-run /run && mkdir -m 755 /run/sshd &&
-             exec /usr/sbin/sshd -D -e -f "$1"' sh "$share_work/sshd_config" \
-            </dev/null >"$share_work/sshd.log" 2>&1 &
+             { [ -z "$3" ] || mount -t tmpfs -o "size=$3,mode=755" share-disk "$2"; } &&
+             exec /usr/sbin/sshd -D -e -f "$1"' sh "$share_work/sshd_config" "$SHARE_SERVED" \
+            "${SHARE_SIZE:-}" </dev/null >"$share_work/sshd.log" 2>&1 &
         share_sshd=$!
         local tries
         for tries in $(seq 100); do

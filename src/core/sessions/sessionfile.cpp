@@ -124,11 +124,12 @@ QString folderName(const QString& name)
     return out;
 }
 
-QString fileName(const Session& s)
+QString fileName(const Session& s, quint32 token)
 {
-    return QStringLiteral("%1-%2-%3.csv")
-        .arg(s.started.toString(QStringLiteral("yyyy-MM-dd-HHmmss")), folderName(s.host))
-        .arg(s.pid);
+    // One `arg` for all: a folder name holds `%` and a digit, which a later `arg` would fill.
+    return QStringLiteral("%1-%2-%3-%4.csv")
+        .arg(s.started.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")), folderName(s.host),
+             QString::number(s.pid), QStringLiteral("%1").arg(token, 8, 16, QChar(u'0')));
 }
 
 } // namespace sessionfile

@@ -40,7 +40,9 @@ struct Session {
 ///     Aggiungere solo unità;17;0;1;2026-12-09T10:15:07+01:00
 ///
 /// The answer lines have the columns of the teacher's CSV and the time of the answer; each
-/// counts one answer, right or wrong.
+/// counts one answer, right or wrong. A session is saved whole each time and only grows: each
+/// save begins with the bytes of the one before, which is how the saver tells a later save of
+/// a session from another session's file of the same name.
 namespace sessionfile {
 
 /// A file larger than this is not a session file.
@@ -66,8 +68,11 @@ Reading read(const QByteArray& bytes);
 /// two names are never the same folder.
 QString folderName(const QString& name);
 
-/// `2026-12-09-101500-lab-03-4321.csv`: the start, the machine's folder name and the process,
-/// so that two machines or two processes never write the same file.
-QString fileName(const Session& session);
+/// `20261209T091500Z-lab-03-4321-0a1b2c3d.csv`: the start in UTC (a local time comes twice
+/// at the October change), the machine's folder name, the process and `token`, a number drawn
+/// once a session (machines cloned from one image share a name), so that two sessions never
+/// meet in one file. Files of earlier versions, `2026-12-09-101500-lab-03-4321.csv` in local
+/// time, are read as well: the name is never read back.
+QString fileName(const Session& session, quint32 token);
 
 } // namespace sessionfile

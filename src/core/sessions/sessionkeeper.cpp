@@ -4,6 +4,8 @@
 #include "core/sessions/sessionstore.h"
 #include "core/sessions/sessionwriter.h"
 
+#include <QRandomGenerator>
+
 SessionKeeper::SessionKeeper(std::unique_ptr<SessionStore> store, QString where, QString host,
                              qint64 pid, Now now, std::chrono::milliseconds retry)
     : where_(std::move(where)), host_(std::move(host)), pid_(pid), now_(std::move(now)),
@@ -35,7 +37,7 @@ void SessionKeeper::begin(const QString& className, const QString& child)
     lastStart_ = started;
     session_ = Session{className, child, host_, pid_, started, {}};
     path_ = sessionfile::folderName(className) + u'/' + sessionfile::folderName(child) + u'/' +
-            sessionfile::fileName(*session_);
+            sessionfile::fileName(*session_, QRandomGenerator::system()->generate());
     sinceSave_ = 0;
 }
 

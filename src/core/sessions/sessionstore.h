@@ -16,11 +16,12 @@ class SessionStore {
 
 namespace sessionstore {
 
-/// Writes `bytes` as `folder/relativePath` through a QSaveFile, so that the file is always
-/// either the one before or the new one, whole. The folder itself is never made: it is the
-/// school's share, and a share that is not mounted must not be written to the disk below it.
-/// The class and child folders are made inside it. A relative path that is not three plain
-/// names (no `.`, `..`, empty or hidden part) is refused.
+/// Writes `bytes` as `folder/relativePath` with `safesave::save`: the file is always either the
+/// one before or the new one, whole, never reached through a link. The folder itself is never
+/// made, and is written only when it holds the school's marker: a share that is not mounted
+/// must not be written to the disk below it. The class and child folders are made inside it. A
+/// relative path that is not three plain names (no `.`, `..`, empty or hidden part) is refused.
+/// For a process of its own: it sets the umask while it runs (see safesave.h).
 bool saveWhole(const QString& folder, const QString& relativePath, const QByteArray& bytes);
 
 } // namespace sessionstore
