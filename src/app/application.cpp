@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/sessionsaving.h"
 #include "core/board/boardframe.h"
 #include "core/board/catalogue.h"
 #include "core/classes/classlist.h"
@@ -9,7 +10,6 @@
 #include "ui/input/keypad.h"
 #include "ui/system/firstpaint.h"
 #include "ui/system/quickexit.h"
-#include "ui/system/sessionhelper.h"
 #include "ui/windows/boardwindow.h"
 #include "ui/windows/classwindow.h"
 #include "ui/windows/dialogs.h"
@@ -21,9 +21,7 @@
 #include "ui/windows/worksheetwindow.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QRadioButton>
-#include <QSysInfo>
 #include <algorithm>
 
 Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs,
@@ -33,17 +31,19 @@ Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialo
       voiceLanguage_(options.voiceLanguage), dialogs_(dialogs), printer_(printer)
 {
     host_.startFullScreen(options.fullScreen);
-    if (!options.resultsDir.isEmpty())
-        keeper_ = std::make_unique<SessionKeeper>(
-            std::make_unique<HelperStore>(HelperStore::besideProgram(), options.resultsDir),
-            options.resultsDir, QSysInfo::machineHostName(), QCoreApplication::applicationPid());
+    if (!options.resultsDir.isEmpty()) {
+        sessionsaving::Started saving = sessionsaving::start(options.resultsDir);
+        keeper_ = std::move(saving.keeper);
+        savingProblem_ = saving.problem;
+    }
 }
 
 Application::~Application()
 {
-    // At most a second for the share; a save still hung in it is left to its helper, and the
-    // end of the process skips the static destructors, which a thread still running could use.
-    if (keeper_ && !keeper_->finish(std::chrono::seconds(1)))
+    // At most a second for the share, what it has not taken then waits on the machine; a save
+    // still hung in it is left to its helper, and the end of the process skips the static
+    // destructors, which a thread still running could use.
+    if (keeper_ && !sessionsaving::finish(*keeper_, std::chrono::seconds(1)))
         skipStaticDestructorsAtExit();
 }
 
@@ -204,6 +204,8 @@ void Application::showResults()
         results_ = std::make_unique<ResultsWindow>(host_, record_, dialogs_, printer_);
         connect(results_.get(), &ProgramWindow::closedByUser, this, [this] { unload(results_); });
         if (keeper_) {
+            if (!savingProblem_.isEmpty())
+                results_->showSavingImpossible(savingProblem_);
             const auto tell = [this](int answers) {
                 results_->showUnsaved(answers, keeper_->where());
             };

@@ -128,6 +128,7 @@ class Application final : public QObject {
     ProgramState state_;
     RunRecord record_; // before the windows, which report into it
     std::unique_ptr<SessionKeeper> keeper_;
+    QString savingProblem_; // why nothing can be saved on this machine; empty when it can
     WindowHost host_;
     WindowPtr<StartWindow> start_;
     WindowPtr<MenuWindow> menu_;

@@ -33,7 +33,8 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
-export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$tmp/run"
+# What the share has not taken at exit waits in the state folder: the test's own.
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$tmp/run" XDG_STATE_HOME="$tmp/state"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 share_start "$tmp"

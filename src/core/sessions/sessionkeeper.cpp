@@ -2,9 +2,32 @@
 
 #include "core/board/boardframe.h"
 #include "core/sessions/sessionstore.h"
-#include "core/sessions/sessionwriter.h"
 
 #include <QRandomGenerator>
+#include <algorithm>
+
+namespace {
+
+/// How many of `answers`, from the first, fit in a file of at most the largest size with
+/// the session's header: at least one.
+std::size_t answersThatFit(const Session& session)
+{
+    Session header = session;
+    header.answers.clear();
+    const qint64 headerSize = sessionfile::write(header).size();
+    qint64 size = headerSize;
+    std::size_t n = 0;
+    for (const SessionAnswer& a : session.answers) {
+        header.answers = {a};
+        size += sessionfile::write(header).size() - headerSize;
+        if (size > sessionfile::kLargestFile)
+            break;
+        ++n;
+    }
+    return std::max<std::size_t>(n, 1);
+}
+
+} // namespace
 
 SessionKeeper::SessionKeeper(std::unique_ptr<SessionStore> store, QString where, QString host,
                              qint64 pid, Now now, std::chrono::milliseconds retry)
@@ -12,6 +35,7 @@ SessionKeeper::SessionKeeper(std::unique_ptr<SessionStore> store, QString where,
       writer_(new SessionWriter(std::move(store), retry))
 {
     connect(writer_, &SessionWriter::progress, this, &SessionKeeper::tellUnsaved);
+    connect(writer_, &SessionWriter::written, this, &SessionKeeper::saved, Qt::DirectConnection);
 }
 
 SessionKeeper::~SessionKeeper()
@@ -38,6 +62,7 @@ void SessionKeeper::begin(const QString& className, const QString& child)
     session_ = Session{className, child, host_, pid_, started, {}};
     path_ = sessionfile::folderName(className) + u'/' + sessionfile::folderName(child) + u'/' +
             sessionfile::fileName(*session_, QRandomGenerator::system()->generate());
+    part_ = 1;
     sinceSave_ = 0;
 }
 
@@ -84,14 +109,47 @@ int SessionKeeper::unsaved() const
     return writer_->unwritten();
 }
 
+std::vector<SessionWriter::Unwritten> SessionKeeper::unsavedFiles() const
+{
+    return writer_->unwrittenFiles();
+}
+
+void SessionKeeper::resave(const QString& relativePath, QByteArray bytes, int answers)
+{
+    if (writerLeft_)
+        return;
+    writer_->put(relativePath, std::move(bytes), answers);
+    tellUnsaved();
+}
+
 void SessionKeeper::save()
 {
     // What was handed over stays with the writer until it is written.
     if (!session_ || sinceSave_ == 0 || writerLeft_)
         return;
-    writer_->put(path_, sessionfile::write(*session_), int(session_->answers.size()));
+    QByteArray bytes = sessionfile::write(*session_);
+    while (bytes.size() > sessionfile::kLargestFile) {
+        // This file is closed with the answers that fit; the rest start the next one.
+        Session full = *session_;
+        const auto fit = std::ptrdiff_t(answersThatFit(full));
+        full.answers.resize(std::size_t(fit));
+        writer_->put(filePath(), sessionfile::write(full), int(full.answers.size()));
+        session_->answers.erase(session_->answers.begin(), session_->answers.begin() + fit);
+        ++part_;
+        bytes = sessionfile::write(*session_);
+    }
+    writer_->put(filePath(), std::move(bytes), int(session_->answers.size()));
     sinceSave_ = 0;
     tellUnsaved();
+}
+
+QString SessionKeeper::filePath() const
+{
+    if (part_ == 1)
+        return path_;
+    const qsizetype end =
+        path_.endsWith(QLatin1StringView(".csv")) ? path_.size() - 4 : path_.size();
+    return path_.left(end) + QStringLiteral("-parte%1").arg(part_) + path_.mid(end);
 }
 
 void SessionKeeper::tellUnsaved()

@@ -2,6 +2,7 @@
 
 #include "core/board/boardkind.h"
 #include "core/sessions/sessionfile.h"
+#include "core/sessions/sessionwriter.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -12,13 +13,14 @@
 
 class BoardFrame;
 class SessionStore;
-class SessionWriter;
 
 /// Keeps the answers of the child at the machine, from `begin` to `end`, in a session of its
 /// own, and has it saved in the results folder as `<class>/<child>/<file>` (see sessionfile.h),
 /// the whole file each time: when a board is left, every `kAnswersPerSave` answers, at `end`
-/// and at `finish`. The saving runs on a writing thread: the caller never waits for the share,
-/// and what could not be saved stays in memory and is tried again.
+/// and at `finish`. A session that would grow past `sessionfile::kLargestFile` goes on in a
+/// next file of its own (`…-parte2.csv`), with the same header. The saving runs on a writing
+/// thread: the caller never waits for the share, and what could not be saved stays in memory
+/// and is tried again.
 class SessionKeeper final : public QObject {
     Q_OBJECT
   public:
@@ -50,17 +52,26 @@ class SessionKeeper final : public QObject {
     /// At exit: saves, waits at most `wait` for the share, and says whether all was saved.
     bool finish(std::chrono::milliseconds wait = std::chrono::seconds(1));
 
+    /// The open session, with the answers of its current file.
     const std::optional<Session>& session() const { return session_; }
     /// Answers due to be saved that are not in the results folder yet.
     int unsaved() const;
+    /// The files of those answers, with the newest bytes handed over.
+    std::vector<SessionWriter::Unwritten> unsavedFiles() const;
+    /// A whole file of an earlier run that the results folder has not taken, with its answers:
+    /// saved as the keeper's own.
+    void resave(const QString& relativePath, QByteArray bytes, int answers);
     const QString& where() const { return where_; }
 
   signals:
     void unsavedChanged(int answers);
+    /// From the writing thread: the newest bytes of the file are in the results folder.
+    void saved(const QString& relativePath);
 
   private:
     void save();
     void tellUnsaved();
+    QString filePath() const;
 
     QString where_;
     QString host_;
@@ -69,7 +80,8 @@ class SessionKeeper final : public QObject {
     SessionWriter* writer_; // owned, unless `finish` had to leave it running
     bool writerLeft_ = false;
     std::optional<Session> session_;
-    QString path_;
+    QString path_; // of the session's first file
+    int part_ = 1; // the file the open session is written in now
     QDateTime lastStart_;
     int sinceSave_ = 0;
     int toldUnsaved_ = 0;

@@ -9,6 +9,9 @@
 
 namespace {
 
+/// How long a failed try waits before the next one once `finish` was called.
+constexpr std::chrono::milliseconds kPauseAtExit{100};
+
 struct Job {
     QByteArray bytes;
     int answers = 0;
@@ -26,7 +29,8 @@ struct SessionWriter::Queue {
     quint64 generation = 0;
     bool fresh = false; // something came since the last round
     bool stopping = false;
-    bool idle = true; // no round running and nothing pending
+    std::chrono::steady_clock::time_point deadline{}; // of `finish`: no try starts after it
+    bool idle = true;                                 // no round running and nothing pending
 };
 
 SessionWriter::SessionWriter(std::unique_ptr<SessionStore> store, std::chrono::milliseconds retry)
@@ -71,10 +75,23 @@ int SessionWriter::unwritten() const
     return n;
 }
 
+std::vector<SessionWriter::Unwritten> SessionWriter::unwrittenFiles() const
+{
+    const std::lock_guard hold(queue_->lock);
+    std::vector<Unwritten> files;
+    for (const auto& [path, job] : queue_->pending) {
+        const auto w = queue_->written.find(path);
+        files.push_back({path, job.bytes,
+                         std::max(0, job.answers - (w == queue_->written.end() ? 0 : w->second))});
+    }
+    return files;
+}
+
 SessionWriter::Finish SessionWriter::finish(std::chrono::milliseconds wait)
 {
     std::unique_lock hold(queue_->lock);
     queue_->stopping = true;
+    queue_->deadline = std::chrono::steady_clock::now() + wait;
     queue_->wake.notify_all();
     if (isRunning())
         queue_->wake.wait_for(hold, wait, [this] { return queue_->idle; });
@@ -87,11 +104,15 @@ void SessionWriter::run()
 {
     Queue& q = *queue_;
     std::unique_lock hold(q.lock);
+    const std::chrono::milliseconds pauseAtExit = std::min(q.retry, kPauseAtExit);
     for (;;) {
-        // After a failed round, wait for the retry time or for something new.
+        // After a failed round, wait for the retry time or for something new; at exit, for
+        // the short pause only.
         if (!q.fresh && !q.stopping)
             q.wake.wait_for(hold, q.pending.empty() ? std::chrono::hours(24) : q.retry,
                             [&q] { return q.fresh || q.stopping; });
+        else if (!q.fresh && !q.pending.empty() && !q.idle)
+            q.wake.wait_for(hold, pauseAtExit);
         if (q.pending.empty() && q.stopping)
             break;
         q.fresh = false;
@@ -103,19 +124,25 @@ void SessionWriter::run()
                 done.emplace_back(path, job);
         }
         hold.lock();
+        std::vector<QString> newest;
         for (const auto& [path, job] : done) {
             int& w = q.written[path];
             w = std::max(w, job.answers);
             const auto p = q.pending.find(path);
-            if (p != q.pending.end() && p->second.generation == job.generation)
+            if (p != q.pending.end() && p->second.generation == job.generation) {
                 q.pending.erase(p);
+                newest.push_back(path);
+            }
         }
         const bool failed = !q.pending.empty() && !q.fresh;
-        if (q.pending.empty() || (q.stopping && failed)) {
+        const bool timeLeft = std::chrono::steady_clock::now() + pauseAtExit < q.deadline;
+        if (q.pending.empty() || (q.stopping && failed && !timeLeft)) {
             q.idle = true;
             q.wake.notify_all();
         }
         hold.unlock();
+        for (const QString& path : newest)
+            emit written(path);
         emit progress();
         hold.lock();
         if (q.stopping && q.idle)

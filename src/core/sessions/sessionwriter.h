@@ -5,6 +5,7 @@
 #include <QThread>
 #include <chrono>
 #include <memory>
+#include <vector>
 
 class SessionStore;
 
@@ -24,15 +25,25 @@ class SessionWriter final : public QThread {
     void put(const QString& relativePath, QByteArray bytes, int answers);
     /// Answers handed over that are not written yet.
     int unwritten() const;
+    /// A file whose newest bytes are not written yet, and how many of its answers are not.
+    struct Unwritten {
+        QString relativePath;
+        QByteArray bytes;
+        int answers = 0;
+    };
+    std::vector<Unwritten> unwrittenFiles() const;
     enum class Finish { AllWritten, SomeFailed, StillWriting };
     /// Takes nothing more, waits at most `wait` for what was handed over, and says how it
-    /// ended; a failed try is not repeated then. On `StillWriting` the thread is inside the
-    /// store, maybe for good: the object must then be left alive.
+    /// ended; a failed try is repeated after a short pause while the time lasts. On
+    /// `StillWriting` the thread is inside the store, maybe for good: the object must then be
+    /// left alive.
     Finish finish(std::chrono::milliseconds wait);
 
   signals:
     /// From the writing thread, after each round of writes.
     void progress();
+    /// From the writing thread: the newest bytes handed over for the file are written.
+    void written(const QString& relativePath);
 
   protected:
     void run() override;

@@ -1,6 +1,7 @@
 #include "ui/system/sessionhelper.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QProcess>
 
 HelperStore::HelperStore(QString helper, QString folder)
@@ -10,6 +11,12 @@ HelperStore::HelperStore(QString helper, QString folder)
 QString HelperStore::besideProgram()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/quadena-salva");
+}
+
+bool HelperStore::runnable(const QString& helper)
+{
+    const QFileInfo file(helper);
+    return file.isFile() && file.isExecutable();
 }
 
 bool HelperStore::save(const QString& relativePath, const QByteArray& bytes)

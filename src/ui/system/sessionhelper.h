@@ -16,6 +16,8 @@ class HelperStore final : public SessionStore {
 
     /// `quadena-salva` beside the running program.
     static QString besideProgram();
+    /// Whether `helper` is a file this process may run.
+    static bool runnable(const QString& helper);
 
   private:
     QString helper_;

@@ -128,14 +128,22 @@ void ResultsWindow::showMap()
     mostWrong_->setText(results::mostWrongText(record_, board));
 }
 
+void ResultsWindow::showSavingImpossible(const QString& why)
+{
+    impossible_ = why;
+    showUnsaved(0, {});
+}
+
 void ResultsWindow::showUnsaved(int answers, const QString& where)
 {
+    const bool shown = answers > 0 || !impossible_.isEmpty();
     if (!unsaved_) {
-        if (answers <= 0)
+        if (!shown)
             return;
         unsaved_ = qobject_cast<QLabel*>(area_->add(kUnsavedRow));
     }
-    unsaved_->setText(answers == 1
+    unsaved_->setText(!impossible_.isEmpty() ? impossible_
+                      : answers == 1
                           ? QStringLiteral("1 risposta non ancora salvata in %1: il programma "
                                            "riprova da solo.")
                                 .arg(where)
@@ -143,7 +151,7 @@ void ResultsWindow::showUnsaved(int answers, const QString& where)
                                            "riprova da solo.")
                                 .arg(answers)
                                 .arg(where));
-    unsaved_->setVisible(answers > 0);
+    unsaved_->setVisible(shown);
 }
 
 QString ResultsWindow::pageText() const

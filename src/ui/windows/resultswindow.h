@@ -31,6 +31,9 @@ class ResultsWindow final : public ProgramWindow {
     /// How many answers could not be saved yet in the results folder `where`: said below the
     /// numbers most often wrong while there are some; nothing at all before there were any.
     void showUnsaved(int answers, const QString& where);
+    /// Says there, from now on and in place of the answers not saved yet, why nothing can be
+    /// saved on this machine.
+    void showSavingImpossible(const QString& why);
 
     /// Writes the page to `path`: CSV when its name ends in ".csv", PDF otherwise; an
     /// existing file only after a Yes. False when nothing was written.
@@ -56,4 +59,5 @@ class ResultsWindow final : public ProgramWindow {
     ResultMap* map_;
     QLabel* mostWrong_;
     QLabel* unsaved_ = nullptr;
+    QString impossible_;
 };
