@@ -47,13 +47,13 @@ class Application final : public QObject {
     ~Application() override;
 
     /// Start-up: "avanti" awaited (or the mode and maximum of the options), the class lists
-    /// read when the options name a classes folder, the start window shown.
+    /// asked for when the options name a classes folder, the start window shown at once.
     void main();
     /// What was ignored in the class lists, as last read.
     const QStringList& classListWarnings() const { return classLists_.warnings; }
     /// Whether the class lists asked for have been read (they are read on a thread of their
     /// own from start-up on, and again at "Avvio" when that found none).
-    bool classListsRead() const { return classReader_ && !classReader_->reading(); }
+    bool classListsRead() const { return !classReader_ || !classReader_->reading(); }
 
     const LaunchOptions& launchOptions() const { return options_; }
 

@@ -10,8 +10,10 @@
 //       ignored I", I being the files and lines it left out.
 //   class_child teacher CLASSES RESULTS CLASS
 //       runs the teacher's view as `quadena --insegnante` does; from its event loop it clicks
-//       "Aggiorna" every 20 ms and prints "answered K" after each click, "shown K" after each
-//       reading the view shows; a signal ends it as it ends the program.
+//       "Aggiorna" every 20 ms and prints "answered K" after each click, and after each
+//       reading the view shows "shown K removable: TEXT" (or "kept:" when "Cancella" is off
+//       for the first child), TEXT its line about the reading; a signal ends it as it ends
+//       the program.
 #include "app/application.h"
 #include "app/startup.h"
 #include "app/teacher.h"
@@ -35,6 +37,8 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QLabel>
+#include <QTableWidget>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
@@ -94,8 +98,18 @@ int teacherView(const QStringList& args)
                 continue;
             if (!view->property("probed").toBool()) {
                 view->setProperty("probed", true);
-                QObject::connect(view, &TeacherWindow::classShown, &probe,
-                                 [&] { out << "shown " << ++shown << Qt::endl; });
+                QObject::connect(view, &TeacherWindow::classShown, &probe, [&, view] {
+                    // The first child chosen: whether its results may be removed.
+                    view->findChild<QTableWidget*>(names::of(names::kTeacherChildren))
+                        ->setCurrentCell(0, 0);
+                    const bool removable =
+                        view->findChild<QAbstractButton*>(names::of(names::kTeacherRemoveChild))
+                            ->isEnabled();
+                    const QString reading =
+                        view->findChild<QLabel*>(names::of(names::kTeacherReading))->text();
+                    out << "shown " << ++shown << (removable ? " removable: " : " kept: ")
+                        << reading << Qt::endl;
+                });
             }
             view->findChild<QAbstractButton*>(names::of(names::kTeacherReload))->click();
             out << "answered " << ++clicks << Qt::endl;

@@ -28,11 +28,12 @@ void ClassListReader::readFolders(const QString& resultsDir)
 void ClassListReader::post(std::function<ClassLists()> reading)
 {
     // A replaced reading is answered by the one that took its place.
-    thread_.post([this, out = thread_.outbox(), reading, asked = ++asked_](const std::atomic_bool&) {
-        ClassLists lists = reading();
-        out.deliver([this, lists = std::move(lists), asked] {
-            answered_ = std::max(answered_, asked);
-            emit read(lists);
+    thread_.post(
+        [this, out = thread_.outbox(), reading, asked = ++asked_](const std::atomic_bool&) {
+            ClassLists lists = reading();
+            out.deliver([this, lists = std::move(lists), asked] {
+                answered_ = std::max(answered_, asked);
+                emit read(lists);
+            });
         });
-    });
 }
