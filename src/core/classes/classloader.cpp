@@ -78,17 +78,17 @@ class Reading {
                     report_(d, found_);
             } else if (next_ < listing_.children.size()) {
                 const QString& child = listing_.children[next_++];
-                ++listing;
+                ++listingNow_;
                 hold.unlock();
                 classfolder::ChildListing c = classfolder::listChild(listing_.folder, child);
                 hold.lock();
-                --listing;
+                --listingNow_;
                 for (int k = 0; k < classfolder::kIgnoredKinds; ++k)
                     ignored[k] += c.ignored[k];
                 found_ += int(c.files.size());
                 std::ranges::move(c.files, std::back_inserter(files_));
                 more_.notify_all();
-            } else if (listing > 0) {
+            } else if (listingNow_ > 0) {
                 more_.wait(hold); // a folder being listed may bring files
             } else {
                 more_.notify_all();
@@ -106,7 +106,7 @@ class Reading {
     std::condition_variable more_;
     std::deque<classfolder::Candidate> files_;
     qsizetype next_ = 0;
-    int listing = 0;
+    int listingNow_ = 0; // folders being listed
     int found_ = 0;
 };
 
