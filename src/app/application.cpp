@@ -45,6 +45,8 @@ Application::~Application()
     // destructors, which a thread still running could use.
     if (keeper_ && !sessionsaving::finish(*keeper_, std::chrono::seconds(1)))
         skipStaticDestructorsAtExit();
+    if (classReader_ && !classReader_->finish(std::chrono::milliseconds(100)))
+        skipStaticDestructorsAtExit(); // a reading stuck on a hung share is left
 }
 
 void Application::beginSession(const ClassList& list, const Pupil& pupil)
@@ -65,17 +67,37 @@ void Application::main()
     start_ = std::make_unique<StartWindow>(host_, state_, random_);
     state_.numeroMassimo = options_.numeroMassimo; // the start window has just set 99
     if (!options_.classesDir.isEmpty())
-        classLists_ = classlist::read(options_.classesDir);
+        readClassLists();
     connect(start_.get(), &StartWindow::avvio, this, [this] {
-        if (options_.classesDir.isEmpty())
+        if (options_.classesDir.isEmpty()) {
             showMenu();
-        else
+        } else if (classReader_->reading() || classLists_.classes.empty()) {
+            // A share mounted late is read now; "Chi sei?" follows the reading.
+            whoIsPlayingAwaited_ = true;
+            if (!classReader_->reading())
+                classReader_->readLists(options_.classesDir);
+        } else {
             askWhoIsPlaying();
+        }
     });
     connect(start_.get(), &ProgramWindow::closedByUser, this, [this] { unload(start_); });
     host_.show(start_.get());
     if (speech_) // the engine is made while the child looks at the start window
         afterFirstPaint(*start_, [speech = speech_] { speech->warmUp(); });
+}
+
+void Application::readClassLists()
+{
+    classReader_ = std::make_unique<ClassListReader>();
+    connect(classReader_.get(), &ClassListReader::read, this, [this](const ClassLists& lists) {
+        classLists_ = lists;
+        emit classListsChanged();
+        if (whoIsPlayingAwaited_ && start_ && !classReader_->reading()) {
+            whoIsPlayingAwaited_ = false;
+            askWhoIsPlaying();
+        }
+    });
+    classReader_->readLists(options_.classesDir);
 }
 
 void Application::setVoiceLanguage(const QString& language)

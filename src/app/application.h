@@ -4,6 +4,7 @@
 #include "core/board/programstate.h"
 #include "core/board/sounds.h"
 #include "core/classes/classlist.h"
+#include "core/classes/classlistreader.h"
 #include "core/records/runrecord.h"
 #include "core/settings/options.h"
 #include "core/speech/boardvoice.h"
@@ -46,10 +47,13 @@ class Application final : public QObject {
     ~Application() override;
 
     /// Start-up: "avanti" awaited (or the mode and maximum of the options), the class lists
-    /// read when the options name a classes folder, the start window shown.
+    /// asked for when the options name a classes folder, the start window shown at once.
     void main();
-    /// What was ignored in the class lists, read at start-up.
+    /// What was ignored in the class lists, as last read.
     const QStringList& classListWarnings() const { return classLists_.warnings; }
+    /// Whether the class lists asked for have been read (they are read on a thread of their
+    /// own from start-up on, and again at "Avvio" when that found none).
+    bool classListsRead() const { return !classReader_ || !classReader_->reading(); }
 
     const LaunchOptions& launchOptions() const { return options_; }
 
@@ -93,9 +97,13 @@ class Application final : public QObject {
   signals:
     /// The program is to end: every window is closed.
     void ended();
+    /// A reading of the class lists has ended; `classListWarnings` tells what it ignored.
+    void classListsChanged();
 
   private:
     void end();
+    /// Reads the class lists off the window's thread; "Avvio" waits for them.
+    void readClassLists();
     /// After "Avvio" with classes set, and at "Cambia bambino": "Chi sei?" for the class chosen
     /// before or the one the machine names, else the choice of the class.
     void askWhoIsPlaying();
@@ -140,6 +148,8 @@ class Application final : public QObject {
     WindowPtr<GridWindow> hiddenGrid_;
     WindowPtr<ResultsWindow> results_;
     ClassLists classLists_;
+    std::unique_ptr<ClassListReader> classReader_;
+    bool whoIsPlayingAwaited_ = false;      // "Avvio" came before the class lists
     std::optional<std::size_t> classIndex_; // the class whose children "Chi sei?" shows
     std::optional<Pupil> pupil_;
     WindowPtr<ClassWindow> classChoice_;

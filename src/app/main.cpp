@@ -80,8 +80,10 @@ int main(int argc, char* argv[])
     Application app(random, sounds, dialogs, printer, launch.options, speech ? &*speech : nullptr);
     QObject::connect(&app, &Application::ended, &qtApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    QObject::connect(&app, &Application::classListsChanged, &app, [&app] {
+        for (const QString& warning : app.classListWarnings())
+            print(stderr, QStringLiteral("quadena: %1\n").arg(warning));
+    });
     app.main();
-    for (const QString& warning : app.classListWarnings())
-        print(stderr, QStringLiteral("quadena: %1\n").arg(warning));
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "app/teacher.h"
 
 #include "ui/system/firstpaint.h"
+#include "ui/system/signalexit.h"
 #include "ui/system/speechservice.h"
 #include "ui/windows/teacherwindow.h"
 #include "ui/windows/windowhost.h"
@@ -53,7 +54,8 @@ QString refusal(const LaunchOptions& options)
 
 int run(const LaunchOptions& options, Dialogs& dialogs, PrintService& printer)
 {
-    SpeechService speech; // outlives the window, which polls it
+    const SignalExit signalExit; // a logout ends the view through its destructors, as Esci does
+    SpeechService speech;        // outlives the window, which polls it
     WindowHost host;
     host.startFullScreen(options.fullScreen);
     TeacherWindow window(host, options, dialogs, printer);

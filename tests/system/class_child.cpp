@@ -8,8 +8,15 @@
 //   class_child count RESULTS CLASS
 //       reads the class as the teacher's view does and prints "sessions S right R wrong W
 //       ignored I", I being the files and lines it left out.
+//   class_child teacher CLASSES RESULTS CLASS
+//       runs the teacher's view as `quadena --insegnante` does; from its event loop it clicks
+//       "Aggiorna" every 20 ms and prints "answered K" after each click, and after each
+//       reading the view shows "shown K removable: TEXT" (or "kept:" when "Cancella" is off
+//       for the first child), TEXT its line about the reading; a signal ends it as it ends
+//       the program.
 #include "app/application.h"
 #include "app/startup.h"
+#include "app/teacher.h"
 #include "core/base/random.h"
 #include "core/board/boardframe.h"
 #include "core/classes/classlist.h"
@@ -18,15 +25,20 @@
 #include "core/sessions/sessionfile.h"
 #include "fakes.h"
 #include "fakes_ui.h"
+#include "ui/design/names.h"
 #include "ui/system/signalexit.h"
 #include "ui/windows/boardwindow.h"
 #include "ui/windows/menuwindow.h"
 #include "ui/windows/pupilwindow.h"
 #include "ui/windows/startwindow.h"
+#include "ui/windows/teacherwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEventLoop>
 #include <QFile>
+#include <QLabel>
+#include <QTableWidget>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
@@ -37,7 +49,8 @@ namespace {
 int usage()
 {
     std::fputs("usage: class_child play CLASSES RESULTS CLASS CHILD N [--slow MS] [--stay]\n"
-               "       class_child count RESULTS CLASS\n",
+               "       class_child count RESULTS CLASS\n"
+               "       class_child teacher CLASSES RESULTS CLASS\n",
                stderr);
     return 2;
 }
@@ -66,6 +79,46 @@ int count(const QString& resultsDir, const QString& className)
     return read->problem.isEmpty() ? 0 : 1;
 }
 
+/// The teacher's view, with a probe that asks its window to answer, all the time.
+int teacherView(const QStringList& args)
+{
+    LaunchOptions options;
+    options.classesDir = args[2];
+    options.resultsDir = args[3];
+    options.className = args[4];
+    ScriptedDialogs dialogs;
+    RecordingPrinter printer;
+    QTextStream out(stdout);
+    QTimer probe;
+    int clicks = 0, shown = 0;
+    QObject::connect(&probe, &QTimer::timeout, &probe, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* view = qobject_cast<TeacherWindow*>(top);
+            if (!view)
+                continue;
+            if (!view->property("probed").toBool()) {
+                view->setProperty("probed", true);
+                QObject::connect(view, &TeacherWindow::classShown, &probe, [&, view] {
+                    // The first child chosen: whether its results may be removed.
+                    view->findChild<QTableWidget*>(names::of(names::kTeacherChildren))
+                        ->setCurrentCell(0, 0);
+                    const bool removable =
+                        view->findChild<QAbstractButton*>(names::of(names::kTeacherRemoveChild))
+                            ->isEnabled();
+                    const QString reading =
+                        view->findChild<QLabel*>(names::of(names::kTeacherReading))->text();
+                    out << "shown " << ++shown << (removable ? " removable: " : " kept: ")
+                        << reading << Qt::endl;
+                });
+            }
+            view->findChild<QAbstractButton*>(names::of(names::kTeacherReload))->click();
+            out << "answered " << ++clicks << Qt::endl;
+        }
+    });
+    probe.start(20);
+    return teacher::run(options, dialogs, printer);
+}
+
 void click(QWidget* window, const char* name)
 {
     window->findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
@@ -80,6 +133,8 @@ int main(int argc, char* argv[])
     const QStringList args = QCoreApplication::arguments();
     if (args.value(1) == u"count" && args.size() == 4)
         return count(args[2], args[3]);
+    if (args.value(1) == u"teacher" && args.size() == 5)
+        return teacherView(args);
     if (args.value(1) != u"play" || args.size() < 7)
         return usage();
     bool okAnswers = false;
@@ -108,6 +163,10 @@ int main(int argc, char* argv[])
     options.className = list->name;
     Application app(random, sounds, dialogs, printer, options);
     app.main();
+    QEventLoop read; // the class lists are read off the window's thread
+    QObject::connect(&app, &Application::classListsChanged, &read, &QEventLoop::quit);
+    if (!app.classListsRead())
+        read.exec();
     click(app.startWindow(), "Command1"); // "Chi sei?": the child's own name
     const auto named = app.pupilWindow()->findChildren<QAbstractButton*>();
     const auto own = std::ranges::find(named, pupil->name, &QAbstractButton::text);

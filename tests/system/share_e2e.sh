@@ -7,6 +7,8 @@
 #     every answer is on the share at the end.
 #  3. A child of 3C whose program is killed with SIGKILL: at most the last 20 answers are
 #     missing, and the one file on the share is a whole session file.
+#  4. The teacher's view of 3A while the share hangs: its window keeps answering a click
+#     every 20 ms (fifty of them), and SIGTERM ends it within 10 s.
 # Only the test's own servers and processes are stopped, by their process ids; a waiting
 # step fails after 60 s (a hang), never because the machine is slow otherwise.
 # Usage: tests/system/share_e2e.sh BUILD/tests/class_child
@@ -148,4 +150,35 @@ files="$(find "$results/3C" -type f | wc -l)"
 ((files == 1 && sessions == 1 && ignored == 0)) || fail "3C: not one whole session file: $got"
 ((r + w <= given + 1 && r + w >= given - 20)) || fail "3C: $((r + w)) answers kept of $given"
 echo "$got, of $given answered"
+
+echo "== the teacher's view with the share hung"
+"$child_program" teacher "$tmp/classi" "$results" 3A >"$tmp/view.out" 2>"$tmp/view.out.err" &
+pid=$!
+players=("$pid")
+waited=0
+until grep -q '^shown 1 ' "$tmp/view.out"; do
+    kill -0 "$pid" 2>/dev/null || fail "the view ended before it showed 3A: $(tail -n 3 "$tmp/view.out.err")"
+    ((waited++ < 600)) || fail "the view did not show 3A after 60 s"
+    sleep 0.1
+done
+share_hang
+# Every click asks for a reading, and the window answers the next one whatever the share does.
+clicks="$(grep -c '^answered ' "$tmp/view.out")"
+waited=0
+until grep -q "^answered $((clicks + 50))\$" "$tmp/view.out"; do
+    ((waited++ < 100)) || fail "the view stopped answering with the share hung"
+    sleep 0.1
+done
+kill -TERM "$pid"
+# Ended: the process gone, or its main thread; a reader the share holds in the kernel keeps
+# the rest until the share answers, whatever the program does.
+waited=0
+while kill -0 "$pid" 2>/dev/null && [[ $(ps -o stat= -p "$pid") != Z* ]]; do
+    ((waited++ < 100)) || fail "the view did not end within 10 s of SIGTERM with the share hung"
+    sleep 0.1
+done
+share_resume
+wait "$pid" || fail "the view ended with status $?"
+players=()
+echo "answered $(grep -c '^answered ' "$tmp/view.out") clicks, ended on SIGTERM"
 echo "PASS"

@@ -445,6 +445,7 @@ void TestAccessibility::whoIsPlayingOverTheBus()
     options.classesDir = classes.path();
     Program p(89, options);
     p.app.main();
+    QTRY_VERIFY_WITH_TIMEOUT(p.app.classListsRead(), 10000); // read off the window's thread
     p.app.startWindow()->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
     const auto button = [](QWidget* window, const char* name, int position) {
         return window->findChild<QAbstractButton*>(names::of(name, position));

@@ -251,6 +251,8 @@ void whoIsPlaying(RandomSource& random, SoundSink& sounds, Dialogs& dialogs, Pri
     options.classesDir = classes.path();
     Application app(random, sounds, dialogs, printer, options);
     app.main();
+    while (!app.classListsRead()) // read off the window's thread
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     click(app.startWindow(), "Command1");
     save(app.classWindow(), folder, QStringLiteral("class-choice"));
     click(app.classWindow(), names::of(names::kClassButton, 0).toLatin1().constData());

@@ -264,15 +264,18 @@ FileReading readCandidate(const Candidate& candidate, const QString& className)
     return reading;
 }
 
-QStringList classesIn(const QString& resultsDir)
+std::optional<QStringList> classesIn(const QString& resultsDir)
 {
     QStringList names;
     const int fd =
         open(QFile::encodeName(resultsDir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return names;
+        return std::nullopt;
     const Descriptor results(fd);
-    for (const Entry& e : entriesOf(fd).value_or(std::vector<Entry>{})) {
+    const std::optional<std::vector<Entry>> entries = entriesOf(fd);
+    if (!entries)
+        return std::nullopt;
+    for (const Entry& e : *entries) {
         if (!e.stated || !S_ISDIR(e.status.st_mode))
             continue;
         if (const std::optional<QString> name = nameOfFolder(QFile::decodeName(e.name)))

@@ -86,8 +86,9 @@ struct FileReading {
 /// it is a regular file of at most `sessionfile::kLargestFile`, and reads it.
 FileReading readCandidate(const Candidate& candidate, const QString& className);
 
-/// The class names that have a folder of their own in the results folder, sorted.
-QStringList classesIn(const QString& resultsDir);
+/// The class names that have a folder of their own in the results folder, sorted; nothing
+/// when the results folder cannot be read.
+std::optional<QStringList> classesIn(const QString& resultsDir);
 
 /// Removes the child's folder and everything in it without following a link or entering
 /// another file system; a link is removed itself, never what it points to. False when

@@ -2,35 +2,11 @@
 
 #include <QFile>
 #include <QHash>
-#include <QMutex>
 #include <algorithm>
-#include <atomic>
-#include <latch>
-
-namespace {
-
-/// Runs `work(i)` for every i below `n` on up to `workers` threads, the calling one among
-/// them, and returns when all are done. The calling thread works too, so that it ends even
-/// when the pool has no thread to spare.
-template <typename Work> void parallelFor(QThreadPool& pool, int n, int workers, const Work& work)
-{
-    std::atomic_int next{0};
-    const auto drain = [&] {
-        for (int i = next++; i < n; i = next++)
-            work(i);
-    };
-    const int helpers = std::max(0, std::min(workers, n) - 1);
-    std::latch finished(helpers);
-    for (int h = 0; h < helpers; ++h)
-        pool.start([&] {
-            drain();
-            finished.count_down();
-        });
-    drain();
-    finished.wait();
-}
-
-} // namespace
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
 
 /// What was read of each class, by the child's folder and the file's name.
 struct ClassLoader::Cache {
@@ -40,135 +16,174 @@ struct ClassLoader::Cache {
         classfolder::FileReading reading;
     };
     using Files = QHash<QString, Entry>;
-
-    QMutex mutex;
     QHash<QString, Files> classes; // by results folder and class
 };
 
-struct ClassLoader::Run {
-    QString resultsDir;
-    QString className;
-    QStringList pupils;
-    std::atomic_bool cancelled{false};
+namespace {
+
+using Report = std::function<void(int done, int total)>;
+
+/// One reading of a class: the child folders are listed one by one as the readers run out of
+/// files, so that only the folders whose files are being read are open.
+class Reading {
+  public:
+    Reading(const classfolder::ClassListing& listing, const QString& className,
+            const ClassLoader::Cache::Files& before, const std::atomic_bool& cancelled)
+        : listing_(listing), className_(className), before_(before), cancelled_(cancelled)
+    {}
+
+    /// Runs `readers` threads, the calling one among them, until every folder is read.
+    void run(int readers, const Report& report)
+    {
+        report_ = report;
+        std::vector<std::thread> helpers;
+        const int n = std::min(readers, std::max(1, int(listing_.children.size()))) - 1;
+        for (int h = 0; h < n; ++h)
+            helpers.emplace_back([this] { work(); });
+        work();
+        for (std::thread& t : helpers)
+            t.join();
+    }
+
+    struct Read {
+        QString key; // child folder / file name
+        classfolder::Candidate candidate;
+        classfolder::FileReading reading;
+    };
+    std::vector<Read> read;
+    classfolder::IgnoredCounts ignored{};
+
+  private:
+    void work()
+    {
+        std::unique_lock hold(lock_);
+        for (;;) {
+            if (cancelled_)
+                return;
+            if (!files_.empty()) {
+                classfolder::Candidate file = std::move(files_.front());
+                files_.pop_front();
+                hold.unlock();
+                Read r{file.child + u'/' + QFile::decodeName(file.fileName), std::move(file), {}};
+                const auto kept = before_.constFind(r.key);
+                if (kept != before_.cend() && kept->size == r.candidate.size &&
+                    kept->modified == r.candidate.modified)
+                    r.reading = kept->reading;
+                else
+                    r.reading = classfolder::readCandidate(r.candidate, className_);
+                r.candidate.folder.reset(); // the folder closes with its last file
+                hold.lock();
+                read.push_back(std::move(r));
+                if (const int d = int(read.size()); d % 50 == 0 || d == found_)
+                    report_(d, found_);
+            } else if (next_ < listing_.children.size()) {
+                const QString& child = listing_.children[next_++];
+                ++listingNow_;
+                hold.unlock();
+                classfolder::ChildListing c = classfolder::listChild(listing_.folder, child);
+                hold.lock();
+                --listingNow_;
+                for (int k = 0; k < classfolder::kIgnoredKinds; ++k)
+                    ignored[k] += c.ignored[k];
+                found_ += int(c.files.size());
+                std::ranges::move(c.files, std::back_inserter(files_));
+                more_.notify_all();
+            } else if (listingNow_ > 0) {
+                more_.wait(hold); // a folder being listed may bring files
+            } else {
+                more_.notify_all();
+                return;
+            }
+        }
+    }
+
+    const classfolder::ClassListing& listing_;
+    const QString& className_;
+    const ClassLoader::Cache::Files& before_;
+    const std::atomic_bool& cancelled_;
+    Report report_;
+    std::mutex lock_;
+    std::condition_variable more_;
+    std::deque<classfolder::Candidate> files_;
+    qsizetype next_ = 0;
+    int listingNow_ = 0; // folders being listed
+    int found_ = 0;
 };
 
+} // namespace
+
 ClassLoader::ClassLoader(int readers, QObject* parent)
-    : QObject(parent), readers_(std::max(1, readers)), cache_(std::make_shared<Cache>())
+    : QObject(parent), readers_(std::max(1, readers)), cache_(std::make_shared<Cache>()),
+      thread_(this)
+{}
+
+ClassLoader::~ClassLoader() = default;
+
+bool ClassLoader::finish(std::chrono::milliseconds wait)
 {
-    // One thread more than the readers: the one that lists the folders and gathers.
-    pool_.setMaxThreadCount(readers_ + 1);
+    return thread_.finish(wait);
 }
 
-ClassLoader::~ClassLoader()
+void ClassLoader::remove(const QString& resultsDir, const QString& className, const QString& child)
 {
-    if (current_)
-        current_->cancelled = true;
-    pool_.waitForDone();
+    thread_.post(
+        [this, out = thread_.outbox(), resultsDir, className, child](const std::atomic_bool&) {
+            const bool whole = classfolder::removeChild(resultsDir, className, child);
+            out.deliver([this, child, whole] { emit removed(child, whole); });
+        },
+        JobThread::Waiting::Kept);
 }
 
 void ClassLoader::load(const QString& resultsDir, const QString& className,
                        const QStringList& pupils)
 {
-    if (current_)
-        current_->cancelled = true;
-    auto run = std::make_shared<Run>();
-    run->resultsDir = resultsDir;
-    run->className = className;
-    run->pupils = pupils;
-    current_ = run;
-    pool_.start([this, run] { this->run(run); });
-}
-
-void ClassLoader::run(const std::shared_ptr<Run>& r)
-{
-    const auto report = [this, r](int done, int total) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, r, done, total] {
-                if (r == current_)
-                    emit progress(done, total);
-            },
-            Qt::QueuedConnection);
+    const QString classKey = resultsDir + u'/' + sessionfile::folderName(className);
+    if (classKey != lastClass_)
+        thread_.cancelRunning();
+    lastClass_ = classKey;
+    // The job holds the cache, not the loader: a thread left behind at exit uses only that.
+    const JobThread::Outbox out = thread_.outbox();
+    const auto report = [this, out](int done, int total) {
+        out.deliver([this, done, total] { emit progress(done, total); });
     };
-    const classfolder::ClassListing listing = classfolder::listClass(r->resultsDir, r->className);
-    classfolder::IgnoredCounts ignored = listing.ignored;
-    std::vector<classfolder::Candidate> files;
-    if (listing.folder) {
-        std::vector<classfolder::ChildListing> children(listing.children.size());
-        parallelFor(pool_, int(children.size()), readers_, [&](int i) {
-            if (!r->cancelled)
-                children[i] = classfolder::listChild(listing.folder, listing.children[i]);
-        });
-        for (classfolder::ChildListing& child : children) {
-            for (int k = 0; k < classfolder::kIgnoredKinds; ++k)
-                ignored[k] += child.ignored[k];
-            std::ranges::move(child.files, std::back_inserter(files));
-        }
-    }
-    if (r->cancelled)
-        return;
-
-    const int total = int(files.size());
-    const QString classKey = r->resultsDir + u'/' + sessionfile::folderName(r->className);
-    Cache::Files before;
-    {
-        const QMutexLocker lock(&cache_->mutex);
-        before = cache_->classes.value(classKey);
-    }
-    std::vector<QString> keys(files.size());
-    std::vector<classfolder::FileReading> readings(files.size());
-    std::vector<int> misses;
-    for (int i = 0; i < total; ++i) {
-        keys[i] = files[i].child + u'/' + QFile::decodeName(files[i].fileName);
-        const auto kept = before.constFind(keys[i]);
-        if (kept != before.cend() && kept->size == files[i].size &&
-            kept->modified == files[i].modified)
-            readings[i] = kept->reading;
-        else
-            misses.push_back(i);
-    }
-    std::atomic_int done = total - int(misses.size());
-    report(done, total);
-    const int step = std::max(1, total / 100);
-    parallelFor(pool_, int(misses.size()), readers_, [&](int k) {
-        if (r->cancelled)
+    thread_.post([this, out, report, cache = cache_, readers = readers_, resultsDir, className,
+                  pupils, classKey](const std::atomic_bool& cancelled) {
+        const classfolder::ClassListing listing = classfolder::listClass(resultsDir, className);
+        report(0, 0);
+        const Cache::Files before = cache->classes.value(classKey);
+        Reading reading(listing, className, before, cancelled);
+        if (listing.folder)
+            reading.run(readers, report);
+        if (cancelled)
             return;
-        const int i = misses[k];
-        readings[i] = classfolder::readCandidate(files[i], r->className);
-        if (const int d = ++done; d % step == 0 || d == total)
-            report(d, total);
+        Cache::Files after;
+        std::vector<classresults::Found> found;
+        classfolder::IgnoredCounts ignored = listing.ignored;
+        int ignoredLines = 0;
+        for (int k = 0; k < classfolder::kIgnoredKinds; ++k)
+            ignored[k] += reading.ignored[k];
+        for (const Reading::Read& r : reading.read) {
+            // A file that could not be read is tried again next time, whatever its time.
+            if (r.reading.ignored != classfolder::Ignored::Unreadable)
+                after.insert(r.key, {r.candidate.size, r.candidate.modified, r.reading});
+            if (r.reading.session)
+                found.push_back({r.candidate.child, r.reading.session});
+            else if (r.reading.ignored)
+                ++classfolder::count(ignored, *r.reading.ignored);
+            ignoredLines += r.reading.ignoredLines;
+        }
+        cache->classes.insert(classKey, std::move(after));
+        // The files came in any order: the sessions go in the order of their names.
+        std::ranges::sort(found, [](const classresults::Found& a, const classresults::Found& b) {
+            return a.session->started < b.session->started;
+        });
+        auto results = std::make_shared<ClassResults>(
+            classresults::gather(className, pupils, listing.children, found));
+        results->ignored = ignored;
+        results->ignoredLines = ignoredLines;
+        results->problem = listing.problem;
+        out.deliver([this, results = std::shared_ptr<const ClassResults>(std::move(results))] {
+            emit loaded(results);
+        });
     });
-    if (r->cancelled)
-        return;
-
-    Cache::Files after;
-    std::vector<classresults::Found> found;
-    int ignoredLines = 0;
-    for (int i = 0; i < total; ++i) {
-        const classfolder::FileReading& reading = readings[i];
-        // A file that could not be read is tried again next time, whatever its time.
-        if (reading.ignored != classfolder::Ignored::Unreadable)
-            after.insert(keys[i], {files[i].size, files[i].modified, reading});
-        if (reading.session)
-            found.push_back({files[i].child, reading.session});
-        else if (reading.ignored)
-            ++classfolder::count(ignored, *reading.ignored);
-        ignoredLines += reading.ignoredLines;
-    }
-    {
-        const QMutexLocker lock(&cache_->mutex);
-        cache_->classes.insert(classKey, after);
-    }
-    auto results = std::make_shared<ClassResults>(
-        classresults::gather(r->className, r->pupils, listing.children, found));
-    results->ignored = ignored;
-    results->ignoredLines = ignoredLines;
-    results->problem = listing.problem;
-    QMetaObject::invokeMethod(
-        this,
-        [this, r, results = std::shared_ptr<const ClassResults>(std::move(results))] {
-            if (r == current_)
-                emit loaded(results);
-        },
-        Qt::QueuedConnection);
 }

@@ -5,6 +5,7 @@
 
 #include <QLocale>
 #include <map>
+#include <set>
 
 namespace classresults {
 namespace {
@@ -70,8 +71,15 @@ ClassResults gather(const QString& className, const QStringList& pupils, const Q
     };
     for (const QString& pupil : pupils)
         add(pupil, sessionfile::folderName(pupil));
-    for (const QString& folder : folders)
-        add(classfolder::nameOfFolder(folder).value_or(folder), folder);
+    // A folder without a session is nobody: anyone who may write in the class folder can
+    // make folders.
+    std::set<QString> withSessions;
+    for (const Found& found : sessions)
+        withSessions.insert(found.child);
+    for (const QString& folder : folders) {
+        if (withSessions.contains(folder))
+            add(classfolder::nameOfFolder(folder).value_or(folder), folder);
+    }
 
     std::vector<std::map<QDate, ChildResults::Week>> weeks(out.children.size());
     for (const Found& found : sessions) {
@@ -108,6 +116,8 @@ ClassResults gather(const QString& className, const QStringList& pupils, const Q
 
 QString readingText(const ClassResults& results)
 {
+    if (results.sessionFiles == 0 && !results.problem.isEmpty())
+        return results.problem; // nothing was read: the one thing to say
     QString text = QStringLiteral("%1, %2.").arg(
         counted(int(results.children.size()), u"bambino", u"bambini"),
         counted(results.sessionFiles, u"sessione letta", u"sessioni lette"));

@@ -37,7 +37,7 @@ struct ChildResults {
 /// read and ignored in its folder.
 struct ClassResults {
     QString className;
-    std::vector<ChildResults> children; // the class list's order, then the other folders
+    std::vector<ChildResults> children; // the class list's order, then the other folders read
     std::shared_ptr<RunRecord> whole;   // every child's answers together
     int sessionFiles = 0;
     int ignoredLines = 0;
@@ -54,12 +54,14 @@ struct Found {
 };
 
 /// Gathers a class: a child for each name of `pupils`, sessions or not, in their order, then
-/// one for each other folder of `folders`, named after its folder.
+/// one for each other folder with a session, in the order of `folders`, named after its
+/// folder.
 ClassResults gather(const QString& className, const QStringList& pupils, const QStringList& folders,
                     const std::vector<Found>& sessions);
 
 /// What was read: "30 bambini, 6.000 sessioni lette." and, when anything was left out,
-/// "Ignorati: 2 file che non sono sessioni, 1 collegamento." and the problem, if any.
+/// "Ignorati: 2 file che non sono sessioni, 1 collegamento." and the problem, if any; the
+/// problem alone when nothing could be read.
 QString readingText(const ClassResults& results);
 /// "settimana dal 07/12/2026"
 QString weekText(QDate monday);

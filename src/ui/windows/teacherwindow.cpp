@@ -11,6 +11,7 @@
 #include "ui/design/resultmap.h"
 #include "ui/input/keyboard.h"
 #include "ui/system/printing.h"
+#include "ui/system/quickexit.h"
 #include "ui/windows/dialogs.h"
 
 #include <QComboBox>
@@ -90,7 +91,8 @@ QString percentText(const Tally& t)
 TeacherWindow::TeacherWindow(WindowHost& host, const LaunchOptions& options, Dialogs& dialogs,
                              PrintService& printer, int readers)
     : ProgramWindow(host), host_(host), dialogs_(dialogs), printer_(printer),
-      resultsDir_(options.resultsDir), loader_(std::make_unique<ClassLoader>(readers))
+      resultsDir_(options.resultsDir), classReader_(std::make_unique<ClassListReader>()),
+      loader_(std::make_unique<ClassLoader>(readers))
 {
     setObjectName(QStringLiteral("Insegnante"));
     setWindowTitle(QStringLiteral("Quadena: insegnante"));
@@ -134,6 +136,7 @@ TeacherWindow::TeacherWindow(WindowHost& host, const LaunchOptions& options, Dia
         progress_->setValue(done);
     });
     connect(loader_.get(), &ClassLoader::loaded, this, &TeacherWindow::showClass);
+    connect(loader_.get(), &ClassLoader::removed, this, &TeacherWindow::childRemoved);
     connect(classList_, &QComboBox::currentIndexChanged, this, [this] {
         chosenChild_.clear();
         reload();
@@ -172,10 +175,25 @@ TeacherWindow::TeacherWindow(WindowHost& host, const LaunchOptions& options, Dia
             [this] { host_.hide(this); });
     addEnterKeys(area);
     chooseChild();
-    fillClasses(options);
+    connect(
+        classReader_.get(), &ClassListReader::read, this,
+        [this, named = options.className](const ClassLists& lists) { fillClasses(lists, named); });
+    reading_->setText(QStringLiteral("Lettura delle classi…"));
+    if (!options.classesDir.isEmpty())
+        classReader_->readLists(options.classesDir);
+    else
+        classReader_->readFolders(resultsDir_);
 }
 
-TeacherWindow::~TeacherWindow() = default;
+TeacherWindow::~TeacherWindow()
+{
+    // A moment for a reading to give up; one stuck on a hung share is left to the end of the
+    // process, which then skips the static destructors that thread could still use.
+    constexpr auto kGrace = std::chrono::milliseconds(300);
+    const bool readerEnded = classReader_->finish(kGrace);
+    if (!loader_->finish(kGrace) || !readerEnded)
+        skipStaticDestructorsAtExit();
+}
 
 void TeacherWindow::showVoiceLanguages(VoiceAnswer answer, const QStringList& languages)
 {
@@ -200,22 +218,19 @@ void TeacherWindow::showVoiceLanguages(VoiceAnswer answer, const QStringList& la
     control<QLabel>(this, names::kTeacherVoice)->setText(text);
 }
 
-void TeacherWindow::fillClasses(const LaunchOptions& options)
+void TeacherWindow::fillClasses(const ClassLists& lists, const QString& named)
 {
-    if (!options.classesDir.isEmpty()) {
-        classes_ = classlist::read(options.classesDir).classes;
-    } else {
-        for (const QString& name : classfolder::classesIn(resultsDir_))
-            classes_.push_back({name, {}});
-    }
+    classes_ = lists.classes;
     {
         const QSignalBlocker quiet(classList_);
         for (const ClassList& c : classes_)
             classList_->addItem(c.name);
-        const int named = classList_->findText(options.className);
-        classList_->setCurrentIndex(named >= 0 ? named : 0);
+        const int found = classList_->findText(named);
+        classList_->setCurrentIndex(found >= 0 ? found : 0);
     }
-    if (classes_.empty())
+    if (classes_.empty() && !lists.warnings.isEmpty())
+        reading_->setText(lists.warnings.first());
+    else if (classes_.empty())
         reading_->setText(QStringLiteral("Nessuna classe: la cartella dei risultati %1 non ne ha "
                                          "ancora, e non ci sono elenchi delle classi.")
                               .arg(resultsDir_));
@@ -240,6 +255,7 @@ void TeacherWindow::reload()
 void TeacherWindow::showClass(std::shared_ptr<const ClassResults> results)
 {
     results_ = std::move(results);
+    removing_ = false;
     progress_->hide();
     reading_->setText(classresults::readingText(*results_));
     resultlists::fillBoards(*boards_, *results_->whole);
@@ -303,7 +319,8 @@ void TeacherWindow::chooseChild()
 {
     const ChildResults* c = child();
     printChild_->setEnabled(c);
-    removeChild_->setEnabled(c);
+    // Nothing to delete where the class folder cannot be read, nor twice.
+    removeChild_->setEnabled(c && results_->problem.isEmpty() && !removing_);
     removeChild_->setText(c ? QStringLiteral("Cancella i risultati di %1…").arg(c->name)
                             : QStringLiteral("Cancella i risultati…"));
     childName_->setText(c ? QStringLiteral("%1: %2 sessioni").arg(c->name).arg(c->sessions)
@@ -370,11 +387,21 @@ void TeacherWindow::removeChild()
                                 .arg(name, results_->className),
                             MessageStyle::Question) != Answer::Yes)
         return;
-    if (!classfolder::removeChild(resultsDir_, results_->className, c->folder))
+    removing_ = true;
+    chooseChild();
+    progress_->setRange(0, 0);
+    progress_->show();
+    reading_->setText(QStringLiteral("Cancellazione dei risultati di %1…").arg(name));
+    loader_->remove(resultsDir_, results_->className, c->folder);
+}
+
+void TeacherWindow::childRemoved(const QString& folder, bool whole)
+{
+    if (!whole)
         dialogs_.messageBox(this,
                             QStringLiteral("Non è stato possibile cancellare tutti i risultati "
                                            "di %1.")
-                                .arg(name),
+                                .arg(classfolder::nameOfFolder(folder).value_or(folder)),
                             MessageStyle::Critical);
     reload();
 }

@@ -2,6 +2,7 @@
 
 #include "core/board/boardkind.h"
 #include "core/classes/classlist.h"
+#include "core/classes/classlistreader.h"
 #include "core/classes/classloader.h"
 #include "core/settings/options.h"
 #include "ui/windows/windowhost.h"
@@ -27,7 +28,8 @@ enum class VoiceAnswer { Asking, NoAnswer, Answered };
 /// one child's weeks and map. It prints a page for the class or a child, saves one CSV of the
 /// class, removes a child's results after a question, and tells the voice's languages. The
 /// classes come from the class lists when there are any, or else from the class folders of
-/// the results folder.
+/// the results folder. Every folder is read on a thread of the loaders, never on the
+/// window's: the window answers while a share hangs, and closes without waiting for it.
 class TeacherWindow final : public ProgramWindow {
     Q_OBJECT
   public:
@@ -50,7 +52,7 @@ class TeacherWindow final : public ProgramWindow {
     void classShown();
 
   private:
-    void fillClasses(const LaunchOptions& options);
+    void fillClasses(const ClassLists& lists, const QString& named);
     void showClass(std::shared_ptr<const ClassResults> results);
     void fillChildren();
     void showMaps();
@@ -59,13 +61,16 @@ class TeacherWindow final : public ProgramWindow {
     const ChildResults* child() const;
     void save();
     void removeChild();
+    void childRemoved(const QString& folder, bool whole);
 
     WindowHost& host_;
     Dialogs& dialogs_;
     PrintService& printer_;
     QString resultsDir_;
     std::vector<ClassList> classes_;
+    std::unique_ptr<ClassListReader> classReader_;
     std::unique_ptr<ClassLoader> loader_;
+    bool removing_ = false;
     std::shared_ptr<const ClassResults> results_;
     QString chosenChild_; // the folder of the child chosen, kept across readings
     QComboBox* classList_;
