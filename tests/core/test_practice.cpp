@@ -71,9 +71,9 @@ void TestPractice::reviewChoice_data()
     QTest::addColumn<QString>("stillUnder"); // afterwards
     QTest::addColumn<QString>("left");
 
-    // Missed at task 1, right at once (the same task): back 3 tasks later, then 15 later.
+    // Missed at task 1, right at once (the same task): back 3 tasks later, then 8 later.
     QTest::newRow("missed, it comes back soon and later")
-        << "17x 17" << true << 99 << "- - 17 - - - - - - - - - - - - - - 17 - -"
+        << "17x 17" << true << 99 << "- - 17 - - - - - - - 17 - -"
         << "17"
         << "";
     QTest::newRow("right on its three returns, it leaves")

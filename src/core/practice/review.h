@@ -28,7 +28,7 @@ struct SpacedReturn {
 };
 /// A missed number comes back soon, later, and on another day; right on all three, it leaves.
 /// A miss on the way starts it again from the first.
-inline constexpr SpacedReturn kReturns[] = {{3, false}, {15, false}, {0, true}};
+inline constexpr SpacedReturn kReturns[] = {{3, false}, {8, false}, {0, true}};
 /// At most one task in this many asks a number under review.
 inline constexpr int kReviewEvery = 3;
 
