@@ -9,6 +9,7 @@
 #   core/records   what the run's answers leave: the run record, the teacher's page's texts
 #   core/sessions  a child's session on the school's share: its file, its keeping and saving
 #   core/classes   a class: its list, the children's symbols, reading its folder, its results
+#   core/practice  practice that follows each child: the teacher's plan, the review of misses
 #   core/speech    what is said: the number words, the board's voice
 #   core/settings  the starting options: the settings, the command line, the files
 #   ui/input    keys, the answer box, the keyboard scroll bar, safe paste
@@ -20,7 +21,7 @@
 # Usage: scripts/include-graph.sh [src folder]
 set -euo pipefail
 src="$(cd "${1:-$(dirname "$0")/../src}" && pwd)"
-wings=(core/base core/sheets core/board core/records core/sessions core/classes core/speech core/settings ui/input ui/design ui/system ui/access ui/windows app)
+wings=(core/base core/sheets core/board core/records core/sessions core/classes core/practice core/speech core/settings ui/input ui/design ui/system ui/access ui/windows app)
 
 rank() {
     local i

@@ -3,11 +3,11 @@
 # wing includes a higher one, no loop between files) and their layout, the unit and widget
 # tests, real sound playback through a PulseAudio server, real printing through a private CUPS
 # server, the program on a hostile desktop, the program ended by signals, the save helper and a
-# school's share, the figures of the benchmarks in bench/ (wrap, soak, run record, voice,
-# start-up, teacher's view), the Debian package checked, the tests and the hostile desktop again
-# in a build with AddressSanitizer and UndefinedBehaviorSanitizer; then the build and the tests
-# in a root of Debian 13, and the package installed in roots of Debian 12 and 13. Last, how long
-# each step took and the builds in all.
+# school's share, the figures of the benchmarks in bench/ (wrap, practice, soak, run record,
+# voice, start-up, teacher's view), the Debian package checked, the tests and the hostile
+# desktop again in a build with AddressSanitizer and UndefinedBehaviorSanitizer; then the build
+# and the tests in a root of Debian 13, and the package installed in roots of Debian 12 and 13.
+# Last, how long each step took and the builds in all.
 #
 # Debian 12's tests run on the very build the package comes from: one build, with the package's
 # flags and CMake's default generator, in build-package/, which also makes the package.
@@ -48,6 +48,9 @@ step "Printing through CUPS"
 
 step "Wrap benchmark"
 "$build/bench/bench_wrap"
+
+step "Practice benchmark: a simulated class on the find board, review against the board's own draw"
+"$build/bench/bench_practice"
 
 step "A hostile desktop: broken sounds, no or silent sound server, no printer, no home; the voice benchmark"
 "$root/tests/system/hostile_desktop.sh" --voice-bench "$build/bench/bench_voice" \

@@ -91,6 +91,49 @@ ArithmeticTask drawArithmeticTask(ArithmeticKind kind, int maximum, RandomSource
     return rulesOf(kind).draw(maximum, random);
 }
 
+bool drawsResult(ArithmeticKind kind, int result, int maximum)
+{
+    switch (kind) {
+    case ArithmeticKind::AddUnits:
+        return result >= 10 && result <= maximum;
+    case ArithmeticKind::SubUnits:
+        return result >= 2 && result <= maximum - 10;
+    case ArithmeticKind::SubTensUnits:
+        return result >= 0 && result < maximum;
+    default:
+        return result >= 1 && result <= maximum;
+    }
+}
+
+ArithmeticTask arithmeticTaskWithResult(ArithmeticKind kind, int result, int maximum,
+                                        RandomSource& random)
+{
+    ArithmeticTask t;
+    t.risultato = result;
+    switch (kind) {
+    case ArithmeticKind::AddUnits:
+        t.secondo = random.below(std::min(9, result - 9));
+        break;
+    case ArithmeticKind::AddTens:
+        t.secondo = random.below(result) / 10 * 10;
+        break;
+    case ArithmeticKind::AddTensUnits:
+        t.secondo = result - random.below(result);
+        break;
+    case ArithmeticKind::SubUnits:
+        t.secondo = random.below(std::min(9, maximum - 9 - result));
+        break;
+    case ArithmeticKind::SubTens:
+        t.secondo = random.below((maximum - result) / 10 + 1) * 10;
+        break;
+    case ArithmeticKind::SubTensUnits:
+        t.secondo = random.below(maximum - result) + 1;
+        break;
+    }
+    t.primo = isAddition(kind) ? result - t.secondo : result + t.secondo;
+    return t;
+}
+
 QString arithmeticTaskText(ArithmeticKind kind, const ArithmeticTask& task)
 {
     const QString op = isAddition(kind) ? QStringLiteral(" + ") : QStringLiteral(" - ");

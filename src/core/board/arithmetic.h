@@ -20,6 +20,13 @@ bool isAddition(ArithmeticKind kind);
 /// 0 to `maximum`. Precondition: 19 <= maximum <= 99.
 ArithmeticTask drawArithmeticTask(ArithmeticKind kind, int maximum, RandomSource& random);
 
+/// Whether a board of `kind` draws tasks with this result under `maximum`.
+bool drawsResult(ArithmeticKind kind, int result, int maximum);
+/// A task of the board with the given result, its operands drawn as the board draws them.
+/// Precondition: `drawsResult(kind, result, maximum)`.
+ArithmeticTask arithmeticTaskWithResult(ArithmeticKind kind, int result, int maximum,
+                                        RandomSource& random);
+
 /// " 34 +  5 = ", " 57 -  3 = ".
 QString arithmeticTaskText(ArithmeticKind kind, const ArithmeticTask& task);
 

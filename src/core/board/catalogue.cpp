@@ -102,6 +102,12 @@ static_assert([] {
            });
 }());
 
+constexpr const char* kIds[] = {"Form100a",      "Form100b",     "Form100f",
+                                "Form100c",      "Form100d",     "Form100e",
+                                "Form100Ricon",  "Form100Trova", "Form100Ricon2",
+                                "Form100Trova2", "Form100Gioco", "Form100Nascosti"};
+static_assert(std::size(kIds) == kBoardKinds);
+
 } // namespace
 
 std::span<const BoardEntry> boardCatalogue()
@@ -112,4 +118,18 @@ std::span<const BoardEntry> boardCatalogue()
 const BoardEntry& boardEntry(BoardKind kind)
 {
     return *std::ranges::find(kCatalogue, kind, &BoardEntry::kind);
+}
+
+QString boardId(BoardKind kind)
+{
+    return QLatin1String(kIds[static_cast<std::size_t>(kind)]);
+}
+
+std::optional<BoardKind> boardById(QStringView id)
+{
+    for (int i = 0; i < kBoardKinds; ++i) {
+        if (id.compare(QLatin1String(kIds[i]), Qt::CaseInsensitive) == 0)
+            return static_cast<BoardKind>(i);
+    }
+    return std::nullopt;
 }

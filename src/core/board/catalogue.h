@@ -3,6 +3,8 @@
 #include "core/board/boardkind.h"
 #include "core/sheets/worksheetkind.h"
 
+#include <QString>
+#include <QStringView>
 #include <optional>
 #include <span>
 
@@ -50,3 +52,8 @@ std::span<const BoardEntry> boardCatalogue();
 
 /// The entry of a board kind; every kind has exactly one.
 const BoardEntry& boardEntry(BoardKind kind);
+
+/// A board's stable name in files a person writes: its kind's name, as "Form100Trova".
+QString boardId(BoardKind kind);
+/// The board a stable name names, in any case; nothing for another name.
+std::optional<BoardKind> boardById(QStringView id);

@@ -36,7 +36,7 @@ ClassList parse(const QString& className, const QByteArray& bytes, const QString
     ClassList list{className, {}};
     const QStringList lines = QString::fromUtf8(bytes).split(u'\n');
     const auto warn = [&](qsizetype index, const QString& why) {
-        warnings << QStringLiteral("%1, riga %2: %3").arg(fileName).arg(index + 1).arg(why);
+        warnings << lineWarning(fileName, index, why);
     };
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QString line = lines[i];
@@ -66,6 +66,11 @@ ClassList parse(const QString& className, const QByteArray& bytes, const QString
         }
     }
     return list;
+}
+
+QString lineWarning(const QString& fileName, qsizetype line, const QString& why)
+{
+    return QStringLiteral("%1, riga %2: %3").arg(fileName).arg(line + 1).arg(why);
 }
 
 ClassLists read(const QString& folder)

@@ -37,6 +37,10 @@ inline constexpr int kMostPupils = 40;
 ClassList parse(const QString& className, const QByteArray& bytes, const QString& fileName,
                 QStringList& warnings);
 
+/// The warning for one ignored line of a file a teacher writes: "3A.txt, riga 4: why"; `line`
+/// counts from 0.
+QString lineWarning(const QString& fileName, qsizetype line, const QString& why);
+
 /// Every `*.txt` file of `folder` that is a regular file of at most 64 KiB; a folder that cannot
 /// be read gives no classes and one warning.
 ClassLists read(const QString& folder);

@@ -136,9 +136,10 @@ Failure mayReplace(int folder, const QByteArray& name, const QByteArray& bytes, 
 }
 
 /// `bytes` in a new hidden file of `folder`, synced and closed.
-Failure writeTemporary(int folder, const QByteArray& temporary, const QByteArray& bytes)
+Failure writeTemporary(int folder, const QByteArray& temporary, const QByteArray& bytes,
+                       mode_t mode)
 {
-    Fd fd(::openat(folder, temporary.constData(), kNewFileFlags, kFileMode));
+    Fd fd(::openat(folder, temporary.constData(), kNewFileFlags, mode));
     if (fd.get() < 0)
         return failure(QStringLiteral("file temporaneo non creato"), temporary, errno);
     if (!writeAll(fd.get(), bytes))
@@ -152,9 +153,9 @@ Failure writeTemporary(int folder, const QByteArray& temporary, const QByteArray
 
 /// The name of a session never used before, made empty with O_EXCL, so that a session of
 /// another machine that meets it is never written over.
-Failure claim(int folder, const QByteArray& name)
+Failure claim(int folder, const QByteArray& name, mode_t mode)
 {
-    Fd fd(::openat(folder, name.constData(), kNewFileFlags, kFileMode));
+    Fd fd(::openat(folder, name.constData(), kNewFileFlags, mode));
     if (fd.get() < 0)
         return failure(errno == EEXIST ? QStringLiteral("nome già di un'altra sessione")
                                        : QStringLiteral("file non creato"),
@@ -169,32 +170,38 @@ Failure saveIn(int child, const QByteArray& name, const QByteArray& bytes)
     bool first = false;
     if (Failure f = mayReplace(child, name, bytes, first))
         return f;
+    return replaceWhole(child, name, bytes, kFileMode, first);
+}
+
+} // namespace
+
+std::optional<QString> replaceWhole(int folder, const QByteArray& name, const QByteArray& bytes,
+                                    mode_t mode, bool claimFirst)
+{
     const QByteArray temporary =
         '.' + name + ".tmp-" + QByteArray::number(QRandomGenerator::system()->generate64(), 36);
-    Failure f = writeTemporary(child, temporary, bytes);
+    Failure f = writeTemporary(folder, temporary, bytes, mode);
     bool claimed = false;
-    if (!f && first) {
-        f = claim(child, name);
+    if (!f && claimFirst) {
+        f = claim(folder, name, mode);
         claimed = !f;
     }
-    if (!f && ::renameat(child, temporary.constData(), child, name.constData()) != 0)
+    if (!f && ::renameat(folder, temporary.constData(), folder, name.constData()) != 0)
         f = failure(QStringLiteral("rinomina non riuscita"), name, errno);
     if (f) {
-        ::unlinkat(child, temporary.constData(), 0);
+        ::unlinkat(folder, temporary.constData(), 0);
         if (claimed)
-            ::unlinkat(child, name.constData(), 0);
+            ::unlinkat(folder, name.constData(), 0);
         return f;
     }
     // The rename is the folder's to keep. An account that may not list the folder cannot sync
     // it, and a share that cannot sync a folder keeps its renames anyway.
-    const Fd listed(::openat(child, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const Fd listed(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (listed.get() >= 0 && ::fsync(listed.get()) != 0 && errno != EINVAL && errno != ENOTSUP &&
         errno != ENOSYS)
         return failure(QStringLiteral("sincronizzazione della cartella non riuscita"), name, errno);
     return std::nullopt;
 }
-
-} // namespace
 
 std::optional<QString> save(const QByteArray& folder, const QString& relativePath,
                             const QByteArray& bytes)

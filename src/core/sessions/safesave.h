@@ -30,6 +30,15 @@ inline constexpr mode_t kFileMode = 0640;
 /// claims the name with O_EXCL before the rename. Returns nothing when saved, else the reason,
 /// one line; then the last good file is as it was and nothing of this call is left behind.
 /// The process's umask is 0 while it runs, so it is for a process of its own (the helper).
+/// Writes `bytes` as `name` in the open folder `folder`, whole or not at all: a hidden file
+/// `.<name>.tmp-<random>` made with O_EXCL and `mode`, written, synced and closed, each step
+/// checked, then renamed over `name`, which is replaced even when it is a link (never what it
+/// points to). With `claimFirst` the name is first made with O_EXCL, so that a file another
+/// process makes meanwhile is never written over. Returns nothing when written, else the
+/// reason, one line; then `name` is as it was and nothing of this call is left behind.
+std::optional<QString> replaceWhole(int folder, const QByteArray& name, const QByteArray& bytes,
+                                    mode_t mode, bool claimFirst);
+
 std::optional<QString> save(const QByteArray& folder, const QString& relativePath,
                             const QByteArray& bytes);
 

@@ -1,6 +1,7 @@
 #include "core/settings/settings.h"
 
 #include "core/base/maximum.h"
+#include "core/base/values.h"
 #include "core/classes/classlist.h"
 
 #include <QDir>
@@ -9,14 +10,7 @@
 
 namespace {
 
-std::optional<bool> boolean(const QString& value)
-{
-    if (value.compare(u"true", Qt::CaseInsensitive) == 0 || value == u"1")
-        return true;
-    if (value.compare(u"false", Qt::CaseInsensitive) == 0 || value == u"0")
-        return false;
-    return std::nullopt;
-}
+using values::boolean;
 
 QString booleanText(bool b)
 {
@@ -39,11 +33,10 @@ template <bool LaunchOptions::*member> QString showBoolean(const LaunchOptions& 
 
 bool readMode(LaunchOptions& options, const QString& value)
 {
-    const bool wait = value.compare(u"wait", Qt::CaseInsensitive) == 0;
-    if (!wait && value.compare(u"auto", Qt::CaseInsensitive) != 0)
-        return false;
-    options.attendiBottone = wait;
-    return true;
+    const std::optional<bool> wait = values::waits(value);
+    if (wait)
+        options.attendiBottone = *wait;
+    return wait.has_value();
 }
 
 QString showMode(const LaunchOptions& options)
