@@ -1,10 +1,10 @@
 // How soon the voice says a new task: the find board in waiting mode with the real speech
 // service and no feedback sounds, 21 tasks, each brought by "avanti" after the child has found
-// the number before. The child looks at the start window and the menu for a while first, as
-// children do, while the engine is made in the background once the start window has painted;
-// the line "engine_ready_after_ms" says how long after the start that took. Prints the
-// wall-clock time of each task's
-// appearance on screen, its number and the words said for it,
+// the number before and heard it said. The child looks at the start window and the menu for a
+// while first, as children do, while the engine is made in the background once the start
+// window has painted; the line "engine_ready_after_ms" says how long after the start that
+// took. Prints the wall-clock time of each task's appearance on screen, its number and the
+// words said for it,
 //     task_epoch_ms T N<TAB>ITALIAN<TAB>SECOND
 // for hostile_desktop.sh, which finds the sounds after each in its recording of the speech
 // server's sink, and last the languages the speech server speaks,
@@ -34,7 +34,8 @@ namespace {
 
 constexpr int kTasks = 21;
 constexpr int kLookMs = 3000;   // the child at the start window and the menu
-constexpr int kListenMs = 3000; // the longest pair of number words, with the server's delay
+constexpr int kListenMs = 3000; // at most, the longest pair of number words with the server's delay
+constexpr int kPollMs = 20;     // how often the child looks whether the voice has ended
 
 void reportTask(BoardWindow* board, const QString& language)
 {
@@ -73,31 +74,43 @@ int main(int argc, char* argv[])
     });
     engine.start(20);
 
+    // Each task is answered once its words have been said, or after kListenMs when the
+    // server never tells their end.
     int tasks = 1;
+    int said = 0;
+    QElapsedTimer listening;
     QTimer pace;
     QObject::connect(&pace, &QTimer::timeout, [&] {
+        if (speech.utterancesSaid() == said && listening.elapsed() < kListenMs)
+            return;
+        said = speech.utterancesSaid();
+        listening.start();
         BoardWindow* board = app.boardWindow();
         if (!board || tasks == kTasks) {
-            pace.stop(); // the last task is heard out before the engine goes
-            QTimer::singleShot(kListenMs, [&] {
-                QTextStream(stdout)
-                    << "speakable_languages " << speech.speakableLanguages().join(u' ') << Qt::endl;
-                QCoreApplication::quit();
-            });
+            pace.stop(); // the last task has been heard out
+            QTextStream(stdout) << "speakable_languages "
+                                << speech.speakableLanguages().join(u' ') << Qt::endl;
+            QCoreApplication::quit();
             return;
         }
         board->cellButton(board->frame().programState().numeroCercato)->click();
-        QTimer::singleShot(300, board, [board, &options] {
+        pace.stop();
+        QTimer::singleShot(300, board, [board, &options, &pace, &listening, &speech, &said] {
+            said = speech.utterancesSaid();
             board->findChild<QAbstractButton*>(names::of(names::kAvanti))->click();
             reportTask(board, options.voiceLanguage);
+            listening.start();
+            pace.start(kPollMs);
         });
         ++tasks;
     });
     QTimer::singleShot(cold ? 0 : kLookMs, [&] {
         app.startWindow()->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
         app.menuWindow()->findChild<QAbstractButton*>(QStringLiteral("Command14"))->click();
+        said = speech.utterancesSaid();
         reportTask(app.boardWindow(), options.voiceLanguage);
-        pace.start(kListenMs);
+        listening.start();
+        pace.start(kPollMs);
     });
     return QApplication::exec();
 }

@@ -6,8 +6,9 @@
 #   debian_root_mount DIR [SOURCES]            /proc, a private /dev and /tmp; SOURCES read-only
 #                                              at /src
 #   debian_root_run DIR COMMAND...             COMMAND inside, with a clean environment
-#   debian_root_remove DIR                     stops every process inside, unmounts what was
-#                                              mounted in reverse order, removes DIR
+#   debian_root_unmount DIR                    stops every process inside, unmounts what was
+#                                              mounted in reverse order; the root stays
+#   debian_root_remove DIR                     the same, and removes DIR
 #
 # DIR is a fresh folder of the caller's (mktemp -d), removed with debian_root_remove from a
 # trap. Only processes whose root lies inside DIR are stopped.
@@ -152,7 +153,7 @@ debian_root_mounted() {
     findmnt -rn -o TARGET | awk -v dir="$1/" 'index($0, dir) == 1'
 }
 
-debian_root_remove() {
+debian_root_unmount() {
     local dir="$1" pids i target
     [[ -d "$dir" ]] || return 0
     if [[ -n "$debian_root_builder" ]]; then
@@ -169,11 +170,14 @@ debian_root_remove() {
         pids="$(debian_root_processes "$dir")"
         [[ -z "$pids" ]] || kill -KILL $pids 2>/dev/null || true
     fi
+    local others=()
     for ((i = ${#debian_root_mounts[@]} - 1; i >= 0; i--)); do
         target="${debian_root_mounts[i]}"
-        [[ "$target" == "$dir"/* ]] || continue
+        [[ "$target" == "$dir"/* ]] || { others=("$target" "${others[@]}"); continue; }
+        findmnt -rn "$target" >/dev/null || continue
         umount "$target" 2>/dev/null || umount --lazy "$target"
     done
+    debian_root_mounts=("${others[@]}")
     # Whatever is still mounted inside (left by an interrupted mmdebstrap), deepest first.
     while read -r target; do
         umount "$target" 2>/dev/null || umount --lazy "$target"
@@ -183,5 +187,9 @@ debian_root_remove() {
         debian_root_mounted "$dir" >&2
         return 1
     fi
-    rm -rf --one-file-system "$dir"
+}
+
+debian_root_remove() {
+    [[ -d "$1" ]] || return 0
+    debian_root_unmount "$1" && rm -rf --one-file-system "$1"
 }

@@ -8,10 +8,21 @@
 # (tests/system/package_install.sh). Prints the time of each step. The root, its mounts and every process inside are
 # removed at the end, also on failure or interruption. Needs root (through sudo otherwise).
 #   scripts/test-debian13.sh
+#   scripts/test-debian13.sh --prepare DIR    only makes both roots in DIR, the first with what
+#                                             the build and the tests need, and leaves them
+#   scripts/test-debian13.sh --prepared DIR   the same as the first, in the roots made so (and
+#                                             removes them), so that the download and unpacking
+#                                             can go on while something else builds
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 release=trixie
-(($# == 0)) || { echo "usage: $0" >&2; exit 2; }
+mode="" given=""
+case "${1:-}" in
+--prepare | --prepared) (($# == 2)) && [[ -d "$2" ]] || { echo "usage: $0 [--prepare DIR | --prepared DIR]" >&2; exit 2; }
+    mode="$1" given="$(cd "$2" && pwd)" ;;
+"") ;;
+*) echo "usage: $0 [--prepare DIR | --prepared DIR]" >&2; exit 2 ;;
+esac
 if [[ $(id -u) -ne 0 ]]; then
     exec sudo "$0" "$@"
 fi
@@ -19,7 +30,13 @@ command -v mmdebstrap >/dev/null || "$root/scripts/setup.sh" --tests --no-build
 # shellcheck source=debian-root.sh
 . "$root/scripts/debian-root.sh"
 
-work="$(mktemp -d /var/tmp/quadena-debian13.XXXXXX)"
+# The build's root, and the root the package is installed in.
+if [[ -n "$given" ]]; then
+    work="$given/build" installs="$given/install"
+    mkdir -p "$work" "$installs"
+else
+    work="$(mktemp -d /var/tmp/quadena-debian13.XXXXXX)" installs=""
+fi
 current="" # the step at work, whose log is shown when it fails
 finish() {
     local rc=$?
@@ -27,7 +44,11 @@ finish() {
         if [[ "$current" == tests ]]; then cat "$work/step.log"; else tail -n 80 "$work/step.log"; fi
         echo "FAIL: $current on Debian 13"
     fi
-    debian_root_remove "$work" || rc=1
+    if [[ "$mode" == --prepare ]]; then
+        debian_root_unmount "$work" || rc=1
+    else
+        debian_root_remove "$work" || rc=1
+    fi
     exit "$rc"
 }
 trap finish EXIT
@@ -44,10 +65,19 @@ step() {
     current=""
 }
 
-step "root of $release made" debian_root_make "$work" "$release"
-debian_root_mount "$work" "$root"
-step "build and test dependencies installed" \
-    debian_root_run "$work" /src/scripts/setup.sh --tests --no-build
+if [[ "$mode" != --prepared ]]; then
+    step "root of $release made" debian_root_make "$work" "$release"
+    debian_root_mount "$work" "$root"
+    step "build and test dependencies installed" \
+        debian_root_run "$work" /src/scripts/setup.sh --tests --no-build
+fi
+if [[ "$mode" == --prepare ]]; then
+    current="root of $release to install the package in"
+    "$root/tests/system/package_install.sh" --prepare "$installs" "$release"
+    current=""
+    exit 0
+fi
+[[ "$mode" != --prepared ]] || debian_root_mount "$work" "$root"
 debian_root_run "$work" sh -c '. /etc/os-release; echo "$PRETTY_NAME:" \
     "Qt $(dpkg-query -W -f "\${Version}" qt6-base-dev), $(g++ --version | head -n 1)"'
 # One build, with the package's flags: the package, and the tests that run on it.
@@ -69,5 +99,9 @@ grep growth "$work/step.log" | sed '1s/^/steady style: /; 2s/^/Fusion: /'
 deb="$(ls "$work"/root/build/quadena_*.deb)"
 echo "${deb##*/}: depends on $(dpkg-deb -f "$deb" Depends | grep -o 'libicu[0-9]*')"
 current="package installed in a root of Debian 13"
-"$root/tests/system/package_install.sh" "$release" "$deb"
+if [[ -n "$installs" ]]; then
+    "$root/tests/system/package_install.sh" --prepared "$installs" "$release" "$deb"
+else
+    "$root/tests/system/package_install.sh" "$release" "$deb"
+fi
 current=""

@@ -28,6 +28,41 @@ built() { builds=$((builds + $1)); }
 step "Installed what is missing"
 "$root/scripts/setup.sh" --tests --lint --no-build
 
+# The roots of Debian 13 (its build's, with what the build and the tests need, and the one its
+# package is installed in) and of Debian 12 (to install its package in) are made meanwhile, in
+# a process group of their own: downloading and unpacking, while this machine builds.
+# shellcheck source=debian-root.sh
+. "$root/scripts/debian-root.sh"
+roots="$(mktemp -d /var/tmp/quadena-roots.XXXXXX)"
+mkdir "$roots/debian13" "$roots/bookworm"
+remove_roots() {
+    if [[ -n "${preparer:-}" ]]; then
+        kill -TERM -- "-$preparer" 2>/dev/null || true
+        wait "$preparer" 2>/dev/null || true
+    fi
+    local dir
+    for dir in "$roots/debian13/build" "$roots/debian13/install" "$roots/bookworm"; do
+        debian_root_remove "$dir" || return 1
+    done
+    rm -rf "$roots"
+}
+trap remove_roots EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+setsid bash -c '"$1/scripts/test-debian13.sh" --prepare "$2/debian13" &&
+                "$1/tests/system/package_install.sh" --prepare "$2/bookworm" bookworm' \
+    sh "$root" "$roots" >"$roots/prepare.log" 2>&1 &
+preparer=$!
+# prepared: waits for the roots; their log when they could not be made.
+prepared() {
+    [[ -n "${preparer:-}" ]] || return 0
+    local rc=0
+    wait "$preparer" || rc=$?
+    preparer=""
+    sed 's/^/  /' "$roots/prepare.log"
+    ((rc == 0)) || { echo "FAIL: the roots of Debian 12 and 13 were not made"; exit 1; }
+}
+
 step "Built: the program, the tests and the benchmarks with the package's flags, and the package"
 start=$SECONDS
 deb="$("$root/scripts/package.sh" --with-tests | tail -n 1)"
@@ -84,7 +119,9 @@ step "Debian package: lintian, desktop entry, AppStream, its files, the program 
 
 step "Tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 start=$SECONDS
-cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUADENA_SANITIZE=ON >/dev/null
+# The benchmarks' figures come from the build above; they are not built here.
+cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUADENA_SANITIZE=ON \
+    -DQUADENA_BENCH=OFF >/dev/null
 cmake --build "$root/build-asan" -j"$(nproc)"
 built $((SECONDS - start))
 # Leaks that belong to fontconfig and Qt's own caches at exit are listed, with the reason,
@@ -110,14 +147,15 @@ LSAN_OPTIONS=suppressions="$root/tests/support/lsan.supp":print_suppressions=0 \
         "$root/build-asan/src/quadena"
 
 step "Debian 13 (Qt 6.8): the build and the tests in a root of its own"
-"$root/scripts/test-debian13.sh" | tee "$root/build-package/debian13.log"
+prepared
+"$root/scripts/test-debian13.sh" --prepared "$roots/debian13" | tee "$roots/debian13.log"
 built "$(sed -n 's/^package for Debian 13 built, with the tests: \([0-9]*\) s$/\1/p' \
-    "$root/build-package/debian13.log")"
+    "$roots/debian13.log")"
 
 step "The Debian package installed with apt in a root of Debian 12, its pictures drawn"
 # The package built here links Debian 12's ICU (libicu72, for the number words), which Debian
 # 13 does not have: scripts/test-debian13.sh builds and installs Debian 13's in roots of its own.
-"$root/tests/system/package_install.sh" bookworm "$deb"
+"$root/tests/system/package_install.sh" --prepared "$roots/bookworm" bookworm "$deb"
 
 step ""
 echo "== Time of each step ($((SECONDS / 60)) min in all)"

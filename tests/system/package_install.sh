@@ -7,6 +7,9 @@
 # plugins that draw its pictures and icons, from packages it depends on. The package is never
 # installed on this machine. Needs root (through sudo otherwise).
 #   tests/system/package_install.sh RELEASE PACKAGE.deb       e.g. trixie quadena_1.0+deb13_amd64.deb
+#   tests/system/package_install.sh --prepare DIR RELEASE     only makes the root in DIR, and leaves it
+#   tests/system/package_install.sh --prepared DIR RELEASE PACKAGE.deb   installs in that root,
+#                                                             then removes it
 # With SCREENSHOT=FILE.png in the environment, the screen with the board is saved there.
 set -euo pipefail
 # Client areas at 15 twips a pixel: the start window (8760 x 6615 twips), the main menu
@@ -98,26 +101,45 @@ if [[ "${1:-}" == "--run-installed" ]]; then
 fi
 
 root="$(cd "$(dirname "$0")/../.." && pwd)"
-(($# == 2)) || { echo "usage: $0 RELEASE PACKAGE.deb" >&2; exit 2; }
+usage() {
+    echo "usage: $0 [--prepared DIR] RELEASE PACKAGE.deb | --prepare DIR RELEASE" >&2
+    exit 2
+}
+mode="" work=""
+if [[ "${1:-}" == --prepare || "${1:-}" == --prepared ]]; then
+    (($# >= 2)) && [[ -d "$2" ]] || usage
+    mode="$1" work="$(cd "$2" && pwd)"
+    shift 2
+fi
+if [[ "$mode" == --prepare ]]; then (($# == 1)) || usage; else (($# == 2)) || usage; fi
 release="$1"
-deb="$(realpath "$2")"
-[[ -f "$deb" ]] || { echo "no package $2" >&2; exit 2; }
+if [[ "$mode" != --prepare ]]; then
+    deb="$(realpath "$2")"
+    [[ -f "$deb" ]] || { echo "no package $2" >&2; exit 2; }
+fi
 if [[ $(id -u) -ne 0 ]]; then
-    exec sudo "$0" "$@"
+    exec sudo "$0" ${mode:+"$mode" "$work"} "$@"
 fi
 command -v mmdebstrap >/dev/null || "$root/scripts/setup.sh" --tests --no-build
 # shellcheck source=../../scripts/debian-root.sh
 . "$root/scripts/debian-root.sh"
 
-work="$(mktemp -d "/var/tmp/quadena-$release.XXXXXX")"
-trap 'debian_root_remove "$work"' EXIT
+[[ -n "$work" ]] || work="$(mktemp -d "/var/tmp/quadena-$release.XXXXXX")"
+if [[ "$mode" == --prepare ]]; then
+    trap 'debian_root_unmount "$work"' EXIT
+else
+    trap 'debian_root_remove "$work"' EXIT
+fi
 trap 'exit 130' INT
 trap 'exit 143' TERM
 trap 'exit 129' HUP
 
-start=$SECONDS
-debian_root_make "$work" "$release" xvfb x11-utils xdotool
-echo "root of $release with an X server made: $((SECONDS - start)) s"
+if [[ "$mode" != --prepared ]]; then
+    start=$SECONDS
+    debian_root_make "$work" "$release" xvfb x11-utils xdotool
+    echo "root of $release with an X server made: $((SECONDS - start)) s"
+fi
+[[ "$mode" != --prepare ]] || exit 0
 debian_root_mount "$work"
 cp "$deb" "$0" "$work/root/root/"
 

@@ -20,6 +20,7 @@ struct SpeechState {
     std::chrono::milliseconds after{0}; ///< how long after the asking it starts
     QStringList languages;              ///< what the engine speaks, once it is made
     bool warmedUp = false;              ///< the engine has been made, or found missing
+    int said = 0;                       ///< utterances said to their last part's end
 };
 
 namespace {
@@ -128,8 +129,13 @@ class SpeechWorker final : public QObject {
     {
         if (state == QTextToSpeech::Speaking)
             begun_ = true;
-        else if (state == QTextToSpeech::Ready && std::exchange(begun_, false))
+        else if (state == QTextToSpeech::Ready && std::exchange(begun_, false)) {
+            if (queue_.isEmpty()) {
+                const std::lock_guard held(state_->lock);
+                ++state_->said;
+            }
             sayNext();
+        }
     }
 
     /// The locale of the engine's voice for `language` (empty: Italian); nothing, and a
@@ -225,6 +231,12 @@ bool SpeechService::warmedUp() const
 {
     const std::lock_guard held(state_->lock);
     return state_->warmedUp;
+}
+
+int SpeechService::utterancesSaid() const
+{
+    const std::lock_guard held(state_->lock);
+    return state_->said;
 }
 
 void SpeechService::say(const Utterance& parts, std::chrono::milliseconds after)

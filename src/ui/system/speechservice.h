@@ -37,6 +37,8 @@ class SpeechService final : public SpeechSink {
     /// Whether `warmUp` has ended, so that `speakableLanguages` is the server's answer; a
     /// server that hangs leaves this false.
     bool warmedUp() const;
+    /// How many utterances the engine has said to their end, as it told them ended.
+    int utterancesSaid() const;
 
   private:
     void start();
