@@ -171,9 +171,9 @@ constexpr ControlRow kForm100Nascosti[] = {
     avanti(6600, 5160, 855),
 };
 
-/// Counting in steps: the task over two lines, no answer box.
+/// Counting in steps: the task on up to three lines, no answer box.
 constexpr ControlRow kForm100Salti[] = {
-    {names::kTask, ControlKind::Display, 6300, 2655, 3000, 1335, u"Conta", kArial13, kLabel},
+    {names::kTask, ControlKind::Display, 6300, 2655, 3000, 1035, u"Conta", kArial13, kLabel},
     avanti(6600, 5160, 855),
 };
 
