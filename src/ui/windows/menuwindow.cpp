@@ -80,6 +80,7 @@ struct BoardButton {
 
 using enum BoardKind;
 
+// "Contare a salti" stands right of the games, narrower, between "Esci" and "Risultati".
 constexpr BoardButton kBoardButtons[] = {
     {Form100Trova, "Command14", 480, 720},
     {Form100Ricon, "Command7", 480, 1440},
@@ -93,7 +94,6 @@ constexpr BoardButton kBoardButtons[] = {
     {Form100Ricon2, "Command8", 4500, 2880},
     {Form100Gioco, "Command10", 480, 6300},
     {Form100Nascosti, "Command11", 4500, 6300},
-    // Right of the games, narrower, between "Esci" and "Risultati" and clear of both.
     {Form100Salti, "Command12", 7440, 5700, 2040},
 };
 
