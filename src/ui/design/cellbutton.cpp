@@ -20,17 +20,16 @@ constexpr QColor kStripe{0, 0, 0};
 /// The mark of a red cell that needs no colour vision: bands of dark diagonal stripes along
 /// the top and bottom edges (a sixth of the side each), on the red face, enabled or not.
 /// They are striped where the focus frame is a solid line, and leave the caption's rows
-/// plain red. A counted cell carries the same stripes in bands along its left and right
-/// edges (`sides`), so the two marks differ without colour.
-void paintMark(QPainter& p, const QRect& r, bool sides = false)
+/// plain red. A counted cell carries the same stripes in one band down its left edge
+/// (`leftOnly`), clear of its right-aligned caption, so the two marks differ without colour.
+void paintMark(QPainter& p, const QRect& r, bool leftOnly = false)
 {
     const qreal side = std::min(r.width(), r.height());
     const qreal band = side / 6 - 1;
     const QRectF outer = QRectF(r).adjusted(1, 1, -1, -1);
     QPainterPath bands;
-    if (sides) {
+    if (leftOnly) {
         bands.addRect(QRectF(outer.topLeft(), QSizeF(band, outer.height())));
-        bands.addRect(QRectF(outer.right() - band, outer.top(), band, outer.height()));
     } else {
         bands.addRect(QRectF(outer.topLeft(), QSizeF(outer.width(), band)));
         bands.addRect(QRectF(outer.left(), outer.bottom() - band, outer.width(), band));
