@@ -1,8 +1,9 @@
 // Figures of the run record and the teacher's page: the answer-to-repaint time with the
 // record fed and without it (same run, alternating blocks), the time the page takes to open
 // with every number of every board answered 100 times, and the memory of the record after
-// 10 and after 1 000 000 answers. Then the two games: the answer-to-repaint time on the game
-// and on the hidden numbers against the addition board (same run, alternating blocks), and
+// 10 and after 1 000 000 answers. Then the three games: the answer-to-repaint time on the
+// game, on the hidden numbers and on counting in steps against the addition board (same run,
+// alternating blocks), and
 // a token's walk: the frames drawn per second while it walks and the processor time it takes.
 // Prints figures only; it asserts nothing about time.
 #include "app/startup.h"
@@ -77,6 +78,19 @@ double hiddenAnswerToRepaint(BoardWindow* board, int n)
     return double(timer.nsecsElapsed()) / 1e3 / n;
 }
 
+/// The same on counting in steps: a wrong click, then the next number of the count.
+double stepsAnswerToRepaint(BoardWindow* board, int n)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < n; ++i) {
+        const int next = board->frame().programState().numeroCercato;
+        clickCell(board, i % 2 == 0 ? (next + 1) % 100 : next);
+        QCoreApplication::processEvents();
+    }
+    return double(timer.nsecsElapsed()) / 1e3 / n;
+}
+
 double processorSeconds()
 {
     rusage usage{};
@@ -135,26 +149,28 @@ int main(int argc, char* argv[])
                    .arg(median(unfed), 0, 'f', 1);
     }
     {
-        // The three boards open side by side in one run, each in its own program.
-        Program addition, game, hidden;
-        BoardWindow* boards[] = {openFromMenu(addition, "Command3", false),
-                                 openFromMenu(game, "Command10", false),
-                                 openFromMenu(hidden, "Command11", false)};
-        std::vector<double> times[3];
+        // The four boards open side by side in one run, each in its own program.
+        Program addition, game, hidden, counting;
+        BoardWindow* boards[] = {
+            openFromMenu(addition, "Command3", false), openFromMenu(game, "Command10", false),
+            openFromMenu(hidden, "Command11", false), openFromMenu(counting, "Command12", false)};
+        double (*const answer[])(BoardWindow*, int) = {answerToRepaint, gameAnswerToRepaint,
+                                                       hiddenAnswerToRepaint, stepsAnswerToRepaint};
+        std::vector<double> times[4];
         for (int round = 0; round < 14; ++round) {
-            for (int k = 0; k < 3; ++k) {
-                const int b = (k + round) % 3; // each goes first in turn
+            for (int k = 0; k < 4; ++k) {
+                const int b = (k + round) % 4; // each goes first in turn
                 boards[b]->activateWindow();
-                times[b].push_back(b == 0   ? answerToRepaint(boards[b], 300)
-                                   : b == 1 ? gameAnswerToRepaint(boards[b], 300)
-                                            : hiddenAnswerToRepaint(boards[b], 300));
+                times[b].push_back(answer[b](boards[b], 300));
             }
         }
         out << QStringLiteral("answer to repaint: %1 us on the addition board, %2 us on the game, "
-                              "%3 us on the hidden numbers (median of 14 blocks of 300)\n")
+                              "%3 us on the hidden numbers, %4 us counting in steps (median of "
+                              "14 blocks of 300)\n")
                    .arg(median(times[0]), 0, 'f', 1)
                    .arg(median(times[1]), 0, 'f', 1)
-                   .arg(median(times[2]), 0, 'f', 1);
+                   .arg(median(times[2]), 0, 'f', 1)
+                   .arg(median(times[3]), 0, 'f', 1);
 
         // Walks of six squares and more: the frames drawn while each lasts, and the processor.
         BoardWindow* board = boards[1];

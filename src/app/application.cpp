@@ -293,6 +293,10 @@ void Application::showWorksheet()
         showHiddenGrid();
         return;
     }
+    if (sheet.window == SheetWindow::StepsGrid) {
+        showStepsGrid();
+        return;
+    }
     WindowPtr<GridWindow>& grid = find ? findGrid_ : recogniseGrid_;
     if (!grid) {
         // The sheet follows the level of the board that opened it while that board is open;
@@ -313,20 +317,37 @@ void Application::showWorksheet()
 
 void Application::showHiddenGrid()
 {
-    if (!hiddenGrid_) {
-        // The sheet shows the board's covered cells while the board is open.
-        auto covered = [this]() -> std::optional<std::bitset<100>> {
+    // The sheet shows the board's covered cells while the board is open.
+    showPairedGrid(
+        hiddenGrid_, GridWindow::Kind::Hidden, [this]() -> std::optional<std::array<GridSheet, 2>> {
             const auto* hidden = board_ ? board_->frame().rules<HiddenNumbersExercise>() : nullptr;
             if (!hidden)
                 return std::nullopt;
-            return hidden->covered(state_.numeroMassimo);
-        };
-        hiddenGrid_ = std::make_unique<GridWindow>(host_, GridWindow::Kind::Hidden, random_,
-                                                   printer_, nullptr, covered);
-        connect(hiddenGrid_.get(), &ProgramWindow::closedByUser, this,
-                [this] { closeGrid(hiddenGrid_); });
+            return hiddenGridSheets(hidden->covered(state_.numeroMassimo));
+        });
+}
+
+void Application::showStepsGrid()
+{
+    // The sheet shows the board's count while the board is open.
+    showPairedGrid(stepsGrid_, GridWindow::Kind::Steps,
+                   [this]() -> std::optional<std::array<GridSheet, 2>> {
+                       const auto* steps = board_ ? board_->frame().rules<SkipCounting>() : nullptr;
+                       if (!steps)
+                           return std::nullopt;
+                       return stepGridSheets(steps->step(), steps->start(), state_.numeroMassimo);
+                   });
+}
+
+void Application::showPairedGrid(WindowPtr<GridWindow>& grid, GridWindow::Kind kind,
+                                 GridWindow::SheetPair pair)
+{
+    if (!grid) {
+        grid =
+            std::make_unique<GridWindow>(host_, kind, random_, printer_, nullptr, std::move(pair));
+        connect(grid.get(), &ProgramWindow::closedByUser, this, [this, &grid] { closeGrid(grid); });
     }
-    host_.showBeside(hiddenGrid_.get(), board_.get());
+    host_.showBeside(grid.get(), board_.get());
 }
 
 void Application::closeGrid(WindowPtr<GridWindow>& grid)
@@ -346,6 +367,7 @@ void Application::end()
     unload(findGrid_);
     unload(recogniseGrid_);
     unload(hiddenGrid_);
+    unload(stepsGrid_);
     unload(results_);
     emit ended();
 }

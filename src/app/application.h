@@ -9,6 +9,7 @@
 #include "core/settings/options.h"
 #include "core/speech/boardvoice.h"
 #include "core/speech/speech.h"
+#include "ui/windows/gridwindow.h"
 #include "ui/windows/windowhost.h"
 
 #include <QObject>
@@ -24,7 +25,6 @@ struct ClassList;
 struct Pupil;
 class SessionKeeper;
 class Dialogs;
-class GridWindow;
 class PrintService;
 class WorksheetWindow;
 class MenuWindow;
@@ -66,6 +66,7 @@ class Application final : public QObject {
     GridWindow* findGridWindow() const { return findGrid_.get(); }
     GridWindow* recogniseGridWindow() const { return recogniseGrid_.get(); }
     GridWindow* hiddenGridWindow() const { return hiddenGrid_.get(); }
+    GridWindow* stepsGridWindow() const { return stepsGrid_.get(); }
     ResultsWindow* resultsWindow() const { return results_.get(); }
     ClassWindow* classWindow() const { return classChoice_.get(); }
     PupilWindow* pupilWindow() const { return pupilChoice_.get(); }
@@ -118,6 +119,11 @@ class Application final : public QObject {
     void showWorksheet();
     /// The hidden numbers' sheet of the open board, created if needed, shown.
     void showHiddenGrid();
+    /// The counting sheet of the open board, created if needed, shown.
+    void showStepsGrid();
+    /// A sheet printed with its solution, created with `pair` if needed, shown.
+    void showPairedGrid(WindowPtr<GridWindow>& grid, GridWindow::Kind kind,
+                        GridWindow::SheetPair pair);
     /// A grid worksheet closed: the user is back on the board.
     void closeGrid(WindowPtr<GridWindow>& grid);
     /// The teacher's page, created if needed, shown above the main menu.
@@ -146,6 +152,7 @@ class Application final : public QObject {
     WindowPtr<GridWindow> findGrid_;
     WindowPtr<GridWindow> recogniseGrid_;
     WindowPtr<GridWindow> hiddenGrid_;
+    WindowPtr<GridWindow> stepsGrid_;
     WindowPtr<ResultsWindow> results_;
     ClassLists classLists_;
     std::unique_ptr<ClassListReader> classReader_;

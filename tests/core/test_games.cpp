@@ -1,7 +1,9 @@
-// The rules of the two games on the hundred board: the count-on game and the hidden numbers.
+// The rules of the games on the hundred board: the count-on game, the hidden numbers and
+// counting in steps.
 #include "board_fixture.h"
 
 #include <QTest>
+#include <algorithm>
 
 Q_DECLARE_METATYPE(Level)
 
@@ -84,6 +86,8 @@ class TestGames : public QObject {
     void countOn();
     void hiddenNumbers_data();
     void hiddenNumbers();
+    void skipCounting_data();
+    void skipCounting();
 };
 
 void TestGames::countOn_data()
@@ -209,6 +213,114 @@ void TestGames::hiddenNumbers()
         QCOMPARE(f.state.quantiEsatti - right, int(covered.count()));
         QCOMPARE(f.state.quantiErrati - wrong, int(covered.count()));
     }
+}
+
+void TestGames::skipCounting_data()
+{
+    QTest::addColumn<Level>("level");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<bool>("waits");         // for "avanti" after the count
+    QTest::addColumn<QList<float>>("draws"); // the count's draws: step, then start or direction
+    QTest::addColumn<QString>("task");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QList<int>>("count"); // the numbers to click after the start
+    QTest::addColumn<int>("wrong");        // a wrong click before the count's second number
+    const auto third = [](int k) { return (float(k) + 0.5f) / 3; };
+    const auto fourth = [](int k) { return (float(k) + 0.5f) / 4; };
+    const auto steps = [](int from, int by, int to) {
+        QList<int> numbers;
+        for (int n = from; by > 0 ? n <= to : n >= to; n += by)
+            numbers.append(n);
+        return numbers;
+    };
+    QTest::newRow("facile: tens from 0")
+        << Level::Facile << 99 << true << QList<float>{third(0)}
+        << "Conta di 10 in 10 partendo da 0" << 0 << steps(10, 10, 90) << 11;
+    QTest::newRow("facile: fives, going on")
+        << Level::Facile << 99 << false << QList<float>{third(1)} << "Conta di 5 in 5 partendo da 0"
+        << 0 << steps(5, 5, 95) << -1;
+    QTest::newRow("facile: twos up to 31")
+        << Level::Facile << 31 << true << QList<float>{third(2)} << "Conta di 2 in 2 partendo da 0"
+        << 0 << steps(2, 2, 30) << 0; // the start again is wrong
+    QTest::newRow("media: threes") << Level::Media << 99 << true << QList<float>{third(0)}
+                                   << "Conta di 3 in 3 partendo da 0" << 0 << steps(3, 3, 99) << -1;
+    QTest::newRow("media: fours up to 50")
+        << Level::Media << 50 << true << QList<float>{third(1)} << "Conta di 4 in 4 partendo da 0"
+        << 0 << steps(4, 4, 48) << -1;
+    QTest::newRow("media: tens from 7")
+        << Level::Media << 99 << true << QList<float>{third(2), 0.75f}
+        << "Conta di 10 in 10 partendo da 7" << 7 << steps(17, 10, 97) << 8;
+    QTest::newRow("difficile: sevens")
+        << Level::Difficile << 99 << true << QList<float>{fourth(1), 0.25f}
+        << "Conta di 7 in 7 partendo da 0" << 0 << steps(7, 7, 98) << -1;
+    QTest::newRow("difficile: back in nines from 99")
+        << Level::Difficile << 99 << true << QList<float>{fourth(3), 0.75f}
+        << "Conta all'indietro di 9 in 9 partendo da 99" << 99 << steps(90, -9, 0) << 89;
+    QTest::newRow("difficile: back in sixes from 40, going on")
+        << Level::Difficile << 40 << false << QList<float>{fourth(0), 0.75f}
+        << "Conta all'indietro di 6 in 6 partendo da 40" << 40 << steps(34, -6, 4) << -1;
+}
+
+void TestGames::skipCounting()
+{
+    QFETCH(Level, level);
+    QFETCH(int, maximum);
+    QFETCH(bool, waits);
+    QFETCH(QList<float>, draws);
+    QFETCH(QString, task);
+    QFETCH(int, start);
+    QFETCH(QList<int>, count);
+    QFETCH(int, wrong);
+    ExerciseFixture<SkipCounting> f(waits);
+    f.board.setUp();
+    QVERIFY(f.board.numeroMassimo(QString::number(maximum)));
+    for (float draw : draws)
+        f.random.push(draw);
+    f.board.setLevel(level);
+    QCOMPARE(f.board.taskText(), task);
+    const auto counted = [&] {
+        QList<int> cells;
+        for (int i = 0; i < 100; ++i) {
+            if (f.board.cell(i).colour == colours::kCounted)
+                cells.append(i);
+        }
+        return cells;
+    };
+    QCOMPARE(counted(), QList<int>{start});
+    const int tasks = f.board.tasksDrawn();
+    if (wrong >= 0) {
+        // Counted wrong; the count waits for its next number.
+        f.board.clickCell(wrong);
+        QCOMPARE(f.state.quantiErrati, qint16(1));
+        QVERIFY(f.board.face() == Face::Sad);
+        QVERIFY(f.sounds.played.last() == Sound::No);
+        QCOMPARE(counted(), QList<int>{start});
+    }
+    QList<int> expected{start};
+    for (int k = 0; k < count.size(); ++k) {
+        QCOMPARE(f.asked(), count[k]);
+        f.board.clickCell(count[k]);
+        expected.append(count[k]);
+        QVERIFY(f.board.face() == Face::Happy);
+        const bool last = k == count.size() - 1;
+        if (!last || waits) {
+            std::ranges::sort(expected);
+            QCOMPARE(counted(), expected);
+            QCOMPARE(f.board.tasksDrawn(), tasks);
+        }
+        QCOMPARE(f.board.waiting(), last && waits);
+    }
+    QCOMPARE(f.state.quantiEsatti, qint16(count.size()));
+    if (waits) {
+        // The pattern stays until "avanti"; clicks are no answers.
+        f.board.clickCell(count.last() == 0 ? 1 : 0);
+        QCOMPARE(f.state.quantiErrati, qint16(wrong >= 0));
+        f.board.avanti();
+    }
+    // The next count has begun: its start alone is counted.
+    QCOMPARE(f.board.tasksDrawn(), tasks + 1);
+    QCOMPARE(counted().size(), 1);
+    QVERIFY(!f.board.waiting());
 }
 
 QTEST_MAIN(TestGames)

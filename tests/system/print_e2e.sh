@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # End-to-end printing: a private CUPS server with a PDF printer as the default printer. The
 # program prints a worksheet, its solutions, a grid sheet, the teacher's page (whose text
-# must hold the totals of the board answered) and the hidden numbers' sheet and solution
-# (read back cell by cell: empty where the program says it hides a number); the PDFs must come
+# must hold the totals of the board answered), the hidden numbers' sheet and solution
+# (read back cell by cell: empty where the program says it hides a number) and the counting
+# sheet and solution (read back cell by cell: grey on the solution where the program's count
+# goes); the PDFs must come
 # out with one page each and must not be blank. Then, with a printer that rejects jobs and with no print
 # system at all, printing must do nothing and say nothing.
 #
@@ -170,8 +172,9 @@ for _ in $(seq 120); do [[ -z "$(lpstat -o 2>/dev/null)" ]] && break; sleep 0.5;
 
 # Job numbers give the order the program printed in.
 mapfile -t pdfs < <(ls -d "$work/out"/job-*.pdf 2>/dev/null | sort -V)
-[[ ${#pdfs[@]} -eq 6 ]] && pass "six PDFs" || fail "${#pdfs[@]} PDFs instead of six"
-names=(worksheet solutions "grid sheet" "results page" "hidden numbers' sheet" "its solution")
+[[ ${#pdfs[@]} -eq 8 ]] && pass "eight PDFs" || fail "${#pdfs[@]} PDFs instead of eight"
+names=(worksheet solutions "grid sheet" "results page" "hidden numbers' sheet" "its solution"
+    "counting sheet" "its solution")
 for i in "${!pdfs[@]}"; do
     pages=$(pdfinfo "${pdfs[$i]}" 2>/dev/null | awk '/^Pages:/ {print $2}')
     rm -f "$work/page.pgm"
@@ -208,10 +211,25 @@ else
     fail "the hidden numbers' sheet: $(cat "$work/read-back.out" 2>/dev/null | tr '\n' ' ')"
 fi
 
+# The counting sheet's two pages, read back against the numbers of the program's count.
+counted=$(sed -n 's/^counted://p' "$work/jobs.out")
+read_back_counted() {
+    [[ ${#pdfs[@]} -ge 8 && -n "$counted" ]] || return 1
+    pdftoppm -r 100 -gray -singlefile "${pdfs[6]}" "$work/count-sheet" &&
+        pdftoppm -r 100 -gray -singlefile "${pdfs[7]}" "$work/count-solution" &&
+        run_jobs --read-back-counted "$work/count-sheet.pgm" "$work/count-solution.pgm" $counted \
+            >"$work/read-back-counted.out"
+}
+if read_back_counted; then
+    pass "the counting sheet reads back: $(tr '\n' ' ' <"$work/read-back-counted.out")"
+else
+    fail "the counting sheet: $(cat "$work/read-back-counted.out" 2>/dev/null | tr '\n' ' ')"
+fi
+
 # A printer that rejects jobs: printing does nothing visible and says nothing.
 cupsreject PDF 2>/dev/null
 if run_jobs --no-printer >"$work/rejecting.out"; then
-    pass "a printer that rejects jobs: $(grep -v "^hidden:" "$work/rejecting.out" | head -n 2 | tr '\n' ' ')"
+    pass "a printer that rejects jobs: $(grep -v "^hidden:\|^counted:" "$work/rejecting.out" | head -n 2 | tr '\n' ' ')"
 else
     fail "a printer that rejects jobs"
 fi

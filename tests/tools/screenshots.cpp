@@ -1,5 +1,7 @@
 // Walks through the program with a fixed seed and saves pictures of its windows as the
-// user sees them, for the README: start window, main menu and some boards mid-exercise.
+// user sees them, for the README: start window, main menu, every kind of board mid-exercise,
+// the sheets, the keypad, the teacher's windows; the printed pages become PDF files named by
+// what they hold (printed-worksheet.pdf, printed-steps-2.pdf for a sheet's second page).
 // Run under a real X server (scripts/screenshots.sh uses Xvfb); with --maximised, under a
 // window manager that maximises.
 #include "app/application.h"
@@ -30,6 +32,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -45,6 +48,10 @@ class Silence final : public SoundSink {
 
 /// With --maximised every window is maximised before its picture is taken.
 bool maximised = false;
+
+/// The name of the next print job's file, without ".pdf"; a second job of the same name
+/// takes "-2".
+QString printing = QStringLiteral("printed");
 
 void save(QWidget* window, const QString& folder, const QString& name)
 {
@@ -78,6 +85,7 @@ void board(Application& app, const char* button, const QString& folder, const QS
     if (name == QStringLiteral("board-addition")) {
         b->menuAction(BoardCommand::Stampa)->trigger();
         save(app.worksheetWindow(), folder, QStringLiteral("worksheet-window"));
+        printing = QStringLiteral("printed-worksheet");
         click(app.worksheetWindow(), "btnCD");
         click(app.worksheetWindow(), names::kEsci);
     }
@@ -119,6 +127,7 @@ void find(Application& app, const QString& folder)
     b->menuAction(BoardCommand::Media)->trigger();
     b->menuAction(BoardCommand::Stampa)->trigger();
     save(app.findGridWindow(), folder, QStringLiteral("grid-find"));
+    printing = QStringLiteral("printed-grid");
     app.findGridWindow()->menuBar()->actions().at(0)->trigger();
     app.findGridWindow()->close();
     app.showMenu();
@@ -186,6 +195,7 @@ void results(Application& app, const QString& folder)
     list->setCurrentIndex(list->findText(QStringLiteral("Addizioni: decine e unità")));
     page->activated();
     save(page, folder, QStringLiteral("results-page"));
+    printing = QStringLiteral("printed-results");
     click(page, names::kResultsPrint);
 }
 
@@ -226,6 +236,7 @@ void teacher(PrintService& printer, const QString& folder)
             .split(QLatin1Char(' ')));
     view.findChild<QTableWidget*>(names::of(names::kTeacherChildren))->setCurrentCell(7, 0);
     save(&view, folder, QStringLiteral("teacher-view"));
+    printing = QStringLiteral("printed-class");
     click(&view, names::kTeacherPrintClass);
     view.hide();
 }
@@ -296,10 +307,62 @@ void hidden(Application& app, const QString& folder)
     save(b, folder, QStringLiteral("board-hidden"));
     b->menuAction(BoardCommand::Stampa)->trigger();
     save(app.hiddenGridWindow(), folder, QStringLiteral("grid-hidden"));
+    printing = QStringLiteral("printed-hidden");
     app.hiddenGridWindow()->menuBar()->actions().at(0)->trigger();
     app.hiddenGridWindow()->close();
     app.showMenu();
     QTest::qWait(100);
+}
+
+/// Counting in steps of 3 at level media, the whole count done and waiting for "avanti";
+/// its sheet, printed with its solution.
+void steps(Application& app, const QString& folder)
+{
+    click(app.menuWindow(), "Command12");
+    BoardWindow* b = app.boardWindow();
+    const auto* count = b->frame().rules<SkipCounting>();
+    do
+        b->menuAction(BoardCommand::Media)->trigger();
+    while (count->step() != 3 || count->start() != 0);
+    b->cellButton(count->step() + 1)->click(); // one wrong
+    while (!count->taskOver())
+        b->cellButton(b->frame().programState().numeroCercato)->click();
+    save(b, folder, QStringLiteral("board-steps"));
+    b->menuAction(BoardCommand::Stampa)->trigger();
+    save(app.stepsGridWindow(), folder, QStringLiteral("grid-steps"));
+    printing = QStringLiteral("printed-steps");
+    app.stepsGridWindow()->menuBar()->actions().at(0)->trigger();
+    app.stepsGridWindow()->close();
+    app.showMenu();
+    QTest::qWait(100);
+}
+
+/// The recognise board with the on-screen keypad, a number being tapped: at the window's
+/// size, and full screen as on a whiteboard.
+void keypad(RandomSource& random, SoundSink& sounds, Dialogs& dialogs, PrintService& printer,
+            const QString& folder, bool fullScreen)
+{
+    Application app(random, sounds, dialogs, printer,
+                    {.fullScreen = fullScreen, .keypad = Keypad::Shown});
+    app.main();
+    click(app.startWindow(), "Command1");
+    click(app.menuWindow(), "Command7");
+    BoardWindow* b = app.boardWindow();
+    auto* text = b->findChild<QLineEdit*>(names::of(names::kAnswerBox));
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClicks(text, QString::number(b->frame().programState().numeroCercato));
+        QTest::keyClick(text, Qt::Key_Return);
+        b->findChild<QAbstractButton*>(names::of(names::kAvanti))->click();
+    }
+    QTest::keyClicks(text, QString::number(b->frame().programState().numeroCercato).left(1));
+    if (fullScreen) {
+        // What a window manager does with a full screen window; Xvfb alone has none.
+        b->setGeometry(b->screen()->geometry());
+        QTest::qWait(700);
+    }
+    save(b, folder,
+         fullScreen ? QStringLiteral("board-recognise-keypad-fullscreen")
+                    : QStringLiteral("board-recognise-keypad"));
 }
 
 } // namespace
@@ -316,13 +379,16 @@ int main(int argc, char* argv[])
     SeededRandom random(20261208);
     Silence sounds;
     QtDialogs dialogs;
-    // Print jobs become PDF files beside the pictures: printed-1.pdf, printed-2.pdf.
-    int jobs = 0;
+    // Print jobs become PDF files beside the pictures, named by `printing`.
+    QStringList jobs;
     PrinterService printer([&] {
         auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
         pdf->setOutputFormat(QPrinter::PdfFormat);
         pdf->setPageSize(QPageSize(QPageSize::A4));
-        pdf->setOutputFileName(QDir(folder).filePath(QStringLiteral("printed-%1.pdf").arg(++jobs)));
+        const qsizetype earlier = jobs.count(printing);
+        jobs.append(printing);
+        const QString name = earlier ? printing + QStringLiteral("-%1").arg(earlier + 1) : printing;
+        pdf->setOutputFileName(QDir(folder).filePath(name + QStringLiteral(".pdf")));
         return pdf;
     });
     Application app(random, sounds, dialogs, printer);
@@ -341,7 +407,10 @@ int main(int argc, char* argv[])
     QTest::qWait(100);
     game(app, folder);
     hidden(app, folder);
+    steps(app, folder);
     teacher(printer, folder);
     whoIsPlaying(random, sounds, dialogs, printer, folder);
+    keypad(random, sounds, dialogs, printer, folder, false);
+    keypad(random, sounds, dialogs, printer, folder, true);
     return 0;
 }

@@ -5,8 +5,10 @@
 #include "core/board/catalogue.h"
 #include "core/board/programstate.h"
 #include "core/records/results.h"
+#include "core/sheets/gridsheets.h"
 #include "monkey_hands.h"
 #include "program.h"
+#include "ui/design/fonts.h"
 #include "ui/design/names.h"
 #include "ui/windows/worksheetwindow.h"
 
@@ -387,7 +389,8 @@ QString Monkey::boardBroken(BoardWindow* b)
 }
 
 /// The game's tokens stand within the maximum on the cells that tell them, and "Lancia" takes
-/// a roll exactly when none is to be answered; the hidden numbers always ask a covered cell.
+/// a roll exactly when none is to be answered; the hidden numbers always ask a covered cell;
+/// the counted cells are the count in steps so far, all of it once it is over.
 QString Monkey::gameBroken(BoardWindow* b)
 {
     const BoardFrame& m = b->frame();
@@ -409,6 +412,21 @@ QString Monkey::gameBroken(BoardWindow* b)
         if (n > maximum || !isRed(b->cellButton(n)) || !b->cellButton(n)->text().isEmpty())
             return QStringLiteral("asked hidden cell %1 not red, shown or above the maximum")
                 .arg(n);
+    }
+    if (const auto* steps = m.rules<SkipCounting>()) {
+        const int next = m.programState().numeroCercato;
+        std::bitset<100> expected = countedCells(steps->step(), steps->start(), maximum);
+        if (!steps->taskOver()) {
+            if (!expected.test(std::size_t(next)) || next == steps->start())
+                return QStringLiteral("next number %1 outside the count").arg(next);
+            for (int i = next; i >= 0 && i <= maximum; i += steps->step())
+                expected.reset(std::size_t(i));
+        }
+        for (int i = 0; i < BoardFrame::kCellCount; ++i) {
+            const bool counted = b->cellButton(i)->faceColour() == toColor(colours::kCounted);
+            if (counted != expected.test(std::size_t(i)))
+                return QStringLiteral("cell %1 counted %2, next %3").arg(i).arg(counted).arg(next);
+        }
     }
     return {};
 }
@@ -488,9 +506,10 @@ void TestMonkey::randomEvents()
                                      .arg(e, monkey.log().tail())));
             }
         }
-        qInfo("right answers on the game %llu, on the hidden numbers %llu",
+        qInfo("right answers on the game %llu, on the hidden numbers %llu, counting in steps %llu",
               monkey.record().totals(BoardKind::Form100Gioco).right,
-              monkey.record().totals(BoardKind::Form100Nascosti).right);
+              monkey.record().totals(BoardKind::Form100Nascosti).right,
+              monkey.record().totals(BoardKind::Form100Salti).right);
     }
     settle();
 }

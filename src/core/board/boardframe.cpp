@@ -64,6 +64,11 @@ concept Gated = requires(E& e, BoardSurface& s)
     e.takesClick(s, 0);
 };
 template <typename E>
+concept ManyAnswers = requires(const E& e)
+{
+    e.taskOver();
+};
+template <typename E>
 concept Game = requires(E& e, BoardSurface& s)
 {
     e.roll(s);
@@ -222,6 +227,15 @@ void BoardFrame::answered(bool right)
     suonoEsatto(surface_.random(), sounds_);
     esattiShown_ = true;
     std::visit([this](auto& e) { e.markRight(surface_, avantiVisible_); }, exercise_);
+    const bool taskGoesOn = std::visit(
+        []<typename E>(const E& e) {
+            if constexpr (ManyAnswers<E>)
+                return !e.taskOver();
+            return false;
+        },
+        exercise_);
+    if (taskGoesOn)
+        return;
     if (avantiVisible_) {
         std::visit([this](auto& e) { e.lock(surface_); }, exercise_);
         waiting_ = true;

@@ -14,10 +14,11 @@ enum class BoardKind {
     Form100Trova2,   // find above 99
     Form100Gioco,    // the count-on game
     Form100Nascosti, // the hidden numbers
+    Form100Salti,    // counting in steps
 };
 
 /// How many board kinds there are: the kinds are 0 to kBoardKinds - 1.
-inline constexpr int kBoardKinds = 12;
+inline constexpr int kBoardKinds = 13;
 
 /// The six addition and subtraction boards' rules.
 enum class ArithmeticKind {

@@ -86,6 +86,16 @@ constexpr BoardEntry kCatalogue[] = {
      std::nullopt,
      {SheetWindow::HiddenGrid},
      Spoken::RedCellAfterRight},
+    {Form100Salti,
+     u"Contare a salti",
+     MenuGroup::Games,
+     u"Contare a salti",
+     99,
+     false,
+     Rules::Steps,
+     std::nullopt,
+     {SheetWindow::StepsGrid},
+     Spoken::RedCellAfterRight},
 };
 
 // Every kind has exactly one row, and only the arithmetic boards have arithmetic rules.

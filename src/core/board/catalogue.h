@@ -12,7 +12,7 @@
 enum class MenuGroup { Numbers, Addition, Subtraction, Above99, Games };
 
 /// Which exercise a board plays.
-enum class Rules { Arithmetic, Recognise, Find, RecogniseAbove, FindAbove, CountOn, Hidden };
+enum class Rules { Arithmetic, Recognise, Find, RecogniseAbove, FindAbove, CountOn, Hidden, Steps };
 
 /// What the voice says on a board: the number to find whenever a new one appears; the
 /// addition or the subtraction when it appears and its result after a right answer; the
@@ -21,7 +21,7 @@ enum class Rules { Arithmetic, Recognise, Find, RecogniseAbove, FindAbove, Count
 enum class Spoken { NumberToFind, Addition, Subtraction, RedCellAfterRight, CountOn };
 
 /// What "Stampa scheda" of a board opens: no sheet, the arithmetic worksheet, a grid sheet.
-enum class SheetWindow { None, Arithmetic, FindGrid, RecogniseGrid, HiddenGrid };
+enum class SheetWindow { None, Arithmetic, FindGrid, RecogniseGrid, HiddenGrid, StepsGrid };
 
 /// What "Stampa scheda" prints: the window, the arithmetic worksheet it builds, and whether
 /// the sheet follows the level of the board that opened it while that board is open.

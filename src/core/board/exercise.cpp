@@ -18,6 +18,8 @@ Exercise makeExercise(BoardKind kind)
         return CountOnGame();
     case Rules::Hidden:
         return HiddenNumbersExercise();
+    case Rules::Steps:
+        return SkipCounting();
     case Rules::FindAbove:
         break;
     }

@@ -8,6 +8,7 @@
 #include "core/board/hiddennumbers.h"
 #include "core/board/recognise.h"
 #include "core/board/recogniseabove.h"
+#include "core/board/skipcounting.h"
 
 #include <variant>
 
@@ -17,10 +18,11 @@
 /// clicks with `judgeClick` or typed text with `judgeTyped`, and has a level, a hundred on
 /// show or a series when its board has them (`level`/`setLevel`, `hundreds`/`setHundreds`,
 /// `series`). `takesClick` decides first whether a click is an answer at all; a game has
-/// its die and players (`roll`, `setPlayers`).
+/// its die and players (`roll`, `setPlayers`). A task of many answers says with `taskOver`
+/// whether a right answer has ended it.
 using Exercise =
     std::variant<ArithmeticExercise, RecogniseExercise, FindExercise, RecogniseAboveExercise,
-                 FindAboveExercise, CountOnGame, HiddenNumbersExercise>;
+                 FindAboveExercise, CountOnGame, HiddenNumbersExercise, SkipCounting>;
 
 /// The exercise of a board.
 Exercise makeExercise(BoardKind kind);

@@ -14,6 +14,9 @@ inline constexpr Bgr kRed = 0x000000FF;        // an asked or found cell
 inline constexpr Bgr kCovered = 0x00A8A8A8;    // a cell whose number is hidden
 inline constexpr Bgr kBoardLabel = 0x00FFFF00; // labels on the boards and the start window
 inline constexpr Bgr kMenuLabel = 0x00FFFF80;  // labels of the main menu
+// A counted cell: mid blue, apart from green and red without colour vision, and darker than
+// the cells in grey, under black captions.
+inline constexpr Bgr kCounted = 0x00FF9A5A;
 } // namespace colours
 
 enum class PaletteVariant { Boards, Menu };

@@ -3,6 +3,9 @@
 #include "core/base/random.h"
 #include "core/base/runtime.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 QList<int> generaNumeri(int count, RandomSource& random)
 {
     QList<int> numbers;
@@ -58,5 +61,36 @@ std::array<GridSheet, 2> hiddenGridSheets(const std::bitset<100>& covered)
     sheet.shaded = solution.shaded = covered;
     sheet.sideText = solution.sideText =
         QStringLiteral("Numeri nascosti: %1\r\n").arg(covered.count());
+    return sheets;
+}
+
+std::bitset<100> countedCells(int step, int start, int highest)
+{
+    std::bitset<100> counted;
+    highest = std::min(highest, 99);
+    if (step == 0)
+        return counted;
+    for (int n = start; n >= 0 && n <= highest; n += step)
+        counted.set(static_cast<std::size_t>(n));
+    return counted;
+}
+
+std::array<GridSheet, 2> stepGridSheets(int step, int start, int highest)
+{
+    std::array<GridSheet, 2> sheets;
+    auto& [sheet, solution] = sheets;
+    const int by = std::abs(step);
+    QString count = step < 0 ? QStringLiteral("contando all'indietro di %1 in %1").arg(by)
+                             : QStringLiteral("contando di %1 in %1").arg(by);
+    if (step < 0 || start != 0)
+        count += QStringLiteral(" partendo da %1").arg(start);
+    sheet.instruction = QStringLiteral(" Colora i numeri ") + count;
+    solution.instruction = QStringLiteral(" Soluzione: i numeri ") + count;
+    for (int i = 0; i <= std::min(highest, 99); ++i)
+        sheet.captions.at(static_cast<std::size_t>(i)) = runtime::numberText(i);
+    solution.captions = sheet.captions;
+    solution.shaded = countedCells(step, start, highest);
+    sheet.sideText = solution.sideText =
+        QStringLiteral("Numeri da colorare: %1\r\n").arg(solution.shaded.count());
     return sheets;
 }

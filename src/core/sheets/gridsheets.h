@@ -32,3 +32,11 @@ GridSheet recogniseGridSheet(const QList<int>& numbers);
 /// The hidden numbers' sheet and its solution: every number, the `covered` cells grey and
 /// empty on the sheet, grey with their numbers on the solution.
 std::array<GridSheet, 2> hiddenGridSheets(const std::bitset<100>& covered);
+
+/// The cells of a count in steps of `step` (negative: counting back) from `start`, up to
+/// `highest` or down to 0.
+std::bitset<100> countedCells(int step, int start, int highest);
+
+/// The counting sheet and its solution: the numbers up to `highest` to colour counting in
+/// steps ("Colora i numeri contando di 3 in 3"), the counted cells grey on the solution.
+std::array<GridSheet, 2> stepGridSheets(int step, int start, int highest);

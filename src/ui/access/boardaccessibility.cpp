@@ -27,6 +27,11 @@ bool isCovered(const CellButton& button)
     return button.faceColour() == toColor(colours::kCovered);
 }
 
+bool isCounted(const CellButton& button)
+{
+    return button.faceColour() == toColor(colours::kCounted);
+}
+
 /// The tokens on a cell and the ladder or slide it holds, as the end of its name.
 QString gameMarks(const CellButton& button, int i)
 {
@@ -376,6 +381,8 @@ QString BoardGrid::cellName(const CellButton& button, int i)
         name += QStringLiteral(" coperta");
     if (isRed(button))
         name += QStringLiteral(" rossa");
+    if (isCounted(button))
+        name += QStringLiteral(", contato");
     if (caption.isEmpty() && i >= 0)
         name += QStringLiteral(", riga %1, colonna %2").arg(i / kColumns + 1).arg(i % kColumns + 1);
     return name + gameMarks(button, i);

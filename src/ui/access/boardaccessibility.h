@@ -42,7 +42,8 @@ class BoardGrid final : public QObject {
     int indexOf(const QObject* button) const;
     std::optional<int> askedCell() const { return asked_; }
     /// The name a cell is read by: its caption, or "casella", " coperta" when its number is
-    /// covered and " rossa" when it is red; a cell without a caption also tells the row and
+    /// covered, " rossa" when it is red and ", contato" when a count has coloured it
+    /// ("12, contato"); a cell without a caption also tells the row and
     /// column of its index `i`, counted from 1 (none at -1); then the tokens on it and the
     /// ladder or slide it holds ("23, pedina cerchio", "4, scala fino a 14").
     static QString cellName(const CellButton& button, int i);

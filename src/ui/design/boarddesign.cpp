@@ -171,6 +171,12 @@ constexpr ControlRow kForm100Nascosti[] = {
     avanti(6600, 5160, 855),
 };
 
+/// Counting in steps: the task on up to three lines, no answer box.
+constexpr ControlRow kForm100Salti[] = {
+    {names::kTask, ControlKind::Display, 6300, 2655, 3000, 1035, u"Conta", kArial13, kLabel},
+    avanti(6600, 5160, 855),
+};
+
 constexpr MenuItemRow kPlayers[] = {
     {"mnuUnGiocatore", u"un giocatore", BoardCommand::OnePlayer},
     {"mnuDueGiocatori", u"due giocatori", BoardCommand::TwoPlayers},
@@ -181,6 +187,9 @@ constexpr MenuItemRow kMenuGioco[] = {
     kQuadenaThree, {"mnuGiocatori", u"Giocatori    ", BoardCommand::Giocatori, kPlayers},
     kInformazioni, kEsci};
 constexpr MenuItemRow kMenuNascosti[] = {
+    kAzzera, maximum("mnuNum", kMax8), kQuadenaThree, kStampa, kInformazioni, kEsci};
+
+constexpr MenuItemRow kMenuSalti[] = {
     kAzzera, maximum("mnuNum", kMax8), kQuadenaThree, kStampa, kInformazioni, kEsci};
 
 constexpr MenuItemRow kMenuRicon2[] = {kAzzera, kInformazioni, kEsci};
@@ -242,6 +251,7 @@ constexpr BoardDesign kDesigns[] = {
     {Form100Trova2, "Form100Trova2", 9510, 6525, kForm100Trova2, kMenuTrova2, 12},
     {Form100Gioco, "Form100Gioco", 9510, 6525, kForm100Gioco, kMenuGioco, 18},
     {Form100Nascosti, "Form100Nascosti", 9510, 6525, kForm100Nascosti, kMenuNascosti, 18},
+    {Form100Salti, "Form100Salti", 9510, 6525, kForm100Salti, kMenuSalti, 18},
 };
 
 /// Cell names stay alive for the controls' whole life: QObject copies them anyway.

@@ -1,5 +1,7 @@
 #include "ui/design/cellbutton.h"
 
+#include "ui/design/fonts.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -18,15 +20,20 @@ constexpr QColor kStripe{0, 0, 0};
 /// The mark of a red cell that needs no colour vision: bands of dark diagonal stripes along
 /// the top and bottom edges (a sixth of the side each), on the red face, enabled or not.
 /// They are striped where the focus frame is a solid line, and leave the caption's rows
-/// plain red.
-void paintMark(QPainter& p, const QRect& r)
+/// plain red. A counted cell carries the same stripes in one band down its left edge
+/// (`leftOnly`), clear of its right-aligned caption, so the two marks differ without colour.
+void paintMark(QPainter& p, const QRect& r, bool leftOnly = false)
 {
     const qreal side = std::min(r.width(), r.height());
     const qreal band = side / 6 - 1;
     const QRectF outer = QRectF(r).adjusted(1, 1, -1, -1);
     QPainterPath bands;
-    bands.addRect(QRectF(outer.topLeft(), QSizeF(outer.width(), band)));
-    bands.addRect(QRectF(outer.left(), outer.bottom() - band, outer.width(), band));
+    if (leftOnly) {
+        bands.addRect(QRectF(outer.topLeft(), QSizeF(band, outer.height())));
+    } else {
+        bands.addRect(QRectF(outer.topLeft(), QSizeF(outer.width(), band)));
+        bands.addRect(QRectF(outer.left(), outer.bottom() - band, outer.width(), band));
+    }
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setClipPath(bands);
@@ -156,6 +163,8 @@ void CellButton::paintEvent(QPaintEvent*)
     p.fillRect(r, face_);
     if (face_ == kMarked)
         paintMark(p, r);
+    else if (face_ == toColor(colours::kCounted))
+        paintMark(p, r, true);
     if (track_ != Track::None)
         paintTrack(p, r, track_);
     if (shownTokens_ != 0)

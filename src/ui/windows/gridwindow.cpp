@@ -25,15 +25,17 @@ QString cellName(int i)
 } // namespace
 
 GridWindow::GridWindow(WindowHost& host, Kind kind, RandomSource& random, PrintService& printer,
-                       std::function<Level()> findLevel, CoveredCells covered)
-    : ProgramWindow(host), kind_(kind), findLevel_(std::move(findLevel)),
-      coveredCells_(std::move(covered)),
+                       std::function<Level()> findLevel, SheetPair pair)
+    : ProgramWindow(host), kind_(kind), findLevel_(std::move(findLevel)), pair_(std::move(pair)),
       area_(new DesignArea({runtime::twips(9570), runtime::twips(7200)}, this))
 {
-    const bool find = kind != Kind::Recognise; // the hidden sheet is laid out as the find sheet
-    const QLatin1StringView objectNames[] = {QLatin1StringView("formStampa1"),
-                                             QLatin1StringView("formStampa2"),
-                                             QLatin1StringView("formStampa3")};
+    // The hidden and the counting sheets are laid out as the find sheet.
+    const bool find = kind != Kind::Recognise;
+    const QLatin1StringView objectNames[] = {
+        QLatin1StringView("formStampa1"), QLatin1StringView("formStampa2"),
+        QLatin1StringView("formStampa3"), QLatin1StringView("formStampa4")};
+    constexpr const char16_t* sideNames[] = {u"numeri da trovare", u"risposte", u"numeri nascosti",
+                                             u"numeri da colorare"};
     setObjectName(objectNames[static_cast<int>(kind)]);
     setAccessibleName(QStringLiteral("Scheda da stampare"));
     setCentralWidget(area_);
@@ -52,7 +54,7 @@ GridWindow::GridWindow(WindowHost& host, Kind kind, RandomSource& random, PrintS
          {FontFamily::MsSansSerif, 13.5, true},
          kNoBackground,
          nullptr,
-         kind == Kind::Find ? u"numeri da trovare" : (find ? u"numeri nascosti" : u"risposte")},
+         sideNames[static_cast<int>(kind)]},
     };
     area_->addAll(texts);
     instruction_ = control<QPlainTextEdit>(area_, "Text2");
@@ -94,7 +96,9 @@ GridWindow::GridWindow(WindowHost& host, Kind kind, RandomSource& random, PrintS
     connect(esci, &QAction::triggered, this, &QWidget::close);
     addMenuBarKey(this);
 
-    if (kind != Kind::Hidden)
+    if (auto sheets = pair_ ? pair_() : std::nullopt)
+        sheets_ = std::move(*sheets);
+    else if (!pair_)
         numbers_ = generaNumeri(find ? 10 : 12, random);
     if (kind == Kind::Recognise)
         showSheet(recogniseGridSheet(numbers_));
@@ -110,26 +114,26 @@ void GridWindow::activated()
         instruction_->setPlainText(recogniseGridSheet(numbers_).instruction);
         break;
     case Kind::Hidden:
-        if (const auto covered = coveredCells_ ? coveredCells_() : std::nullopt)
-            covered_ = *covered;
-        showSheet(hiddenGridSheets(covered_)[0]);
+    case Kind::Steps:
+        if (auto sheets = pair_ ? pair_() : std::nullopt)
+            sheets_ = std::move(*sheets);
+        showSheet(sheets_[0]);
         break;
     }
 }
 
 void GridWindow::print(PrintService& printer)
 {
-    if (kind_ != Kind::Hidden) {
+    if (!pair_) {
         printer.printWidget(area_);
         return;
     }
     // The sheet, then its solution on a sheet of its own; the window shows the sheet again.
-    const auto sheets = hiddenGridSheets(covered_);
-    for (const GridSheet& sheet : sheets) {
+    for (const GridSheet& sheet : sheets_) {
         showSheet(sheet);
         printer.printWidget(area_);
     }
-    showSheet(sheets[0]);
+    showSheet(sheets_[0]);
 }
 
 void GridWindow::showSheet(const GridSheet& sheet)

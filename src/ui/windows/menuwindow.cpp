@@ -75,17 +75,26 @@ struct BoardButton {
     const char* name;
     int left;
     int top;
+    int width = 2775;
 };
 
 using enum BoardKind;
 
+// "Contare a salti" stands right of the games, narrower, between "Esci" and "Risultati".
 constexpr BoardButton kBoardButtons[] = {
-    {Form100Trova, "Command14", 480, 720},   {Form100Ricon, "Command7", 480, 1440},
-    {Form100a, "Command3", 480, 2520},       {Form100b, "Command4", 480, 3240},
-    {Form100f, "Command5", 480, 3960},       {Form100c, "Command6", 480, 5040},
-    {Form100d, "Command2", 4500, 240},       {Form100e, "Command1", 4500, 960},
-    {Form100Trova2, "Command9", 4500, 2160}, {Form100Ricon2, "Command8", 4500, 2880},
-    {Form100Gioco, "Command10", 480, 6300},  {Form100Nascosti, "Command11", 4500, 6300},
+    {Form100Trova, "Command14", 480, 720},
+    {Form100Ricon, "Command7", 480, 1440},
+    {Form100a, "Command3", 480, 2520},
+    {Form100b, "Command4", 480, 3240},
+    {Form100f, "Command5", 480, 3960},
+    {Form100c, "Command6", 480, 5040},
+    {Form100d, "Command2", 4500, 240},
+    {Form100e, "Command1", 4500, 960},
+    {Form100Trova2, "Command9", 4500, 2160},
+    {Form100Ricon2, "Command8", 4500, 2880},
+    {Form100Gioco, "Command10", 480, 6300},
+    {Form100Nascosti, "Command11", 4500, 6300},
+    {Form100Salti, "Command12", 7440, 5700, 2040},
 };
 
 const BoardButton* buttonOf(BoardKind kind)
@@ -110,7 +119,7 @@ MenuWindow::MenuWindow(WindowHost& host, ProgramState& state, RandomSource& rand
         const BoardButton* b = buttonOf(entry.kind);
         if (!b)
             continue;
-        const ControlRow row{b->name, ControlKind::Button, b->left,    b->top, 2775,
+        const ControlRow row{b->name, ControlKind::Button, b->left,    b->top, b->width,
                              615,     entry.caption,       kButtonFont};
         auto* button = static_cast<QPushButton*>(area->add(row));
         connect(button, &QPushButton::clicked, this,
