@@ -3,6 +3,7 @@
 #include "core/board/boardframe.h"
 #include "core/board/catalogue.h"
 #include "core/classes/classlist.h"
+#include "core/classes/firstplayed.h"
 #include "core/sessions/sessionkeeper.h"
 #include "core/speech/boardvoice.h"
 #include "ui/design/boarddesign.h"
@@ -24,6 +25,7 @@
 #include <QCoreApplication>
 #include <QRadioButton>
 #include <QSysInfo>
+#include <QThread>
 #include <algorithm>
 
 Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs,
@@ -161,9 +163,30 @@ void Application::showPupils(std::size_t classIndex)
         unload(pupilChoice_);
     });
     connect(window.get(), &ProgramWindow::closedByUser, this, [this] { unload(pupilChoice_); });
+    showSymbols(*window, list);
     host_.show(window.get());
     unload(pupilChoice_);
     pupilChoice_ = std::move(window);
+}
+
+void Application::showSymbols(PupilWindow& window, const ClassList& list)
+{
+    QStringList names;
+    for (const Pupil& pupil : list.pupils)
+        names << pupil.name;
+    if (options_.resultsDir.isEmpty()) {
+        window.setSymbols(pupilsymbol::ofClass(names, {}));
+        return;
+    }
+    // The share is listed on a thread of its own, which a hung share may keep to the end.
+    auto first = std::make_shared<pupilsymbol::FirstPlayed>();
+    QThread* reader = QThread::create(
+        [first, dir = options_.resultsDir, name = list.name] { *first = firstplayed::read(dir, name); });
+    connect(reader, &QThread::finished, &window, [&window, first, names] {
+        window.setSymbols(pupilsymbol::ofClass(names, *first));
+    });
+    connect(reader, &QThread::finished, reader, &QObject::deleteLater);
+    reader->start();
 }
 
 void Application::pupilChosen(const ClassList& list, const Pupil& pupil)

@@ -87,6 +87,8 @@ class Application final : public QObject {
     /// Shows a board, then unloads the main menu. Nothing happens for a board the program
     /// does not have.
     void openBoard(BoardKind kind);
+    /// The symbols of the children of `list` on `window`, as soon as they are known.
+    void showSymbols(PupilWindow& window, const ClassList& list);
     /// A child of `list` said who they are on "Chi sei?": their play starts, in the main menu.
     void pupilChosen(const ClassList& list, const Pupil& pupil);
 

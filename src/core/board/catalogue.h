@@ -32,6 +32,8 @@ struct BoardSheet {
 /// Everything the program knows of one board besides its window design.
 struct BoardEntry {
     BoardKind kind;
+    /// The board's name in the files the program keeps: set once, never changed nor reused.
+    const char* id;
     const char16_t* caption; // on its button in the main menu
     MenuGroup group;
     /// On the teacher's page: the menu's caption, with the group where two buttons share it.

@@ -1,6 +1,6 @@
 #include "core/classes/classlist.h"
 
-#include "core/sessions/sessionfile.h"
+#include "core/sessions/personname.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,23 +46,23 @@ ClassList parse(const QString& className, const QByteArray& bytes, const QString
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
         const qsizetype semicolon = line.indexOf(u';');
-        const QString name = line.left(semicolon).simplified();
+        const personname::Checked name = personname::check(line.left(semicolon));
         const QString tag = semicolon < 0 ? QString() : line.mid(semicolon + 1).trimmed();
         if (int(list.pupils.size()) >= kMostPupils) {
             warn(i, QStringLiteral("più di %1 nomi, riga ignorata").arg(kMostPupils));
-        } else if (hasControl(line)) {
+        } else if (hasControl(line) || name.fault == personname::Fault::Control) {
             warn(i, QStringLiteral("caratteri di controllo, riga ignorata"));
-        } else if (name.isEmpty() || name.size() > sessionfile::kLongestName) {
+        } else if (name.fault) {
             warn(i, QStringLiteral("nome vuoto o più lungo di %1 caratteri, riga ignorata")
-                        .arg(sessionfile::kLongestName));
+                        .arg(personname::kLongest));
         } else if (semicolon >= 0 && !isLanguageTag(tag)) {
             warn(i, QStringLiteral("lingua \"%1\" non valida, riga ignorata").arg(tag));
         } else if (std::any_of(list.pupils.begin(), list.pupils.end(), [&](const Pupil& p) {
-                       return p.name.compare(name, Qt::CaseInsensitive) == 0;
+                       return p.name.compare(name.name, Qt::CaseInsensitive) == 0;
                    })) {
-            warn(i, QStringLiteral("\"%1\" ripetuto, riga ignorata").arg(name));
+            warn(i, QStringLiteral("\"%1\" ripetuto, riga ignorata").arg(name.name));
         } else {
-            list.pupils.push_back({name, tag});
+            list.pupils.push_back({name.name, tag});
         }
     }
     return list;
@@ -79,9 +79,8 @@ ClassLists read(const QString& folder)
     const QFileInfoList files =
         dir.entryInfoList({QStringLiteral("*.txt")}, QDir::Files | QDir::Hidden, QDir::Name);
     for (const QFileInfo& info : files) {
-        const QString className = info.completeBaseName().simplified();
-        if (info.fileName().startsWith(u'.') || className.isEmpty() || hasControl(className) ||
-            className.size() > sessionfile::kLongestName) {
+        const std::optional<QString> className = personname::accepted(info.completeBaseName());
+        if (info.fileName().startsWith(u'.') || !className) {
             lists.warnings << QStringLiteral("%1: nome di classe non valido, file ignorato")
                                   .arg(info.fileName());
             continue;
@@ -94,7 +93,7 @@ ClassLists read(const QString& folder)
             continue;
         }
         lists.classes.push_back(
-            parse(className, file.read(kLargestList), info.fileName(), lists.warnings));
+            parse(*className, file.read(kLargestList), info.fileName(), lists.warnings));
     }
     return lists;
 }
