@@ -180,11 +180,11 @@ void Application::showSymbols(PupilWindow& window, const ClassList& list)
     }
     // The share is listed on a thread of its own, which a hung share may keep to the end.
     auto first = std::make_shared<pupilsymbol::FirstPlayed>();
-    QThread* reader = QThread::create(
-        [first, dir = options_.resultsDir, name = list.name] { *first = firstplayed::read(dir, name); });
-    connect(reader, &QThread::finished, &window, [&window, first, names] {
-        window.setSymbols(pupilsymbol::ofClass(names, *first));
+    QThread* reader = QThread::create([first, dir = options_.resultsDir, name = list.name] {
+        *first = firstplayed::read(dir, name);
     });
+    connect(reader, &QThread::finished, &window,
+            [&window, first, names] { window.setSymbols(pupilsymbol::ofClass(names, *first)); });
     connect(reader, &QThread::finished, reader, &QObject::deleteLater);
     reader->start();
 }

@@ -15,7 +15,8 @@ constexpr BoardSheet kArithmeticSheet(W worksheet)
 }
 
 constexpr BoardEntry kCatalogue[] = {
-    {Form100Trova, "trova-0-99",
+    {Form100Trova,
+     "trova-0-99",
      u"trovare i numeri",
      MenuGroup::Numbers,
      u"trovare i numeri da 0 a 99",
@@ -25,7 +26,8 @@ constexpr BoardEntry kCatalogue[] = {
      std::nullopt,
      {SheetWindow::FindGrid, std::nullopt, true},
      Spoken::NumberToFind},
-    {Form100Ricon, "riconosci-0-99",
+    {Form100Ricon,
+     "riconosci-0-99",
      u"riconoscere i numeri",
      MenuGroup::Numbers,
      u"riconoscere i numeri da 0 a 99",
@@ -35,19 +37,26 @@ constexpr BoardEntry kCatalogue[] = {
      std::nullopt,
      {SheetWindow::RecogniseGrid},
      Spoken::RedCellAfterRight},
-    {Form100a, "addizione-unita", u"Aggiungere solo unità", MenuGroup::Addition, u"Aggiungere solo unità", 99, false,
-     Rules::Arithmetic, A::AddUnits, kArithmeticSheet(W::AddUnits), Spoken::Addition},
-    {Form100b, "addizione-decine", u"Aggiungere solo decine", MenuGroup::Addition, u"Aggiungere solo decine", 99, false,
-     Rules::Arithmetic, A::AddTens, kArithmeticSheet(W::AddTens), Spoken::Addition},
-    {Form100f, "addizione-decine-unita", u"decine e unità", MenuGroup::Addition, u"Addizioni: decine e unità", 99, false,
-     Rules::Arithmetic, A::AddTensUnits, kArithmeticSheet(W::AddTensUnits), Spoken::Addition},
-    {Form100c, "sottrazione-unita", u"Togliere solo unità", MenuGroup::Subtraction, u"Togliere solo unità", 99, false,
-     Rules::Arithmetic, A::SubUnits, kArithmeticSheet(W::SubUnits), Spoken::Subtraction},
-    {Form100d, "sottrazione-decine", u"Togliere solo decine", MenuGroup::Subtraction, u"Togliere solo decine", 99, false,
-     Rules::Arithmetic, A::SubTens, kArithmeticSheet(W::SubTens), Spoken::Subtraction},
-    {Form100e, "sottrazione-decine-unita", u"decine e unità", MenuGroup::Subtraction, u"Sottrazioni: decine e unità", 99, false,
-     Rules::Arithmetic, A::SubTensUnits, kArithmeticSheet(W::SubTensUnits), Spoken::Subtraction},
-    {Form100Trova2, "trova-oltre-99",
+    {Form100a, "addizione-unita", u"Aggiungere solo unità", MenuGroup::Addition,
+     u"Aggiungere solo unità", 99, false, Rules::Arithmetic, A::AddUnits,
+     kArithmeticSheet(W::AddUnits), Spoken::Addition},
+    {Form100b, "addizione-decine", u"Aggiungere solo decine", MenuGroup::Addition,
+     u"Aggiungere solo decine", 99, false, Rules::Arithmetic, A::AddTens,
+     kArithmeticSheet(W::AddTens), Spoken::Addition},
+    {Form100f, "addizione-decine-unita", u"decine e unità", MenuGroup::Addition,
+     u"Addizioni: decine e unità", 99, false, Rules::Arithmetic, A::AddTensUnits,
+     kArithmeticSheet(W::AddTensUnits), Spoken::Addition},
+    {Form100c, "sottrazione-unita", u"Togliere solo unità", MenuGroup::Subtraction,
+     u"Togliere solo unità", 99, false, Rules::Arithmetic, A::SubUnits,
+     kArithmeticSheet(W::SubUnits), Spoken::Subtraction},
+    {Form100d, "sottrazione-decine", u"Togliere solo decine", MenuGroup::Subtraction,
+     u"Togliere solo decine", 99, false, Rules::Arithmetic, A::SubTens,
+     kArithmeticSheet(W::SubTens), Spoken::Subtraction},
+    {Form100e, "sottrazione-decine-unita", u"decine e unità", MenuGroup::Subtraction,
+     u"Sottrazioni: decine e unità", 99, false, Rules::Arithmetic, A::SubTensUnits,
+     kArithmeticSheet(W::SubTensUnits), Spoken::Subtraction},
+    {Form100Trova2,
+     "trova-oltre-99",
      u"trovare i numeri",
      MenuGroup::Above99,
      u"trovare i numeri superiori a 99",
@@ -57,7 +66,8 @@ constexpr BoardEntry kCatalogue[] = {
      std::nullopt,
      {},
      Spoken::NumberToFind},
-    {Form100Ricon2, "riconosci-oltre-99",
+    {Form100Ricon2,
+     "riconosci-oltre-99",
      u"riconoscere i numeri",
      MenuGroup::Above99,
      u"riconoscere i numeri superiori a 99",
@@ -67,7 +77,8 @@ constexpr BoardEntry kCatalogue[] = {
      std::nullopt,
      {},
      Spoken::RedCellAfterRight},
-    {Form100Gioco, "gioco-quadena",
+    {Form100Gioco,
+     "gioco-quadena",
      u"Gioco della quadena",
      MenuGroup::Games,
      u"Gioco della quadena",
@@ -77,7 +88,8 @@ constexpr BoardEntry kCatalogue[] = {
      std::nullopt,
      {},
      Spoken::CountOn},
-    {Form100Nascosti, "numeri-nascosti",
+    {Form100Nascosti,
+     "numeri-nascosti",
      u"Numeri nascosti",
      MenuGroup::Games,
      u"Numeri nascosti",
@@ -113,9 +125,9 @@ static_assert([] {
 
 // Every id is lower-case ASCII letters, digits and inner dashes, and no two rows share one.
 static_assert(std::ranges::all_of(kCatalogue, [](const BoardEntry& e) {
-    return isId(e.id) && std::ranges::count(kCatalogue, std::string_view(e.id), [](const BoardEntry& o) {
-                             return std::string_view(o.id);
-                         }) == 1;
+    return isId(e.id) &&
+           std::ranges::count(kCatalogue, std::string_view(e.id),
+                              [](const BoardEntry& o) { return std::string_view(o.id); }) == 1;
 }));
 
 } // namespace

@@ -34,7 +34,8 @@ pupilsymbol::FirstPlayed read(const QString& resultsDir, const QString& classNam
     if (!listing.folder)
         return first;
     for (const QString& child : listing.children) {
-        for (const classfolder::Candidate& c : classfolder::listChild(listing.folder, child).files) {
+        for (const classfolder::Candidate& c :
+             classfolder::listChild(listing.folder, child).files) {
             const std::optional<QDateTime> start = startInName(QFile::decodeName(c.fileName));
             if (!start)
                 continue;

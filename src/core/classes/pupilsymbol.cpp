@@ -69,8 +69,7 @@ int preferred(const QString& name)
 {
     // 32-bit FNV-1a over the UTF-8 of the name in one case and one Unicode form.
     quint32 hash = 2166136261u;
-    const QByteArray bytes =
-        name.normalized(QString::NormalizationForm_C).toCaseFolded().toUtf8();
+    const QByteArray bytes = name.normalized(QString::NormalizationForm_C).toCaseFolded().toUtf8();
     for (const char byte : bytes) {
         hash ^= quint8(byte);
         hash *= 16777619u;
@@ -90,14 +89,13 @@ std::vector<PupilSymbol> ofClass(const QStringList& names, const FirstPlayed& fi
     for (qsizetype i = 0; i < names.size(); ++i) {
         const QString folder = sessionfile::folderName(names[i]);
         const auto played = firstPlayed.find(folder);
-        children.push_back({names[i], folder,
-                            played == firstPlayed.end() ? std::nullopt
-                                                        : std::optional(played->second),
-                            int(i)});
+        children.push_back(
+            {names[i], folder,
+             played == firstPlayed.end() ? std::nullopt : std::optional(played->second), int(i)});
     }
     for (const auto& [folder, first] : firstPlayed) {
-        const bool listed = std::ranges::any_of(
-            children, [&](const Child& c) { return c.folder == folder; });
+        const bool listed =
+            std::ranges::any_of(children, [&](const Child& c) { return c.folder == folder; });
         const std::optional<QString> name = classfolder::nameOfFolder(folder);
         if (!listed && name)
             children.push_back({*name, folder, first, -1});

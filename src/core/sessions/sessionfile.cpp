@@ -85,8 +85,7 @@ QByteArray write(const Session& s)
     QString text = kFirstLine + u'\n';
     text += QStringLiteral("classe;%1\nnome;%2\nmacchina;%3\ninizio;%4\n")
                 .arg(personname::check(s.className).name, personname::check(s.child).name,
-                     field(s.host),
-                     s.started.toString(Qt::ISODate));
+                     field(s.host), s.started.toString(Qt::ISODate));
     text += kColumns + u'\n';
     for (const SessionAnswer& a : s.answers)
         text += QStringLiteral("%1;%2;%3;%4;%5\n")

@@ -54,8 +54,8 @@ struct Reading {
     int ignoredLines = 0;           // lines of a session file that are not answers
 };
 /// Reads what `write` wrote, and files of the first kind. A file that does not start with one
-/// of the first lines, or has no class or child, is not a session file; any other line that is not a header or an answer is
-/// ignored and counted.
+/// of the first lines, or has no class or child, is not a session file; any other line that is not
+/// a header or an answer is ignored and counted.
 Reading read(const QByteArray& bytes);
 
 /// The one folder name of a class, child or machine name: letters and digits of any script,

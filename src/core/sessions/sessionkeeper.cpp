@@ -39,8 +39,8 @@ void SessionKeeper::begin(const QString& className, const QString& child)
         started = lastStart_.addSecs(1);
     lastStart_ = started;
     session_ = Session{*classKept, *childKept, host_, pid_, started, {}};
-    path_ = sessionfile::folderName(*classKept) + u'/' + sessionfile::folderName(*childKept) + u'/' +
-            sessionfile::fileName(*session_);
+    path_ = sessionfile::folderName(*classKept) + u'/' + sessionfile::folderName(*childKept) +
+            u'/' + sessionfile::fileName(*session_);
     sinceSave_ = 0;
 }
 
