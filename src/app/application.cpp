@@ -178,13 +178,28 @@ void Application::showSymbols(PupilWindow& window, const ClassList& list)
         window.setSymbols(pupilsymbol::ofClass(names, {}));
         return;
     }
-    // The share is listed on a thread of its own, which a hung share may keep to the end.
+    waitingSymbols_ = SymbolsRequest{&window, list.name, names};
+    if (!readingSymbols_)
+        readNextSymbols();
+}
+
+void Application::readNextSymbols()
+{
+    if (!waitingSymbols_)
+        return;
+    SymbolsRequest request = std::move(*waitingSymbols_);
+    waitingSymbols_.reset();
+    readingSymbols_ = true;
     auto first = std::make_shared<pupilsymbol::FirstPlayed>();
-    QThread* reader = QThread::create([first, dir = options_.resultsDir, name = list.name] {
+    QThread* reader = QThread::create([first, dir = options_.resultsDir, name = request.className] {
         *first = firstplayed::read(dir, name);
     });
-    connect(reader, &QThread::finished, &window,
-            [&window, first, names] { window.setSymbols(pupilsymbol::ofClass(names, *first)); });
+    connect(reader, &QThread::finished, this, [this, first, request] {
+        readingSymbols_ = false;
+        if (request.window)
+            request.window->setSymbols(pupilsymbol::ofClass(request.names, *first));
+        readNextSymbols();
+    });
     connect(reader, &QThread::finished, reader, &QObject::deleteLater);
     reader->start();
 }
