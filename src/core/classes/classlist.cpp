@@ -15,10 +15,7 @@ constexpr qint64 kLargestList = 64 * 1024;
 
 bool hasControl(const QString& text)
 {
-    return std::any_of(text.begin(), text.end(), [](QChar c) {
-        return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
-               c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
-    });
+    return std::any_of(text.begin(), text.end(), personname::isControl);
 }
 
 } // namespace
@@ -50,7 +47,7 @@ ClassList parse(const QString& className, const QByteArray& bytes, const QString
         const QString tag = semicolon < 0 ? QString() : line.mid(semicolon + 1).trimmed();
         if (int(list.pupils.size()) >= kMostPupils) {
             warn(i, QStringLiteral("più di %1 nomi, riga ignorata").arg(kMostPupils));
-        } else if (hasControl(line) || name.fault == personname::Fault::Control) {
+        } else if (hasControl(line)) {
             warn(i, QStringLiteral("caratteri di controllo, riga ignorata"));
         } else if (name.fault) {
             warn(i, QStringLiteral("nome vuoto o più lungo di %1 caratteri, riga ignorata")

@@ -4,14 +4,16 @@
 
 namespace personname {
 
+bool isControl(QChar c)
+{
+    return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
+           c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
 Checked check(const QString& text)
 {
     Checked c{text.simplified().normalized(QString::NormalizationForm_C), std::nullopt};
-    const bool control = std::any_of(text.begin(), text.end(), [](QChar ch) {
-        return ch.category() == QChar::Other_Control || ch.category() == QChar::Other_Format ||
-               ch == QChar::LineSeparator || ch == QChar::ParagraphSeparator;
-    });
-    if (control)
+    if (std::any_of(text.begin(), text.end(), isControl))
         c.fault = Fault::Control;
     else if (c.name.contains(u';'))
         c.fault = Fault::Separator;

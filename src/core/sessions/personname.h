@@ -26,6 +26,9 @@ struct Checked {
 };
 Checked check(const QString& text);
 
+/// Whether `c` is a control or format character, or a line or paragraph separator.
+bool isControl(QChar c);
+
 /// The name `text` stands for, when it can be one.
 std::optional<QString> accepted(const QString& text);
 
