@@ -173,10 +173,10 @@ void TestPractice::planFile_data()
     QTest::addColumn<bool>("waits");
 
     QTest::newRow("the class's keys")
-        << QByteArray("# 3A\nmax=50\nmode=auto\nboards=form100ricon, Form100Trova\n"
+        << QByteArray("# 3A\nmax=50\nmode=auto\nboards=Riconosci-0-99, trova-0-99\n"
                       "level=difficile\nreview=true\n")
         << "Luca" << false
-        << QByteArray("max=50\nmode=auto\nboards=Form100Trova, Form100Ricon\nlevel=difficile\n"
+        << QByteArray("max=50\nmode=auto\nboards=trova-0-99, riconosci-0-99\nlevel=difficile\n"
                       "review=true\n")
         << QList<int>{} << 50 << false;
     QTest::newRow("the child's keys over the class's")
@@ -186,7 +186,7 @@ void TestPractice::planFile_data()
         << QByteArray("max=50\nreview=false\n\n[Luca]\nmax=30\nreview=true\n") << "Sara" << false
         << QByteArray("max=50\nreview=false\n") << QList<int>{} << 50 << true;
     QTest::newRow("bad lines skipped, one warning each")
-        << QByteArray("max=50\nmax=120\nlevel=facilissima\nboards=Form100Trova, Form999\n"
+        << QByteArray("max=50\nmax=120\nlevel=facilissima\nboards=trova-0-99, trova-0-999\n"
                       "colore=blu\nreview\n[]\nmax=40\n[Luca]\nlevel=media\n")
         << "Luca" << false << QByteArray("max=50\nlevel=media\n") << QList<int>{2, 3, 4, 5, 6, 7, 8}
         << 50 << true;

@@ -1,10 +1,15 @@
 // The session file as the keeper saves it, read back: when it is saved, what it holds, a
 // failed save tried again, a new child in a file of its own, junk lines ignored; two sessions
-// that start at one local minute or on two machines of one name in files of their own.
+// that start at one local minute or on two machines of one name in files of their own; files of
+// the first kind; a class name kept alike in the file, its folder and the class lists.
+#include "core/classes/classfolder.h"
+#include "core/classes/classlist.h"
 #include "core/sessions/sessionkeeper.h"
 #include "core/sessions/sessionstore.h"
 
+#include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QTimeZone>
@@ -57,8 +62,8 @@ class TestSessionKeeper : public QObject {
             << "rrCwL" << 0 << QByteArray() << QList<int>{2, 1} << 0;
         QTest::newRow("junk lines")
             << "rrwL" << 0
-            << QByteArray("rubbish\nAggiungere solo unità;xx;1;0;ora\n\xff\xfe;\n"
-                          "Aggiungere solo unità;5;1;1;2026-12-09T10:15:07+01:00\nnome;Eve\n")
+            << QByteArray("rubbish\naddizione-unita;xx;1;0;ora\n\xff\xfe;\n"
+                          "addizione-unita;5;1;1;2026-12-09T10:15:07+01:00\nnome;Eve\n")
             << QList<int>{3} << 5;
     }
 
@@ -171,6 +176,81 @@ class TestSessionKeeper : public QObject {
         QCOMPARE(token.match(paths[0]).captured(1), firstName);
         QCOMPARE(token.match(paths[1]).captured(1), secondName);
         QVERIFY(paths[0] != paths[1]);
+    }
+
+    void boardByCaptionOrId_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray header(
+            "classe;3A\nnome;Luca\nmacchina;lab-03\n"
+            "inizio;2026-12-09T10:15:00+01:00\nesercizio;numero;esatte;errate;ora\n");
+        QTest::newRow("written before ids: by caption")
+            << "quadena-sessione;1\n" + header +
+                   "Aggiungere solo unità;17;0;1;2026-12-09T10:15:07+01:00\n"
+                   "trovare i numeri superiori a 99;250;1;0;2026-12-09T10:15:17+01:00\n";
+        QTest::newRow("written now: by id")
+            << "quadena-sessione;2\n" + header +
+                   "addizione-unita;17;0;1;2026-12-09T10:15:07+01:00\n"
+                   "trova-oltre-99;250;1;0;2026-12-09T10:15:17+01:00\n";
+    }
+
+    void boardByCaptionOrId()
+    {
+        QFETCH(QByteArray, bytes);
+        const QDateTime start(QDate(2026, 12, 9), QTime(10, 15), Qt::OffsetFromUTC, 3600);
+        const Session expected{"3A",
+                               "Luca",
+                               "lab-03",
+                               0,
+                               start,
+                               {{BoardKind::Form100a, 17, false, start.addSecs(7)},
+                                {BoardKind::Form100Trova2, 250, true, start.addSecs(17)}}};
+        const sessionfile::Reading r = sessionfile::read(bytes);
+        QVERIFY(r.session);
+        QCOMPARE(r.ignoredLines, 0);
+        QCOMPARE(r.session->answers, expected.answers);
+        QCOMPARE(sessionfile::read(sessionfile::write(expected)).session->answers,
+                 expected.answers);
+    }
+
+    void classNameInFileAndFolder_data()
+    {
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QString>("kept"); // as the file and the folder keep it; none: refused
+        QTest::newRow("plain") << "3A"
+                               << "3A";
+        QTest::newRow("with a ;") << "3;A" << QString();
+        QTest::newRow("blanks and a decomposed letter") << " 3  e\u0300 "
+                                                        << "3 \u00e8";
+    }
+
+    void classNameInFileAndFolder()
+    {
+        QFETCH(QString, className);
+        QFETCH(QString, kept);
+        QTemporaryDir lists;
+        QFile list(lists.filePath(className + QStringLiteral(".txt")));
+        QVERIFY(list.open(QIODevice::WriteOnly) && list.write("Luca\n") > 0);
+        list.close();
+        const ClassLists read = classlist::read(lists.path());
+        QCOMPARE(read.classes.size(), kept.isEmpty() ? 0u : 1u);
+        QCOMPARE(read.warnings.size(), kept.isEmpty() ? 1 : 0);
+
+        auto owned = std::make_unique<RecordingStore>(0);
+        RecordingStore& store = *owned;
+        SessionKeeper keeper(std::move(owned), QStringLiteral("/srv/risultati"),
+                             QStringLiteral("lab-03"), 4321);
+        keeper.begin(className, QStringLiteral("Luca"));
+        keeper.answer(BoardKind::Form100a, 17, true);
+        QVERIFY(keeper.finish(std::chrono::minutes(1)));
+        QCOMPARE(store.saved.size(), kept.isEmpty() ? 0u : 1u);
+        if (kept.isEmpty())
+            return;
+        const QString folder = store.saved[0].path.section(u'/', 0, 0);
+        QCOMPARE(folder, sessionfile::folderName(kept));
+        QCOMPARE(classfolder::nameOfFolder(folder), std::optional<QString>(kept));
+        QCOMPARE(sessionfile::read(store.saved[0].bytes).session->className, kept);
+        QCOMPARE(read.classes[0].name, kept);
     }
 };
 

@@ -457,9 +457,9 @@ void TestAccessibility::whoIsPlayingOverTheBus()
     QTRY_VERIFY(p.app.pupilWindow());
     QCOMPARE(busName(p.app.pupilWindow()), QStringLiteral("Chi sei? – classe 3A"));
     QCOMPARE(busName(button(p.app.pupilWindow(), names::kPupilButton, 0)),
-             QStringLiteral("Luca, cerchio rosso"));
+             QStringLiteral("Luca, croce azzurra"));
     QCOMPARE(busName(button(p.app.pupilWindow(), names::kPupilButton, 1)),
-             QStringLiteral("Giulia, triangolo blu"));
+             QStringLiteral("Giulia, quadrato verde"));
     QVERIFY(pressOverBus(button(p.app.pupilWindow(), names::kPupilButton, 1)));
     QTRY_VERIFY(p.app.pupil());
     QCOMPARE(p.app.pupil()->name, QStringLiteral("Giulia"));

@@ -217,7 +217,7 @@ void TestTeacherView::removesAChildFollowingNoLink()
     QVERIFY(QFileInfo(at(QStringLiteral("results/3A/Fuori"))).isSymLink());
     QFile outside(at(QStringLiteral("outside/outside.csv")));
     QVERIFY(outside.open(QIODevice::ReadOnly));
-    QVERIFY(outside.readAll().contains("Aggiungere solo unità;77;0;1"));
+    QVERIFY(outside.readAll().contains("addizione-unita;77;0;1"));
     QCOMPARE(view_->classResults()->sessionFiles, 1);
     QCOMPARE(view_->classResults()->children[0].sessions, 0); // Luca stays on the class list
 }

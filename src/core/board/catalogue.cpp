@@ -1,6 +1,7 @@
 #include "core/board/catalogue.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -15,6 +16,7 @@ constexpr BoardSheet kArithmeticSheet(W worksheet)
 
 constexpr BoardEntry kCatalogue[] = {
     {Form100Trova,
+     "trova-0-99",
      u"trovare i numeri",
      MenuGroup::Numbers,
      u"trovare i numeri da 0 a 99",
@@ -25,6 +27,7 @@ constexpr BoardEntry kCatalogue[] = {
      {SheetWindow::FindGrid, std::nullopt, true},
      Spoken::NumberToFind},
     {Form100Ricon,
+     "riconosci-0-99",
      u"riconoscere i numeri",
      MenuGroup::Numbers,
      u"riconoscere i numeri da 0 a 99",
@@ -34,19 +37,26 @@ constexpr BoardEntry kCatalogue[] = {
      std::nullopt,
      {SheetWindow::RecogniseGrid},
      Spoken::RedCellAfterRight},
-    {Form100a, u"Aggiungere solo unità", MenuGroup::Addition, u"Aggiungere solo unità", 99, false,
-     Rules::Arithmetic, A::AddUnits, kArithmeticSheet(W::AddUnits), Spoken::Addition},
-    {Form100b, u"Aggiungere solo decine", MenuGroup::Addition, u"Aggiungere solo decine", 99, false,
-     Rules::Arithmetic, A::AddTens, kArithmeticSheet(W::AddTens), Spoken::Addition},
-    {Form100f, u"decine e unità", MenuGroup::Addition, u"Addizioni: decine e unità", 99, false,
-     Rules::Arithmetic, A::AddTensUnits, kArithmeticSheet(W::AddTensUnits), Spoken::Addition},
-    {Form100c, u"Togliere solo unità", MenuGroup::Subtraction, u"Togliere solo unità", 99, false,
-     Rules::Arithmetic, A::SubUnits, kArithmeticSheet(W::SubUnits), Spoken::Subtraction},
-    {Form100d, u"Togliere solo decine", MenuGroup::Subtraction, u"Togliere solo decine", 99, false,
-     Rules::Arithmetic, A::SubTens, kArithmeticSheet(W::SubTens), Spoken::Subtraction},
-    {Form100e, u"decine e unità", MenuGroup::Subtraction, u"Sottrazioni: decine e unità", 99, false,
-     Rules::Arithmetic, A::SubTensUnits, kArithmeticSheet(W::SubTensUnits), Spoken::Subtraction},
+    {Form100a, "addizione-unita", u"Aggiungere solo unità", MenuGroup::Addition,
+     u"Aggiungere solo unità", 99, false, Rules::Arithmetic, A::AddUnits,
+     kArithmeticSheet(W::AddUnits), Spoken::Addition},
+    {Form100b, "addizione-decine", u"Aggiungere solo decine", MenuGroup::Addition,
+     u"Aggiungere solo decine", 99, false, Rules::Arithmetic, A::AddTens,
+     kArithmeticSheet(W::AddTens), Spoken::Addition},
+    {Form100f, "addizione-decine-unita", u"decine e unità", MenuGroup::Addition,
+     u"Addizioni: decine e unità", 99, false, Rules::Arithmetic, A::AddTensUnits,
+     kArithmeticSheet(W::AddTensUnits), Spoken::Addition},
+    {Form100c, "sottrazione-unita", u"Togliere solo unità", MenuGroup::Subtraction,
+     u"Togliere solo unità", 99, false, Rules::Arithmetic, A::SubUnits,
+     kArithmeticSheet(W::SubUnits), Spoken::Subtraction},
+    {Form100d, "sottrazione-decine", u"Togliere solo decine", MenuGroup::Subtraction,
+     u"Togliere solo decine", 99, false, Rules::Arithmetic, A::SubTens,
+     kArithmeticSheet(W::SubTens), Spoken::Subtraction},
+    {Form100e, "sottrazione-decine-unita", u"decine e unità", MenuGroup::Subtraction,
+     u"Sottrazioni: decine e unità", 99, false, Rules::Arithmetic, A::SubTensUnits,
+     kArithmeticSheet(W::SubTensUnits), Spoken::Subtraction},
     {Form100Trova2,
+     "trova-oltre-99",
      u"trovare i numeri",
      MenuGroup::Above99,
      u"trovare i numeri superiori a 99",
@@ -57,6 +67,7 @@ constexpr BoardEntry kCatalogue[] = {
      {},
      Spoken::NumberToFind},
     {Form100Ricon2,
+     "riconosci-oltre-99",
      u"riconoscere i numeri",
      MenuGroup::Above99,
      u"riconoscere i numeri superiori a 99",
@@ -67,6 +78,7 @@ constexpr BoardEntry kCatalogue[] = {
      {},
      Spoken::RedCellAfterRight},
     {Form100Gioco,
+     "gioco-quadena",
      u"Gioco della quadena",
      MenuGroup::Games,
      u"Gioco della quadena",
@@ -77,6 +89,7 @@ constexpr BoardEntry kCatalogue[] = {
      {},
      Spoken::CountOn},
     {Form100Nascosti,
+     "numeri-nascosti",
      u"Numeri nascosti",
      MenuGroup::Games,
      u"Numeri nascosti",
@@ -87,6 +100,7 @@ constexpr BoardEntry kCatalogue[] = {
      {SheetWindow::HiddenGrid},
      Spoken::RedCellAfterRight},
     {Form100Salti,
+     "contare-a-salti",
      u"Contare a salti",
      MenuGroup::Games,
      u"Contare a salti",
@@ -97,6 +111,14 @@ constexpr BoardEntry kCatalogue[] = {
      {SheetWindow::StepsGrid},
      Spoken::RedCellAfterRight},
 };
+
+constexpr bool isId(std::string_view id)
+{
+    return !id.empty() && id.front() != '-' && id.back() != '-' &&
+           std::ranges::all_of(id, [](char c) {
+               return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
+           });
+}
 
 // Every kind has exactly one row, and only the arithmetic boards have arithmetic rules.
 static_assert([] {
@@ -112,11 +134,12 @@ static_assert([] {
            });
 }());
 
-constexpr const char* kIds[] = {"Form100a",      "Form100b",     "Form100f",
-                                "Form100c",      "Form100d",     "Form100e",
-                                "Form100Ricon",  "Form100Trova", "Form100Ricon2",
-                                "Form100Trova2", "Form100Gioco", "Form100Nascosti"};
-static_assert(std::size(kIds) == kBoardKinds);
+// Every id is lower-case ASCII letters, digits and inner dashes, and no two rows share one.
+static_assert(std::ranges::all_of(kCatalogue, [](const BoardEntry& e) {
+    return isId(e.id) &&
+           std::ranges::count(kCatalogue, std::string_view(e.id),
+                              [](const BoardEntry& o) { return std::string_view(o.id); }) == 1;
+}));
 
 } // namespace
 
@@ -132,14 +155,14 @@ const BoardEntry& boardEntry(BoardKind kind)
 
 QString boardId(BoardKind kind)
 {
-    return QLatin1String(kIds[static_cast<std::size_t>(kind)]);
+    return QLatin1String(boardEntry(kind).id);
 }
 
 std::optional<BoardKind> boardById(QStringView id)
 {
-    for (int i = 0; i < kBoardKinds; ++i) {
-        if (id.compare(QLatin1String(kIds[i]), Qt::CaseInsensitive) == 0)
-            return static_cast<BoardKind>(i);
+    for (const BoardEntry& e : kCatalogue) {
+        if (id.compare(QLatin1String(e.id), Qt::CaseInsensitive) == 0)
+            return e.kind;
     }
     return std::nullopt;
 }

@@ -34,6 +34,8 @@ struct BoardSheet {
 /// Everything the program knows of one board besides its window design.
 struct BoardEntry {
     BoardKind kind;
+    /// The board's name in the files the program keeps: set once, never changed nor reused.
+    const char* id;
     const char16_t* caption; // on its button in the main menu
     MenuGroup group;
     /// On the teacher's page: the menu's caption, with the group where two buttons share it.
@@ -53,7 +55,7 @@ std::span<const BoardEntry> boardCatalogue();
 /// The entry of a board kind; every kind has exactly one.
 const BoardEntry& boardEntry(BoardKind kind);
 
-/// A board's stable name in files a person writes: its kind's name, as "Form100Trova".
+/// A board's stable id, as "trova-0-99": the catalogue's `id`.
 QString boardId(BoardKind kind);
 /// The board a stable name names, in any case; nothing for another name.
 std::optional<BoardKind> boardById(QStringView id);

@@ -1,5 +1,7 @@
 #include "core/classes/classfolder.h"
 
+#include "core/sessions/personname.h"
+
 #include <QCollator>
 #include <QFile>
 #include <algorithm>
@@ -137,7 +139,7 @@ Descriptor::~Descriptor()
 std::optional<QString> nameOfFolder(const QString& folder)
 {
     QString name = QString::fromUtf8(QByteArray::fromPercentEncoding(folder.toUtf8()));
-    if (sessionfile::folderName(name) != folder)
+    if (sessionfile::folderName(name) != folder || personname::accepted(name) != name)
         return std::nullopt;
     return name;
 }

@@ -34,7 +34,7 @@ inline int& count(IgnoredCounts& counts, Ignored why)
 }
 
 /// The name a folder stands for, when `folder` is exactly what `sessionfile::folderName` makes
-/// of it; nothing for any other folder name.
+/// of a name that `personname` allows; nothing for any other folder name.
 std::optional<QString> nameOfFolder(const QString& folder);
 
 /// An open file or folder of the system, closed with its holder; a folder is held for

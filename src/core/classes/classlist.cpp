@@ -1,6 +1,6 @@
 #include "core/classes/classlist.h"
 
-#include "core/sessions/sessionfile.h"
+#include "core/sessions/personname.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,10 +15,7 @@ constexpr qint64 kLargestList = 64 * 1024;
 
 bool hasControl(const QString& text)
 {
-    return std::any_of(text.begin(), text.end(), [](QChar c) {
-        return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
-               c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
-    });
+    return std::any_of(text.begin(), text.end(), personname::isControl);
 }
 
 } // namespace
@@ -46,23 +43,23 @@ ClassList parse(const QString& className, const QByteArray& bytes, const QString
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
         const qsizetype semicolon = line.indexOf(u';');
-        const QString name = line.left(semicolon).simplified();
+        const personname::Checked name = personname::check(line.left(semicolon));
         const QString tag = semicolon < 0 ? QString() : line.mid(semicolon + 1).trimmed();
         if (int(list.pupils.size()) >= kMostPupils) {
             warn(i, QStringLiteral("più di %1 nomi, riga ignorata").arg(kMostPupils));
         } else if (hasControl(line)) {
             warn(i, QStringLiteral("caratteri di controllo, riga ignorata"));
-        } else if (name.isEmpty() || name.size() > sessionfile::kLongestName) {
+        } else if (name.fault) {
             warn(i, QStringLiteral("nome vuoto o più lungo di %1 caratteri, riga ignorata")
-                        .arg(sessionfile::kLongestName));
+                        .arg(personname::kLongest));
         } else if (semicolon >= 0 && !isLanguageTag(tag)) {
             warn(i, QStringLiteral("lingua \"%1\" non valida, riga ignorata").arg(tag));
         } else if (std::any_of(list.pupils.begin(), list.pupils.end(), [&](const Pupil& p) {
-                       return p.name.compare(name, Qt::CaseInsensitive) == 0;
+                       return p.name.compare(name.name, Qt::CaseInsensitive) == 0;
                    })) {
-            warn(i, QStringLiteral("\"%1\" ripetuto, riga ignorata").arg(name));
+            warn(i, QStringLiteral("\"%1\" ripetuto, riga ignorata").arg(name.name));
         } else {
-            list.pupils.push_back({name, tag});
+            list.pupils.push_back({name.name, tag});
         }
     }
     return list;
@@ -84,9 +81,8 @@ ClassLists read(const QString& folder)
     const QFileInfoList files =
         dir.entryInfoList({QStringLiteral("*.txt")}, QDir::Files | QDir::Hidden, QDir::Name);
     for (const QFileInfo& info : files) {
-        const QString className = info.completeBaseName().simplified();
-        if (info.fileName().startsWith(u'.') || className.isEmpty() || hasControl(className) ||
-            className.size() > sessionfile::kLongestName) {
+        const std::optional<QString> className = personname::accepted(info.completeBaseName());
+        if (info.fileName().startsWith(u'.') || !className) {
             lists.warnings << QStringLiteral("%1: nome di classe non valido, file ignorato")
                                   .arg(info.fileName());
             continue;
@@ -99,7 +95,7 @@ ClassLists read(const QString& folder)
             continue;
         }
         lists.classes.push_back(
-            parse(className, file.read(kLargestList), info.fileName(), lists.warnings));
+            parse(*className, file.read(kLargestList), info.fileName(), lists.warnings));
     }
     return lists;
 }

@@ -31,9 +31,9 @@ namespace classlist {
 inline constexpr int kMostPupils = 40;
 
 /// Reads one class list: UTF-8, one first name a line, optionally `;` and a language tag
-/// ("Andrei;ro"). Blank lines and lines starting with `#` are skipped; a line that is too long,
-/// holds control characters or a bad tag, or repeats a name (in any case) is ignored with a
-/// warning naming `fileName` and the line.
+/// ("Andrei;ro"). Blank lines and lines starting with `#` are skipped; a line whose name
+/// `personname` refuses, or with a bad tag, or that repeats a name (in any case) is ignored
+/// with a warning naming `fileName` and the line.
 ClassList parse(const QString& className, const QByteArray& bytes, const QString& fileName,
                 QStringList& warnings);
 
@@ -41,8 +41,9 @@ ClassList parse(const QString& className, const QByteArray& bytes, const QString
 /// counts from 0.
 QString lineWarning(const QString& fileName, qsizetype line, const QString& why);
 
-/// Every `*.txt` file of `folder` that is a regular file of at most 64 KiB; a folder that cannot
-/// be read gives no classes and one warning.
+/// Every `*.txt` file of `folder` that is a regular file of at most 64 KiB and whose name
+/// `personname` allows ("3;A.txt" is ignored with a warning); a folder that cannot be read
+/// gives no classes and one warning.
 ClassLists read(const QString& folder);
 
 /// Whether `tag` has the shape of a BCP 47 language tag: "ro", "sq", "zh-CN", "es-419".

@@ -1,6 +1,12 @@
 #include "core/classes/pupilsymbol.h"
 
+#include "core/classes/classfolder.h"
+#include "core/sessions/sessionfile.h"
+
+#include <algorithm>
 #include <array>
+#include <bitset>
+#include <optional>
 
 namespace pupilsymbol {
 namespace {
@@ -49,14 +55,73 @@ constexpr int kColourStep = 3;
 
 } // namespace
 
-PupilSymbol of(int position)
+PupilSymbol of(int index)
 {
-    const int p = ((position % kDistinct) + kDistinct) % kDistinct;
+    const int p = ((index % kDistinct) + kDistinct) % kDistinct;
     const int shape = p % kShapes;
     const int fill = p / kShapes;
     const int colour = (shape + kColourStep * fill) % int(kColours.size());
     return {static_cast<SymbolShape>(shape), static_cast<SymbolFill>(fill),
             kColours.at(colour).bgr};
+}
+
+int preferred(const QString& name)
+{
+    // 32-bit FNV-1a over the UTF-8 of the name in one case and one Unicode form.
+    quint32 hash = 2166136261u;
+    const QByteArray bytes = name.normalized(QString::NormalizationForm_C).toCaseFolded().toUtf8();
+    for (const char byte : bytes) {
+        hash ^= quint8(byte);
+        hash *= 16777619u;
+    }
+    return int(hash % quint32(kDistinct));
+}
+
+std::vector<PupilSymbol> ofClass(const QStringList& names, const FirstPlayed& firstPlayed)
+{
+    struct Child {
+        QString name;
+        QString folder;
+        std::optional<QDateTime> first;
+        int listed = -1; // the position in the list, or none
+    };
+    std::vector<Child> children;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString folder = sessionfile::folderName(names[i]);
+        const auto played = firstPlayed.find(folder);
+        children.push_back(
+            {names[i], folder,
+             played == firstPlayed.end() ? std::nullopt : std::optional(played->second), int(i)});
+    }
+    for (const auto& [folder, first] : firstPlayed) {
+        const bool listed =
+            std::ranges::any_of(children, [&](const Child& c) { return c.folder == folder; });
+        const std::optional<QString> name = classfolder::nameOfFolder(folder);
+        if (!listed && name)
+            children.push_back({*name, folder, first, -1});
+    }
+    std::ranges::stable_sort(children, [](const Child& a, const Child& b) {
+        if (a.first.has_value() != b.first.has_value())
+            return a.first.has_value();
+        if (a.first && *a.first != *b.first)
+            return *a.first < *b.first;
+        const int byName = a.name.compare(b.name, Qt::CaseInsensitive);
+        return byName != 0 ? byName < 0 : a.folder < b.folder;
+    });
+    std::vector<PupilSymbol> symbols(std::size_t(names.size()), of(0));
+    std::bitset<kDistinct> taken;
+    for (const Child& c : children) {
+        const int wanted = preferred(c.name);
+        int index = wanted;
+        for (int step = 0; step < kDistinct && taken.test(std::size_t(index)); ++step)
+            index = (wanted + step + 1) % kDistinct;
+        if (taken.test(std::size_t(index)))
+            index = wanted; // every symbol is taken: some must be shared
+        taken.set(std::size_t(index));
+        if (c.listed >= 0)
+            symbols[std::size_t(c.listed)] = of(index);
+    }
+    return symbols;
 }
 
 QString words(const PupilSymbol& symbol)

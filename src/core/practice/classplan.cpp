@@ -59,7 +59,7 @@ QString take(Plan& plan, QStringView key, const QString& value)
     }
     if (key.compare(u"boards", Qt::CaseInsensitive) == 0) {
         plan.boards = boardsOf(value);
-        return plan.boards ? QString() : refused(u"nomi di esercizi come Form100Trova");
+        return plan.boards ? QString() : refused(u"nomi di esercizi come trova-0-99");
     }
     if (key.compare(u"level", Qt::CaseInsensitive) == 0) {
         plan.level = levelOf(value);

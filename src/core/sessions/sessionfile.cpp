@@ -1,6 +1,7 @@
 #include "core/sessions/sessionfile.h"
 
 #include "core/board/catalogue.h"
+#include "core/sessions/personname.h"
 
 #include <QList>
 #include <QStringList>
@@ -8,32 +9,65 @@
 namespace sessionfile {
 namespace {
 
-constexpr QLatin1StringView kFirstLine{"quadena-sessione;1"};
+constexpr QLatin1StringView kFirstLine{"quadena-sessione;2"};
+/// Files of the first kind name each board as the teacher's page captioned it then.
+constexpr QLatin1StringView kFirstLineByCaption{"quadena-sessione;1"};
 constexpr QLatin1StringView kColumns{"esercizio;numero;esatte;errate;ora"};
 
-/// A name as it may stand in a field: no line break, no separator, trimmed and bounded.
+/// A machine's name as it may stand in a field: no line break, no separator, trimmed and
+/// bounded.
 QString field(const QString& text)
 {
     QString out;
     out.reserve(text.size());
     for (QChar c : text)
         out += (c == u';' || c.category() == QChar::Other_Control) ? u' ' : c;
-    return out.simplified().left(kLongestName);
+    return out.simplified().left(personname::kLongest);
 }
 
-std::optional<BoardKind> boardNamed(QStringView name)
+using enum BoardKind;
+
+/// The boards as files of the first kind name them: these names stay as they are whatever the
+/// teacher's page comes to call the boards.
+struct NameByCaption {
+    const char16_t* caption;
+    BoardKind kind;
+};
+constexpr NameByCaption kBoardsByCaption[] = {
+    {u"trovare i numeri da 0 a 99", Form100Trova},
+    {u"riconoscere i numeri da 0 a 99", Form100Ricon},
+    {u"Aggiungere solo unità", Form100a},
+    {u"Aggiungere solo decine", Form100b},
+    {u"Addizioni: decine e unità", Form100f},
+    {u"Togliere solo unità", Form100c},
+    {u"Togliere solo decine", Form100d},
+    {u"Sottrazioni: decine e unità", Form100e},
+    {u"trovare i numeri superiori a 99", Form100Trova2},
+    {u"riconoscere i numeri superiori a 99", Form100Ricon2},
+    {u"Gioco della quadena", Form100Gioco},
+    {u"Numeri nascosti", Form100Nascosti},
+};
+static_assert(std::size(kBoardsByCaption) == kBoardKinds);
+
+std::optional<BoardKind> boardNamed(QStringView name, bool byCaption)
 {
+    if (byCaption) {
+        for (const NameByCaption& b : kBoardsByCaption)
+            if (name == QStringView(b.caption))
+                return b.kind;
+        return std::nullopt;
+    }
     for (const BoardEntry& b : boardCatalogue())
-        if (name == QStringView(b.pageName))
+        if (name == QLatin1StringView(b.id))
             return b.kind;
     return std::nullopt;
 }
 
-std::optional<SessionAnswer> answerLine(const QStringList& f)
+std::optional<SessionAnswer> answerLine(const QStringList& f, bool byCaption)
 {
     if (f.size() != 5)
         return std::nullopt;
-    const std::optional<BoardKind> board = boardNamed(f[0]);
+    const std::optional<BoardKind> board = boardNamed(f[0], byCaption);
     bool okNumber = false;
     const int number = f[1].toInt(&okNumber);
     const QDateTime at = QDateTime::fromString(f[4], Qt::ISODate);
@@ -50,12 +84,12 @@ QByteArray write(const Session& s)
 {
     QString text = kFirstLine + u'\n';
     text += QStringLiteral("classe;%1\nnome;%2\nmacchina;%3\ninizio;%4\n")
-                .arg(field(s.className), field(s.child), field(s.host),
-                     s.started.toString(Qt::ISODate));
+                .arg(personname::check(s.className).name, personname::check(s.child).name,
+                     field(s.host), s.started.toString(Qt::ISODate));
     text += kColumns + u'\n';
     for (const SessionAnswer& a : s.answers)
         text += QStringLiteral("%1;%2;%3;%4;%5\n")
-                    .arg(QString::fromUtf16(boardEntry(a.board).pageName))
+                    .arg(QLatin1StringView(boardEntry(a.board).id))
                     .arg(a.number)
                     .arg(a.right ? 1 : 0)
                     .arg(a.right ? 0 : 1)
@@ -69,7 +103,9 @@ Reading read(const QByteArray& bytes)
     if (bytes.size() > kLargestFile)
         return r;
     const QStringList lines = QString::fromUtf8(bytes).split(u'\n');
-    if (lines.isEmpty() || lines.front().trimmed() != kFirstLine)
+    const QString first = lines.isEmpty() ? QString() : lines.front().trimmed();
+    const bool byCaption = first == kFirstLineByCaption;
+    if (first != kFirstLine && !byCaption)
         return r;
     Session s;
     for (qsizetype i = 1; i < lines.size(); ++i) {
@@ -77,12 +113,14 @@ Reading read(const QByteArray& bytes)
         if (line.isEmpty() || line == kColumns)
             continue;
         const QStringList f = line.split(u';');
-        if (auto a = answerLine(f)) {
+        if (auto a = answerLine(f, byCaption)) {
             s.answers.push_back(*a);
-        } else if (f.size() == 2 && f[0] == u"classe" && s.className.isEmpty()) {
-            s.className = field(f[1]);
-        } else if (f.size() == 2 && f[0] == u"nome" && s.child.isEmpty()) {
-            s.child = field(f[1]);
+        } else if (f.size() == 2 && f[0] == u"classe" && s.className.isEmpty() &&
+                   personname::accepted(f[1])) {
+            s.className = *personname::accepted(f[1]);
+        } else if (f.size() == 2 && f[0] == u"nome" && s.child.isEmpty() &&
+                   personname::accepted(f[1])) {
+            s.child = *personname::accepted(f[1]);
         } else if (f.size() == 2 && f[0] == u"macchina" && s.host.isEmpty()) {
             s.host = field(f[1]);
         } else if (f.size() == 2 && f[0] == u"inizio" && !s.started.isValid()) {

@@ -31,34 +31,33 @@ struct Session {
 /// The file a session is kept in, in the results folder: `<class>/<child>/<file name>`. The
 /// file is UTF-8 text, one record a line:
 ///
-///     quadena-sessione;1
+///     quadena-sessione;2
 ///     classe;3A
 ///     nome;Luca
 ///     macchina;lab-03
 ///     inizio;2026-12-09T10:15:00+01:00
 ///     esercizio;numero;esatte;errate;ora
-///     Aggiungere solo unità;17;0;1;2026-12-09T10:15:07+01:00
+///     addizione-unita;17;0;1;2026-12-09T10:15:07+01:00
 ///
 /// The answer lines have the columns of the teacher's CSV and the time of the answer; each
-/// counts one answer, right or wrong. A session is saved whole each time and only grows: each
-/// save begins with the bytes of the one before, which is how the saver tells a later save of
-/// a session from another session's file of the same name.
+/// counts one answer, right or wrong. A board is named by its id in the catalogue; files that
+/// start `quadena-sessione;1` name it as the teacher's page did when they were written. The
+/// class and the child are names as `personname` allows them. A session is saved whole each
+/// time and only grows: each save begins with the bytes of the one before, which is how the
+/// saver tells a later save of a session from another session's file of the same name.
 namespace sessionfile {
 
 /// A file larger than this is not a session file.
 inline constexpr qint64 kLargestFile = 1 << 20;
-/// The longest class or child name a file keeps.
-inline constexpr int kLongestName = 40;
-
 QByteArray write(const Session& session);
 
 struct Reading {
     std::optional<Session> session; // none when the bytes are not a session file
     int ignoredLines = 0;           // lines of a session file that are not answers
 };
-/// Reads what `write` wrote. A file that does not start with the first line above, or has no
-/// class or child, is not a session file; any other line that is not a header or an answer is
-/// ignored and counted.
+/// Reads what `write` wrote, and files of the first kind. A file that does not start with one
+/// of the first lines, or has no class or child, is not a session file; any other line that is not
+/// a header or an answer is ignored and counted.
 Reading read(const QByteArray& bytes);
 
 /// The one folder name of a class, child or machine name: letters and digits of any script,

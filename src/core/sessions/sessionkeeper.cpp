@@ -1,6 +1,7 @@
 #include "core/sessions/sessionkeeper.h"
 
 #include "core/board/boardframe.h"
+#include "core/sessions/personname.h"
 #include "core/sessions/sessionstore.h"
 
 #include <QRandomGenerator>
@@ -54,14 +55,18 @@ QDateTime SessionKeeper::localTimeWithOffset()
 void SessionKeeper::begin(const QString& className, const QString& child)
 {
     end();
+    const std::optional<QString> classKept = personname::accepted(className);
+    const std::optional<QString> childKept = personname::accepted(child);
+    if (!classKept || !childKept)
+        return; // a name no file could keep: nothing is kept
     QDateTime started = now_();
     // Two sessions of one process never share a file name, which counts whole seconds.
     if (lastStart_.isValid() && started.toSecsSinceEpoch() <= lastStart_.toSecsSinceEpoch())
         started = lastStart_.addSecs(1);
     lastStart_ = started;
-    session_ = Session{className, child, host_, pid_, started, {}};
-    path_ = sessionfile::folderName(className) + u'/' + sessionfile::folderName(child) + u'/' +
-            sessionfile::fileName(*session_, QRandomGenerator::system()->generate());
+    session_ = Session{*classKept, *childKept, host_, pid_, started, {}};
+    path_ = sessionfile::folderName(*classKept) + u'/' + sessionfile::folderName(*childKept) +
+            u'/' + sessionfile::fileName(*session_, QRandomGenerator::system()->generate());
     part_ = 1;
     sinceSave_ = 0;
 }

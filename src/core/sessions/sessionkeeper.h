@@ -39,7 +39,8 @@ class SessionKeeper final : public QObject {
     /// Now, as local time with its offset from UTC, as the files keep it.
     static QDateTime localTimeWithOffset();
 
-    /// A new session of `child` of `className`; a session still open is ended first.
+    /// A new session of `child` of `className`; a session still open is ended first. Names
+    /// that `personname` refuses open no session.
     void begin(const QString& className, const QString& child);
     /// Saves the open session and closes it; its answers are no longer kept.
     void end();

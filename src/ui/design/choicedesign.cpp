@@ -74,6 +74,12 @@ std::vector<QRect> cells(int count, const QRect& area)
     return placed;
 }
 
+void showSymbol(NameButton& button, const PupilSymbol& symbol)
+{
+    button.setSymbol(symbol);
+    button.setAccessibleName(button.text() + QStringLiteral(", ") + pupilsymbol::words(symbol));
+}
+
 } // namespace
 
 QButtonGroup* build(QWidget* window, const ChoicePage& page)
@@ -102,12 +108,9 @@ QButtonGroup* build(QWidget* window, const ChoicePage& page)
                              nullptr,          {FontFamily::Arial, page.points, true}};
         auto* button = static_cast<NameButton*>(area->add(row));
         button->setText(choice.caption);
-        if (choice.symbol) {
-            button->setSymbol(*choice.symbol);
-            button->setAccessibleName(choice.caption + QStringLiteral(", ") +
-                                      pupilsymbol::words(*choice.symbol));
-        }
         group->addButton(button, i);
+        if (choice.symbol)
+            showSymbol(*button, *choice.symbol);
     }
     QWidget* gioca = page.gioca ? area->add(kGioca) : nullptr;
     if (page.otherClasses)
@@ -118,6 +121,14 @@ QButtonGroup* build(QWidget* window, const ChoicePage& page)
         gioca->setFocus();
     addEnterKeys(area);
     return group;
+}
+
+void setSymbols(QButtonGroup& group, const std::vector<PupilSymbol>& symbols)
+{
+    for (std::size_t i = 0; i < symbols.size(); ++i) {
+        if (auto* button = static_cast<NameButton*>(group.button(int(i))))
+            showSymbol(*button, symbols[i]);
+    }
 }
 
 } // namespace choicedesign

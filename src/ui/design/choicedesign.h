@@ -35,4 +35,8 @@ namespace choicedesign {
 /// "Gioca", has the focus.
 QButtonGroup* build(QWidget* window, const ChoicePage& page);
 
+/// Gives the choices of the group built by `build` their symbols, in the order of the
+/// choices, and says them in their names for assistive technology.
+void setSymbols(QButtonGroup& group, const std::vector<PupilSymbol>& symbols);
+
 } // namespace choicedesign

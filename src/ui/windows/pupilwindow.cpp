@@ -1,7 +1,6 @@
 #include "ui/windows/pupilwindow.h"
 
 #include "core/classes/classlist.h"
-#include "core/classes/pupilsymbol.h"
 #include "ui/design/choicedesign.h"
 #include "ui/design/names.h"
 
@@ -21,10 +20,10 @@ PupilWindow::PupilWindow(WindowHost& host, const ClassList& list, bool otherClas
                 .arg(list.name);
         page.gioca = true;
     }
-    for (std::size_t i = 0; i < list.pupils.size(); ++i)
-        page.choices.push_back({list.pupils[i].name, pupilsymbol::of(int(i))});
-    QButtonGroup* group = choicedesign::build(this, page);
-    connect(group, &QButtonGroup::idClicked, this, &PupilWindow::chosen);
+    for (const Pupil& pupil : list.pupils)
+        page.choices.push_back({pupil.name, std::nullopt});
+    group_ = choicedesign::build(this, page);
+    connect(group_, &QButtonGroup::idClicked, this, &PupilWindow::chosen);
     if (otherClasses) {
         connect(control<QAbstractButton>(this, names::kAltreClassi), &QAbstractButton::clicked,
                 this, &PupilWindow::otherClasses);
@@ -33,4 +32,9 @@ PupilWindow::PupilWindow(WindowHost& host, const ClassList& list, bool otherClas
         connect(control<QAbstractButton>(this, names::kGioca), &QAbstractButton::clicked, this,
                 &PupilWindow::gioca);
     }
+}
+
+void PupilWindow::setSymbols(const std::vector<PupilSymbol>& symbols)
+{
+    choicedesign::setSymbols(*group_, symbols);
 }
