@@ -5,6 +5,7 @@
 #include "core/board/catalogue.h"
 #include "core/classes/classfolder.h"
 #include "core/classes/classlist.h"
+#include "core/sessions/personname.h"
 #include "core/sessions/safesave.h"
 
 #include <QFile>
@@ -124,12 +125,13 @@ ClassPlan parse(const QByteArray& bytes, const QString& fileName, QStringList& w
         if (line.isEmpty() || line.startsWith(u'#') || line.startsWith(u';'))
             continue;
         if (line.startsWith(u'[') && line.endsWith(u']')) {
-            const QString child = line.mid(1, line.size() - 2).simplified();
-            if (child.isEmpty() || child.size() > sessionfile::kLongestName) {
+            const std::optional<QString> named = personname::accepted(line.mid(1, line.size() - 2));
+            if (!named) {
                 warnings << classlist::lineWarning(fileName, i, QStringLiteral("nome non valido"));
                 section = nullptr;
                 continue;
             }
+            const QString& child = *named;
             const auto same = [&](const auto& c) {
                 return c.first.compare(child, Qt::CaseInsensitive) == 0;
             };

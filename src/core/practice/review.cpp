@@ -22,6 +22,7 @@ std::optional<int> reviewFamily(BoardKind board)
     case Form100Nascosti:
         return 2;
     case Form100Gioco:
+    case Form100Salti:
         return std::nullopt;
     case Form100a:
         return 3;

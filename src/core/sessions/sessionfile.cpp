@@ -27,8 +27,8 @@ QString field(const QString& text)
 
 using enum BoardKind;
 
-/// The boards as files of the first kind name them: these names stay as they are whatever the
-/// teacher's page comes to call the boards.
+/// The boards as files of the first kind name them, the boards there were then: these names
+/// stay as they are whatever the teacher's page comes to call the boards.
 struct NameByCaption {
     const char16_t* caption;
     BoardKind kind;
@@ -47,7 +47,6 @@ constexpr NameByCaption kBoardsByCaption[] = {
     {u"Gioco della quadena", Form100Gioco},
     {u"Numeri nascosti", Form100Nascosti},
 };
-static_assert(std::size(kBoardsByCaption) == kBoardKinds);
 
 std::optional<BoardKind> boardNamed(QStringView name, bool byCaption)
 {
