@@ -103,7 +103,7 @@ for pid in "${players[@]}"; do
     wait "$pid" || fail "a machine of 3A failed at its next start"
 done
 players=()
-[[ -z "$(find "$tmp/state" -name '*.csv')" ]] || fail "3A: sessions still wait on the machines"
+[[ -z "$(find "$tmp/state" -name '*.csv' 2>/dev/null)" ]] || fail "3A: sessions still wait on the machines"
 ((again == 0)) || echo "$again machines saved at their next start what had waited on them"
 right=0 wrong=0
 for i in "${!names[@]}"; do
