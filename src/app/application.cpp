@@ -4,7 +4,6 @@
 #include "core/board/boardframe.h"
 #include "core/board/catalogue.h"
 #include "core/classes/classlist.h"
-#include "core/classes/firstplayed.h"
 #include "core/sessions/sessionkeeper.h"
 #include "core/speech/boardvoice.h"
 #include "ui/design/boarddesign.h"
@@ -22,8 +21,8 @@
 #include "ui/windows/worksheetwindow.h"
 
 #include <QAction>
+#include <QPointer>
 #include <QRadioButton>
-#include <QThread>
 #include <algorithm>
 
 Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs,
@@ -193,37 +192,19 @@ void Application::showPupils(std::size_t classIndex)
 
 void Application::showSymbols(PupilWindow& window, const ClassList& list)
 {
-    QStringList names;
-    for (const Pupil& pupil : list.pupils)
-        names << pupil.name;
     if (options_.resultsDir.isEmpty()) {
+        QStringList names;
+        for (const Pupil& pupil : list.pupils)
+            names << pupil.name;
         window.setSymbols(pupilsymbol::ofClass(names, {}));
         return;
     }
-    waitingSymbols_ = SymbolsRequest{&window, list.name, names};
-    if (!readingSymbols_)
-        readNextSymbols();
-}
-
-void Application::readNextSymbols()
-{
-    if (!waitingSymbols_)
-        return;
-    SymbolsRequest request = std::move(*waitingSymbols_);
-    waitingSymbols_.reset();
-    readingSymbols_ = true;
-    auto first = std::make_shared<pupilsymbol::FirstPlayed>();
-    QThread* reader = QThread::create([first, dir = options_.resultsDir, name = request.className] {
-        *first = firstplayed::read(dir, name);
-    });
-    connect(reader, &QThread::finished, this, [this, first, request] {
-        readingSymbols_ = false;
-        if (request.window)
-            request.window->setSymbols(pupilsymbol::ofClass(request.names, *first));
-        readNextSymbols();
-    });
-    connect(reader, &QThread::finished, reader, &QObject::deleteLater);
-    reader->start();
+    classReader_->readSymbols(
+        options_.resultsDir, list,
+        [shown = QPointer<PupilWindow>(&window)](const std::vector<PupilSymbol>& symbols) {
+            if (shown)
+                shown->setSymbols(symbols);
+        });
 }
 
 void Application::pupilChosen(const ClassList& list, const Pupil& pupil)

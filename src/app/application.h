@@ -94,9 +94,6 @@ class Application final : public QObject {
     void openBoard(BoardKind kind);
     /// The symbols of the children of `list` on `window`, as soon as they are known.
     void showSymbols(PupilWindow& window, const ClassList& list);
-    /// Lists when the children of the waiting request's class first played, one class at a
-    /// time on a thread of its own, which a hung share may keep to the end of the process.
-    void readNextSymbols();
     /// A child of `list` said who they are on "Chi sei?": their play starts, in the main menu.
     void pupilChosen(const ClassList& list, const Pupil& pupil);
 
@@ -164,13 +161,6 @@ class Application final : public QObject {
     bool whoIsPlayingAwaited_ = false;      // "Avvio" came before the class lists
     std::optional<std::size_t> classIndex_; // the class whose children "Chi sei?" shows
     std::optional<Pupil> pupil_;
-    struct SymbolsRequest {
-        QPointer<PupilWindow> window;
-        QString className;
-        QStringList names;
-    };
-    std::optional<SymbolsRequest> waitingSymbols_; // a newer request replaces it
-    bool readingSymbols_ = false;
     WindowPtr<ClassWindow> classChoice_;
     WindowPtr<PupilWindow> pupilChoice_;
 };

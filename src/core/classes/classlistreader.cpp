@@ -1,6 +1,7 @@
 #include "core/classes/classlistreader.h"
 
 #include "core/classes/classfolder.h"
+#include "core/classes/firstplayed.h"
 
 ClassListReader::ClassListReader(QObject* parent) : QObject(parent), thread_(this) {}
 
@@ -23,6 +24,22 @@ void ClassListReader::readFolders(const QString& resultsDir)
             lists.classes.push_back({name, {}});
         return lists;
     });
+}
+
+void ClassListReader::readSymbols(const QString& resultsDir, const ClassList& list,
+                                  std::function<void(std::vector<PupilSymbol>)> then)
+{
+    QStringList names;
+    for (const Pupil& pupil : list.pupils)
+        names << pupil.name;
+    thread_.post(
+        [out = thread_.outbox(), resultsDir, className = list.name, names,
+         then = std::move(then)](const std::atomic_bool&) {
+            std::vector<PupilSymbol> symbols =
+                pupilsymbol::ofClass(names, firstplayed::read(resultsDir, className));
+            out.deliver([then, symbols = std::move(symbols)] { then(symbols); });
+        },
+        JobThread::Waiting::Kept);
 }
 
 void ClassListReader::post(std::function<ClassLists()> reading)
