@@ -1,12 +1,12 @@
 #include "core/sessions/waitingsessions.h"
 
+#include "core/sessions/safesave.h"
 #include "core/sessions/sessionfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStringList>
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -126,35 +126,6 @@ std::vector<std::pair<QByteArray, struct stat>> entriesOf(int folder)
     return entries;
 }
 
-/// Writes `bytes` as `name` in the open folder through a temporary file of its own, so that
-/// the file is the one before or the new one, whole.
-bool writeWhole(int folder, const QByteArray& name, const QByteArray& bytes)
-{
-    static std::atomic<unsigned> made{0};
-    const QByteArray temporary =
-        '.' + name + '.' + QByteArray::number(qint64(getpid())) + '-' + QByteArray::number(++made);
-    const int fd = openat(folder, temporary.constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kFileMode);
-    if (fd < 0)
-        return false;
-    bool ok = true;
-    for (qsizetype done = 0; ok && done < bytes.size();) {
-        const ssize_t n = write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        done += ok ? n : 0;
-    }
-    ok = ok && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    ok = ok && renameat(folder, temporary.constData(), folder, name.constData()) == 0;
-    if (!ok) {
-        unlinkat(folder, temporary.constData(), 0);
-        return false;
-    }
-    return fsync(folder) == 0;
-}
-
 /// The whole regular file `name` of the open folder, when it may be a session file.
 std::optional<QByteArray> readSmall(int folder, const QByteArray& name)
 {
@@ -210,7 +181,7 @@ bool WaitingSessions::keep(const QString& relativePath, const QByteArray& bytes)
     const Fd waiting(openWaitingFolder(stateFolder_, true));
     const Fd classFolder(openOwn(waiting.get(), (*parts)[0], true));
     const Fd child(openOwn(classFolder.get(), (*parts)[1], true));
-    return child.ok() && writeWhole(child.get(), (*parts)[2], bytes);
+    return child.ok() && !safesave::replaceWhole(child.get(), (*parts)[2], bytes, kFileMode, false);
 }
 
 std::vector<WaitingSessions::Waiting> WaitingSessions::all() const

@@ -22,4 +22,5 @@ class HelperStore final : public SessionStore {
   private:
     QString helper_;
     QString folder_;
+    QByteArray lastWhy_; // what the helper said last, when a save failed
 };
