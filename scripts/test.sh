@@ -95,7 +95,7 @@ step "Ended by SIGTERM, SIGHUP and SIGINT after playing sounds: nothing left beh
 "$root/tests/system/signal_exit.sh" "$build/tests/hostile_session" "$build/src/quadena"
 
 step "The save helper: whole or \"non salvato\", with links, no marker, failing calls and a full share"
-"$root/tests/system/save_helper.sh" "$root/build/src/quadena-salva"
+"$root/tests/system/save_helper.sh" "$build/src/quadena-salva"
 
 step "The results on a school's share (sshd and sshfs): twenty machines at once, the share hung and lost, a program killed"
 "$root/tests/system/share_e2e.sh" "$build/tests/class_child"
@@ -108,7 +108,7 @@ step "Soak benchmark: memory over a school day of openings"
 step "The same drawn by Qt's Fusion style: whether its pixmap cache still grows on this Qt"
 "$root/tests/system/xvfb_test.sh" "$build/bench/bench_soak" 300 100 --plain-style
 
-step "Results benchmark: recording an answer, opening the teacher's page, the record's memory, the two games"
+step "Results benchmark: recording an answer, opening the teacher's page, the record's memory, the three games"
 "$root/tests/system/xvfb_test.sh" "$build/bench/bench_results"
 
 step "Start-up benchmark: the start window and the memory at 5 s, with and without --voice"
