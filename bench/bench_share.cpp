@@ -51,8 +51,9 @@ LaunchOptions keptIn(const QString& results)
 std::unique_ptr<Program> childAtBoard(const LaunchOptions& options)
 {
     auto p = std::make_unique<Program>(77, options);
-    p->app.beginSession(ClassList{QStringLiteral("3A"), {Pupil{QStringLiteral("Luca"), {}}}},
-                        Pupil{QStringLiteral("Luca"), {}});
+    p->app.whoIsPlaying().chosen(
+        ClassList{QStringLiteral("3A"), {Pupil{QStringLiteral("Luca"), {}}}},
+        Pupil{QStringLiteral("Luca"), {}});
     openFromMenu(*p, "Command3", false);
     return p;
 }

@@ -4,11 +4,14 @@
 // first readings with 8 readers and with one reader at a time, for comparison. Made once;
 // remade with --remake. With --padded, the same class beside whatever empty child folders
 // the class folder holds (anyone who may write there can make them): the first reading,
-// again, and the peak memory. Prints figures only.
+// again, and the peak memory. With --child, what a pupil's machine reads at "Chi sei?" instead:
+// one child's 200 session files made into the review set, first (on a fresh mount) and again.
+// Prints figures only.
 //
-//     bench_teacher FOLDER [--remake | --padded]     (offscreen, or under xvfb_test.sh)
+//     bench_teacher FOLDER [--remake | --padded | --child]     (offscreen, or under xvfb_test.sh)
 #include "app/startup.h"
 #include "core/classes/classresults.h"
+#include "core/practice/review.h"
 #include "fakes_ui.h"
 #include "sessions.h"
 #include "ui/windows/teacherwindow.h"
@@ -75,8 +78,10 @@ int main(int argc, char* argv[])
     QStringList args = qtApp.arguments();
     const bool remake = args.removeAll(QStringLiteral("--remake")) > 0;
     const bool padded = args.removeAll(QStringLiteral("--padded")) > 0;
-    if (args.size() != 2 || (remake && padded)) {
-        std::fputs("bench_teacher: usage: bench_teacher FOLDER [--remake | --padded]\n", stderr);
+    const bool child = args.removeAll(QStringLiteral("--child")) > 0;
+    if (args.size() != 2 || int(remake) + int(padded) + int(child) > 1) {
+        std::fputs("bench_teacher: usage: bench_teacher FOLDER [--remake | --padded | --child]\n",
+                   stderr);
         return 2;
     }
     LaunchOptions options;
@@ -95,6 +100,25 @@ int main(int argc, char* argv[])
         out << QStringLiteral("made %1 session files in %2 s\n")
                    .arg(written)
                    .arg(double(timer.elapsed()) / 1e3, 0, 'f', 1);
+    }
+    if (child) {
+        const QString name = childNames().first();
+        for (const char* when : {"first", "again"}) {
+            timer.start();
+            ReviewSet set;
+            const std::vector<SessionAnswer> answers =
+                childAnswers(options.resultsDir, kClass, name);
+            for (const SessionAnswer& answer : answers)
+                set.record(answer);
+            out << QStringLiteral("one child's %1 session files at \"Chi sei?\", %2: %3 ms for "
+                                  "%4 answers, %5 numbers under review on the find board\n")
+                       .arg(kSessions)
+                       .arg(QLatin1String(when))
+                       .arg(double(timer.nsecsElapsed()) / 1e6, 0, 'f', 1)
+                       .arg(answers.size())
+                       .arg(set.underReview(0).size());
+        }
+        return 0;
     }
 
     WindowHost host;

@@ -1,9 +1,9 @@
 #include "app/application.h"
 
 #include "app/sessionsaving.h"
+#include "app/whoisplaying.h"
 #include "core/board/boardframe.h"
 #include "core/board/catalogue.h"
-#include "core/classes/classlist.h"
 #include "core/sessions/sessionkeeper.h"
 #include "core/speech/boardvoice.h"
 #include "ui/design/boarddesign.h"
@@ -11,18 +11,16 @@
 #include "ui/system/firstpaint.h"
 #include "ui/system/quickexit.h"
 #include "ui/windows/boardwindow.h"
-#include "ui/windows/classwindow.h"
 #include "ui/windows/dialogs.h"
 #include "ui/windows/gridwindow.h"
 #include "ui/windows/menuwindow.h"
-#include "ui/windows/pupilwindow.h"
 #include "ui/windows/resultswindow.h"
 #include "ui/windows/startwindow.h"
 #include "ui/windows/worksheetwindow.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QPointer>
-#include <QRadioButton>
 #include <algorithm>
 
 Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialogs,
@@ -37,6 +35,7 @@ Application::Application(RandomSource& random, SoundSink& sounds, Dialogs& dialo
         keeper_ = std::move(saving.keeper);
         savingProblem_ = saving.problem;
     }
+    players_ = std::make_unique<WhoIsPlaying>(host_, options_, keeper_.get());
 }
 
 Application::~Application()
@@ -46,20 +45,6 @@ Application::~Application()
     // destructors, which a thread still running could use.
     if (keeper_ && !sessionsaving::finish(*keeper_, std::chrono::seconds(1)))
         skipStaticDestructorsAtExit();
-    if (classReader_ && !classReader_->finish(std::chrono::milliseconds(100)))
-        skipStaticDestructorsAtExit(); // a reading stuck on a hung share is left
-}
-
-void Application::beginSession(const ClassList& list, const Pupil& pupil)
-{
-    if (keeper_)
-        keeper_->begin(list.name, pupil.name);
-}
-
-void Application::endSession()
-{
-    if (keeper_)
-        keeper_->end();
 }
 
 void Application::main()
@@ -67,38 +52,24 @@ void Application::main()
     state_.attendiBottone = options_.attendiBottone;
     start_ = std::make_unique<StartWindow>(host_, state_, random_);
     state_.numeroMassimo = options_.numeroMassimo; // the start window has just set 99
-    if (!options_.classesDir.isEmpty())
-        readClassLists();
+    connect(players_.get(), &WhoIsPlaying::asking, this, &Application::asking);
+    connect(players_.get(), &WhoIsPlaying::playing, this, [this] {
+        setVoiceLanguage(players_->pupil() ? players_->pupil()->voiceLanguage : QString());
+        followPlan();
+        showMenu();
+    });
+    connect(players_.get(), &WhoIsPlaying::planChanged, this, &Application::followPlan);
+    players_->start();
     connect(start_.get(), &StartWindow::avvio, this, [this] {
-        if (options_.classesDir.isEmpty()) {
+        if (options_.classesDir.isEmpty())
             showMenu();
-        } else if (classReader_->reading() || classLists_.classes.empty()) {
-            // A share mounted late is read now; "Chi sei?" follows the reading.
-            whoIsPlayingAwaited_ = true;
-            if (!classReader_->reading())
-                classReader_->readLists(options_.classesDir);
-        } else {
-            askWhoIsPlaying();
-        }
+        else
+            players_->ask();
     });
     connect(start_.get(), &ProgramWindow::closedByUser, this, [this] { unload(start_); });
     host_.show(start_.get());
     if (speech_) // the engine is made while the child looks at the start window
         afterFirstPaint(*start_, [speech = speech_] { speech->warmUp(); });
-}
-
-void Application::readClassLists()
-{
-    classReader_ = std::make_unique<ClassListReader>();
-    connect(classReader_.get(), &ClassListReader::read, this, [this](const ClassLists& lists) {
-        classLists_ = lists;
-        emit classListsChanged();
-        if (whoIsPlayingAwaited_ && start_ && !classReader_->reading()) {
-            whoIsPlayingAwaited_ = false;
-            askWhoIsPlaying();
-        }
-    });
-    classReader_->readLists(options_.classesDir);
 }
 
 void Application::setVoiceLanguage(const QString& language)
@@ -113,7 +84,10 @@ void Application::showMenu()
     if (!menu_) {
         menu_ =
             std::make_unique<MenuWindow>(host_, state_, random_, !options_.classesDir.isEmpty());
-        connect(menu_.get(), &MenuWindow::cambiaBambino, this, &Application::changePupil);
+        connect(menu_.get(), &MenuWindow::cambiaBambino, this, [this] {
+            setVoiceLanguage({});
+            players_->change();
+        });
         connect(menu_.get(), &MenuWindow::boardChosen, this, &Application::openBoard);
         connect(menu_.get(), &MenuWindow::esci, this, [this] {
             if (confermaUscita(dialogs_, menu_.get()))
@@ -121,112 +95,37 @@ void Application::showMenu()
         });
         connect(menu_.get(), &MenuWindow::risultati, this, &Application::showResults);
         connect(menu_.get(), &ProgramWindow::closedByUser, this, [this] { unload(menu_); });
-        if (options_.locked) {
-            for (const char* option : {"Option1(0)", "Option1(1)"})
-                menu_->findChild<QRadioButton*>(QString::fromLatin1(option))->setEnabled(false);
-        }
+        if (options_.locked)
+            menu_->lockMode();
+        menu_->offerOnly([this](BoardKind board) { return players_->offers(board); });
     }
     host_.show(menu_.get());
     unload(start_);
-    unloadChoices();
+    players_->unloadChoices();
     unloadBoard();
 }
 
-void Application::askWhoIsPlaying()
+void Application::asking()
 {
-    const std::vector<ClassList>& classes = classLists_.classes;
-    const auto named = std::ranges::find(classes, options_.className, &ClassList::name);
-    if (classIndex_)
-        showPupils(*classIndex_);
-    else if (named != classes.end())
-        showPupils(std::size_t(named - classes.begin()));
-    else if (classes.size() == 1 && options_.className.isEmpty())
-        showPupils(0);
-    else
-        showClasses(options_.className);
     unload(start_);
     unload(menu_);
     if (results_)
         host_.hide(results_.get());
 }
 
-void Application::showClasses(const QString& missing)
+void Application::followPlan()
 {
-    QStringList names;
-    for (const ClassList& list : classLists_.classes)
-        names << list.name;
-    auto window = std::make_unique<ClassWindow>(host_, names, missing);
-    connect(window.get(), &ClassWindow::chosen, this, [this](int position) {
-        classIndex_ = std::size_t(position);
-        showPupils(*classIndex_);
-        unload(classChoice_);
-    });
-    connect(window.get(), &ClassWindow::gioca, this, &Application::showMenu);
-    connect(window.get(), &ProgramWindow::closedByUser, this, [this] { unload(classChoice_); });
-    host_.show(window.get());
-    unload(classChoice_);
-    classChoice_ = std::move(window);
-}
-
-void Application::showPupils(std::size_t classIndex)
-{
-    const ClassList& list = classLists_.classes.at(classIndex);
-    const bool machineClass = list.name == options_.className;
-    auto window =
-        std::make_unique<PupilWindow>(host_, list, !machineClass && classLists_.classes.size() > 1);
-    connect(window.get(), &PupilWindow::chosen, this, [this, &list](int position) {
-        pupilChosen(list, list.pupils.at(std::size_t(position)));
-    });
-    connect(window.get(), &PupilWindow::gioca, this, &Application::showMenu);
-    connect(window.get(), &PupilWindow::otherClasses, this, [this] {
-        classIndex_.reset();
-        showClasses(options_.className);
-        unload(pupilChoice_);
-    });
-    connect(window.get(), &ProgramWindow::closedByUser, this, [this] { unload(pupilChoice_); });
-    showSymbols(*window, list);
-    host_.show(window.get());
-    unload(pupilChoice_);
-    pupilChoice_ = std::move(window);
-}
-
-void Application::showSymbols(PupilWindow& window, const ClassList& list)
-{
-    if (options_.resultsDir.isEmpty()) {
-        QStringList names;
-        for (const Pupil& pupil : list.pupils)
-            names << pupil.name;
-        window.setSymbols(pupilsymbol::ofClass(names, {}));
-        return;
+    const bool planned = players_->plan() != Plan{};
+    if (planned || planFollowed_) {
+        const LaunchOptions options = players_->options();
+        state_.numeroMassimo = options.numeroMassimo;
+        state_.attendiBottone = options.attendiBottone;
     }
-    classReader_->readSymbols(
-        options_.resultsDir, list,
-        [shown = QPointer<PupilWindow>(&window)](const std::vector<PupilSymbol>& symbols) {
-            if (shown)
-                shown->setSymbols(symbols);
-        });
-}
-
-void Application::pupilChosen(const ClassList& list, const Pupil& pupil)
-{
-    pupil_ = pupil;
-    beginSession(list, pupil);
-    setVoiceLanguage(pupil.voiceLanguage);
-    showMenu();
-}
-
-void Application::changePupil()
-{
-    endSession();
-    setVoiceLanguage({});
-    pupil_.reset();
-    askWhoIsPlaying();
-}
-
-void Application::unloadChoices()
-{
-    unload(classChoice_);
-    unload(pupilChoice_);
+    planFollowed_ = planned;
+    if (menu_) {
+        menu_->showMode(state_.attendiBottone);
+        menu_->offerOnly([this](BoardKind board) { return players_->offers(board); });
+    }
 }
 
 void Application::unloadBoard()
@@ -237,6 +136,16 @@ void Application::unloadBoard()
             keeper_->boardLeft();
     }
     unload(board_);
+}
+
+void Application::followReview(BoardFrame& frame, BoardKind kind)
+{
+    frame.setTaskChooser([this, kind](const std::function<bool(int)>& askable) {
+        return players_->review().next(kind, askable);
+    });
+    connect(&frame, &BoardFrame::judged, this, [this, kind](int target, bool right) {
+        players_->review().record({kind, target, right, QDateTime::currentDateTime()});
+    });
 }
 
 void Application::showResults()
@@ -274,6 +183,10 @@ void Application::openBoard(BoardKind kind)
             connect(board_.get(), &BoardWindow::listenRequested, voice, &BoardVoice::repeat);
         }
         boardKind_ = kind;
+        followReview(board_->frame(), kind);
+        const std::optional<Level> level = players_->plan().level;
+        if (level && board_->frame().level() && board_->frame().level() != level)
+            board_->frame().setLevel(*level);
         record_.follow(board_->frame(), kind);
         if (keeper_)
             keeper_->follow(board_->frame(), kind);
@@ -379,7 +292,7 @@ void Application::closeGrid(WindowPtr<GridWindow>& grid)
 void Application::end()
 {
     unload(start_);
-    unloadChoices();
+    players_->unloadChoices();
     unload(menu_);
     unloadBoard();
     unload(worksheet_);

@@ -3,8 +3,6 @@
 #include "core/board/boardkind.h"
 #include "core/board/programstate.h"
 #include "core/board/sounds.h"
-#include "core/classes/classlist.h"
-#include "core/classes/classlistreader.h"
 #include "core/records/runrecord.h"
 #include "core/settings/options.h"
 #include "core/speech/boardvoice.h"
@@ -16,19 +14,16 @@
 #include <QPointer>
 #include <optional>
 
-class BoardWindow;
-class ClassWindow;
 #include <memory>
 
+class BoardFrame;
+class WhoIsPlaying;
 class BoardWindow;
-struct ClassList;
-struct Pupil;
 class SessionKeeper;
 class Dialogs;
 class PrintService;
 class WorksheetWindow;
 class MenuWindow;
-class PupilWindow;
 class RandomSource;
 class ResultsWindow;
 class StartWindow;
@@ -49,11 +44,6 @@ class Application final : public QObject {
     /// Start-up: "avanti" awaited (or the mode and maximum of the options), the class lists
     /// asked for when the options name a classes folder, the start window shown at once.
     void main();
-    /// What was ignored in the class lists, as last read.
-    const QStringList& classListWarnings() const { return classLists_.warnings; }
-    /// Whether the class lists asked for have been read (they are read on a thread of their
-    /// own from start-up on, and again at "Avvio" when that found none).
-    bool classListsRead() const { return !classReader_ || !classReader_->reading(); }
 
     const LaunchOptions& launchOptions() const { return options_; }
 
@@ -68,20 +58,12 @@ class Application final : public QObject {
     GridWindow* hiddenGridWindow() const { return hiddenGrid_.get(); }
     GridWindow* stepsGridWindow() const { return stepsGrid_.get(); }
     ResultsWindow* resultsWindow() const { return results_.get(); }
-    ClassWindow* classWindow() const { return classChoice_.get(); }
-    PupilWindow* pupilWindow() const { return pupilChoice_.get(); }
-    /// The child playing now; none without classes, or when playing without a name.
-    const std::optional<Pupil>& pupil() const { return pupil_; }
+    /// The class, "Chi sei?" and the child playing, with the teacher's plan for them.
+    WhoIsPlaying& whoIsPlaying() { return *players_; }
     /// What the child got right and wrong in this run; in memory only.
     const RunRecord& record() const { return record_; }
     /// Keeps the answers of the child at the machine in the results folder; none without one.
     SessionKeeper* sessionKeeper() const { return keeper_.get(); }
-
-    /// The child chosen in "Chi sei?": from now on the answers are that child's, in a session
-    /// of its own (nothing is kept without a results folder). A session still open is ended.
-    void beginSession(const ClassList& list, const Pupil& pupil);
-    /// The child leaves the machine ("Cambia bambino"): the session is saved and closed.
-    void endSession();
 
     /// The second language of the voice for the child at the machine, a BCP 47 tag as in the
     /// class list; empty for the machine's own (`voice-language`). The open board follows it.
@@ -92,31 +74,18 @@ class Application final : public QObject {
     /// Shows a board, then unloads the main menu. Nothing happens for a board the program
     /// does not have.
     void openBoard(BoardKind kind);
-    /// The symbols of the children of `list` on `window`, as soon as they are known.
-    void showSymbols(PupilWindow& window, const ClassList& list);
-    /// A child of `list` said who they are on "Chi sei?": their play starts, in the main menu.
-    void pupilChosen(const ClassList& list, const Pupil& pupil);
-
   signals:
     /// The program is to end: every window is closed.
     void ended();
-    /// A reading of the class lists has ended; `classListWarnings` tells what it ignored.
-    void classListsChanged();
 
   private:
     void end();
-    /// Reads the class lists off the window's thread; "Avvio" waits for them.
-    void readClassLists();
-    /// After "Avvio" with classes set, and at "Cambia bambino": "Chi sei?" for the class chosen
-    /// before or the one the machine names, else the choice of the class.
-    void askWhoIsPlaying();
-    /// The choice of the class; `missing` is the class the machine names that is not there.
-    void showClasses(const QString& missing);
-    void showPupils(std::size_t classIndex);
-    /// "Cambia bambino": the child leaves, the next one says who they are.
-    void changePupil();
-    /// The choice windows give way to another window that is already shown.
-    void unloadChoices();
+    /// "Chi sei?" or the choice of the class is shown: every other child's window gives way.
+    void asking();
+    /// The child's plan holds from now on: the highest number, the mode, the boards offered.
+    void followPlan();
+    /// The board asks again, now and then, what the child missed, when the plan says so.
+    void followReview(BoardFrame& frame, BoardKind kind);
     /// "Stampa scheda" of the open board: its worksheet window, created if needed, shown.
     void showWorksheet();
     /// The hidden numbers' sheet of the open board, created if needed, shown.
@@ -156,11 +125,6 @@ class Application final : public QObject {
     WindowPtr<GridWindow> hiddenGrid_;
     WindowPtr<GridWindow> stepsGrid_;
     WindowPtr<ResultsWindow> results_;
-    ClassLists classLists_;
-    std::unique_ptr<ClassListReader> classReader_;
-    bool whoIsPlayingAwaited_ = false;      // "Avvio" came before the class lists
-    std::optional<std::size_t> classIndex_; // the class whose children "Chi sei?" shows
-    std::optional<Pupil> pupil_;
-    WindowPtr<ClassWindow> classChoice_;
-    WindowPtr<PupilWindow> pupilChoice_;
+    std::unique_ptr<WhoIsPlaying> players_; // made after the keeper
+    bool planFollowed_ = false;             // the state follows a plan, not the machine's options
 };

@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/startup.h"
 #include "app/teacher.h"
+#include "app/whoisplaying.h"
 #include "core/base/random.h"
 #include "core/settings/commandline.h"
 #include "core/settings/launchoptions.h"
@@ -80,10 +81,14 @@ int main(int argc, char* argv[])
     Application app(random, sounds, dialogs, printer, launch.options, speech ? &*speech : nullptr);
     QObject::connect(&app, &Application::ended, &qtApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    QObject::connect(&app, &Application::classListsChanged, &app, [&app] {
-        for (const QString& warning : app.classListWarnings())
+    const auto warn = [](const QStringList& warnings) {
+        for (const QString& warning : warnings)
             print(stderr, QStringLiteral("quadena: %1\n").arg(warning));
-    });
+    };
+    WhoIsPlaying& players = app.whoIsPlaying();
+    QObject::connect(&players, &WhoIsPlaying::classListsChanged, &app,
+                     [&players, warn] { warn(players.classListWarnings()); });
+    QObject::connect(&players, &WhoIsPlaying::planWarnings, &app, warn);
     app.main();
     return QApplication::exec();
 }

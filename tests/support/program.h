@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/application.h"
+#include "app/whoisplaying.h"
 #include "fakes.h"
 #include "fakes_ui.h"
 #include "ui/design/names.h"

@@ -1,10 +1,12 @@
 // One child of a class at one machine, through the whole program on the offscreen platform,
 // for share_e2e.sh:
-//   class_child play CLASSES RESULTS CLASS CHILD N [--slow MS] [--stay]
+//   class_child play CLASSES RESULTS CLASS CHILD N [--slow MS] [--stay] [--find]
 //       starts the program with those classes and results folders, chooses the child in "Chi sei?",
-//       gives N answers on the first addition board (one in four wrong), one every MS ms, and
-//       prints "answer K right" or "answer K wrong" for each answer the board judged; then
-//       "answered N" and the program ends as at "Esci", or with --stay waits for a signal.
+//       prints "offered" and the names of the menu's boards that are enabled once the child's
+//       plan is read, gives N answers on the first addition board (one in four wrong; with
+//       --find all right on the find board), one every MS ms, and prints "maximum M" and then
+//       "answer K NUMBER right" or "answer K NUMBER wrong" for each answer the board judged;
+//       then "answered N" and the program ends as at "Esci", or with --stay waits for a signal.
 //   class_child count RESULTS CLASS
 //       reads the class as the teacher's view does and prints "sessions S right R wrong W
 //       ignored I", I being the files and lines it left out.
@@ -15,6 +17,7 @@
 //       for the first child), TEXT its line about the reading; a signal ends it as it ends
 //       the program.
 #include "app/application.h"
+#include "app/whoisplaying.h"
 #include "app/startup.h"
 #include "app/teacher.h"
 #include "core/base/random.h"
@@ -35,6 +38,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QLabel>
@@ -164,23 +168,40 @@ int main(int argc, char* argv[])
     Application app(random, sounds, dialogs, printer, options);
     app.main();
     QEventLoop read; // the class lists are read off the window's thread
-    QObject::connect(&app, &Application::classListsChanged, &read, &QEventLoop::quit);
-    if (!app.classListsRead())
+    QObject::connect(&app.whoIsPlaying(), &WhoIsPlaying::classListsChanged, &read, &QEventLoop::quit);
+    if (!app.whoIsPlaying().classListsRead())
         read.exec();
     click(app.startWindow(), "Command1"); // "Chi sei?": the child's own name
-    const auto named = app.pupilWindow()->findChildren<QAbstractButton*>();
+    const auto named = app.whoIsPlaying().pupilWindow()->findChildren<QAbstractButton*>();
     const auto own = std::ranges::find(named, pupil->name, &QAbstractButton::text);
     if (own == named.end())
         return usage();
     (*own)->click();
-    click(app.menuWindow(), "Option1(0)"); // no "avanti": every click is an answer
-    click(app.menuWindow(), "Command3");
-    BoardWindow* board = app.boardWindow();
-
+    // The plan and the review set are read off the window's thread: a child's plan with
+    // review waits for the review of their misses.
+    const WhoIsPlaying& players = app.whoIsPlaying();
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 10000 &&
+           (players.plan() == Plan{} ||
+            (players.plan().review.value_or(false) && players.review().set().underReview(0).empty())))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     QTextStream out(stdout);
+    out << "offered";
+    for (const QAbstractButton* button : app.menuWindow()->findChildren<QAbstractButton*>()) {
+        if (button->objectName().startsWith(u"Command") && button->isEnabled())
+            out << ' ' << button->objectName();
+    }
+    out << Qt::endl;
+    const bool find = args.contains(QLatin1String("--find"));
+    click(app.menuWindow(), "Option1(0)"); // no "avanti": every click is an answer
+    click(app.menuWindow(), find ? "Command14" : "Command3");
+    BoardWindow* board = app.boardWindow();
+    out << "maximum " << board->frame().programState().numeroMassimo << Qt::endl;
+
     int judged = 0;
-    QObject::connect(&board->frame(), &BoardFrame::judged, &qtApp, [&](int, bool right) {
-        out << "answer " << ++judged << (right ? " right" : " wrong") << Qt::endl;
+    QObject::connect(&board->frame(), &BoardFrame::judged, &qtApp, [&](int number, bool right) {
+        out << "answer " << ++judged << ' ' << number << (right ? " right" : " wrong") << Qt::endl;
     });
     QTimer pace;
     int clicks = 0;
@@ -192,7 +213,13 @@ int main(int argc, char* argv[])
                 QCoreApplication::exit(0);
             return;
         }
-        const int target = board->frame().programState().risultato;
+        const ProgramState& state = board->frame().programState();
+        if (find) {
+            ++clicks;
+            board->cellButton(state.numeroCercato)->click();
+            return;
+        }
+        const int target = state.risultato;
         board->cellButton(clicks++ % 4 == 3 ? (target + 1) % 100 : target)->click();
     });
     pace.start(slow);

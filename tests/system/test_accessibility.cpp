@@ -445,30 +445,30 @@ void TestAccessibility::whoIsPlayingOverTheBus()
     options.classesDir = classes.path();
     Program p(89, options);
     p.app.main();
-    QTRY_VERIFY_WITH_TIMEOUT(p.app.classListsRead(), 10000); // read off the window's thread
+    QTRY_VERIFY_WITH_TIMEOUT(p.app.whoIsPlaying().classListsRead(), 10000); // read off the window's thread
     p.app.startWindow()->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
     const auto button = [](QWidget* window, const char* name, int position) {
         return window->findChild<QAbstractButton*>(names::of(name, position));
     };
-    ClassWindow* chooser = p.app.classWindow();
+    ClassWindow* chooser = p.app.whoIsPlaying().classWindow();
     QCOMPARE(busName(chooser), QStringLiteral("Quale classe?"));
     QCOMPARE(busName(button(chooser, names::kClassButton, 1)), QStringLiteral("3B"));
     QVERIFY(pressOverBus(button(chooser, names::kClassButton, 0)));
-    QTRY_VERIFY(p.app.pupilWindow());
-    QCOMPARE(busName(p.app.pupilWindow()), QStringLiteral("Chi sei? – classe 3A"));
-    QCOMPARE(busName(button(p.app.pupilWindow(), names::kPupilButton, 0)),
+    QTRY_VERIFY(p.app.whoIsPlaying().pupilWindow());
+    QCOMPARE(busName(p.app.whoIsPlaying().pupilWindow()), QStringLiteral("Chi sei? – classe 3A"));
+    QCOMPARE(busName(button(p.app.whoIsPlaying().pupilWindow(), names::kPupilButton, 0)),
              QStringLiteral("Luca, croce azzurra"));
-    QCOMPARE(busName(button(p.app.pupilWindow(), names::kPupilButton, 1)),
+    QCOMPARE(busName(button(p.app.whoIsPlaying().pupilWindow(), names::kPupilButton, 1)),
              QStringLiteral("Giulia, quadrato verde"));
-    QVERIFY(pressOverBus(button(p.app.pupilWindow(), names::kPupilButton, 1)));
-    QTRY_VERIFY(p.app.pupil());
-    QCOMPARE(p.app.pupil()->name, QStringLiteral("Giulia"));
+    QVERIFY(pressOverBus(button(p.app.whoIsPlaying().pupilWindow(), names::kPupilButton, 1)));
+    QTRY_VERIFY(p.app.whoIsPlaying().pupil());
+    QCOMPARE(p.app.whoIsPlaying().pupil()->name, QStringLiteral("Giulia"));
     auto* cambia =
         p.app.menuWindow()->findChild<QAbstractButton*>(names::of(names::kCambiaBambino));
     QCOMPARE(busName(cambia), QStringLiteral("Cambia bambino"));
     QVERIFY(pressOverBus(cambia));
-    QTRY_VERIFY(!p.app.pupil());
-    QVERIFY(p.app.pupilWindow());
+    QTRY_VERIFY(!p.app.whoIsPlaying().pupil());
+    QVERIFY(p.app.whoIsPlaying().pupilWindow());
 }
 
 void TestAccessibility::gamesThroughTheBus_data()

@@ -196,17 +196,17 @@ void TestPointerOnly::childrenTakeTurns()
         return pointerClick(window->findChild<QWidget*>(name));
     };
     QVERIFY(tap(app.startWindow(), QStringLiteral("Command1")));
-    QTRY_VERIFY(app.classWindow() && app.classWindow()->isActiveWindow());
-    QVERIFY(tap(app.classWindow(), names::of(names::kClassButton, 0)));
+    QTRY_VERIFY(app.whoIsPlaying().classWindow() && app.whoIsPlaying().classWindow()->isActiveWindow());
+    QVERIFY(tap(app.whoIsPlaying().classWindow(), names::of(names::kClassButton, 0)));
     for (const int child : {2, 0}) {
-        QTRY_VERIFY(app.pupilWindow() && app.pupilWindow()->isActiveWindow());
-        QVERIFY(tap(app.pupilWindow(), names::of(names::kPupilButton, child)));
+        QTRY_VERIFY(app.whoIsPlaying().pupilWindow() && app.whoIsPlaying().pupilWindow()->isActiveWindow());
+        QVERIFY(tap(app.whoIsPlaying().pupilWindow(), names::of(names::kPupilButton, child)));
         QTRY_VERIFY(app.menuWindow() && app.menuWindow()->isActiveWindow());
-        QCOMPARE(app.pupil()->name, child == 2 ? QStringLiteral("Andrei") : QStringLiteral("Luca"));
+        QCOMPARE(app.whoIsPlaying().pupil()->name, child == 2 ? QStringLiteral("Andrei") : QStringLiteral("Luca"));
         QVERIFY(tap(app.menuWindow(), names::of(names::kCambiaBambino)));
     }
-    QTRY_VERIFY(app.pupilWindow() && app.pupilWindow()->isActiveWindow());
-    QVERIFY(!app.pupil());
+    QTRY_VERIFY(app.whoIsPlaying().pupilWindow() && app.whoIsPlaying().pupilWindow()->isActiveWindow());
+    QVERIFY(!app.whoIsPlaying().pupil());
 }
 
 QTEST_MAIN(TestPointerOnly)

@@ -5,6 +5,7 @@
 // Run under a real X server (scripts/screenshots.sh uses Xvfb); with --maximised, under a
 // window manager that maximises.
 #include "app/application.h"
+#include "app/whoisplaying.h"
 #include "app/startup.h"
 #include "core/base/random.h"
 #include "core/board/programstate.h"
@@ -262,13 +263,13 @@ void whoIsPlaying(RandomSource& random, SoundSink& sounds, Dialogs& dialogs, Pri
     options.classesDir = classes.path();
     Application app(random, sounds, dialogs, printer, options);
     app.main();
-    while (!app.classListsRead()) // read off the window's thread
+    while (!app.whoIsPlaying().classListsRead()) // read off the window's thread
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     click(app.startWindow(), "Command1");
-    save(app.classWindow(), folder, QStringLiteral("class-choice"));
-    click(app.classWindow(), names::of(names::kClassButton, 0).toLatin1().constData());
-    save(app.pupilWindow(), folder, QStringLiteral("chi-sei"));
-    click(app.pupilWindow(), names::of(names::kPupilButton, 1).toLatin1().constData());
+    save(app.whoIsPlaying().classWindow(), folder, QStringLiteral("class-choice"));
+    click(app.whoIsPlaying().classWindow(), names::of(names::kClassButton, 0).toLatin1().constData());
+    save(app.whoIsPlaying().pupilWindow(), folder, QStringLiteral("chi-sei"));
+    click(app.whoIsPlaying().pupilWindow(), names::of(names::kPupilButton, 1).toLatin1().constData());
     save(app.menuWindow(), folder, QStringLiteral("main-menu-classes"));
 }
 

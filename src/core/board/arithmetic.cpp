@@ -149,7 +149,22 @@ void ArithmeticExercise::fillCaptions(BoardSurface& s) const
 
 void ArithmeticExercise::drawTask(BoardSurface& s)
 {
-    const ArithmeticTask t = drawArithmeticTask(kind_, s.state().numeroMassimo, s.random());
+    show(s, drawArithmeticTask(kind_, s.state().numeroMassimo, s.random()));
+}
+
+void ArithmeticExercise::askNumber(BoardSurface& s, int result)
+{
+    const int maximum = s.state().numeroMassimo;
+    const auto before = asked_.find(result);
+    if (before != asked_.end() && std::max(before->second.primo, result) <= maximum)
+        show(s, before->second);
+    else
+        show(s, arithmeticTaskWithResult(kind_, result, maximum, s.random()));
+}
+
+void ArithmeticExercise::show(BoardSurface& s, const ArithmeticTask& t)
+{
+    asked_[t.risultato] = t;
     s.state().primoNumero = static_cast<qint16>(t.primo);
     s.state().secondoNumero = static_cast<qint16>(t.secondo);
     s.state().risultato = static_cast<qint16>(t.risultato);

@@ -4,6 +4,7 @@
 #include "core/board/exerciseparts.h"
 
 #include <QString>
+#include <map>
 
 /// First and second operand and the result, which is the index of the target cell.
 struct ArithmeticTask {
@@ -45,10 +46,20 @@ class ArithmeticExercise {
     bool judgeClick(const BoardSurface& s, int cell) const;
     /// The number the open task asks for: its result.
     int target(const BoardSurface& s) const { return s.state().risultato; }
+    /// A result the board draws under the maximum may be asked instead of a draw: as the task
+    /// was when this board asked it before, else with operands drawn as the board draws them.
+    bool canAsk(const BoardSurface& s, int result) const
+    {
+        return drawsResult(kind_, result, s.state().numeroMassimo);
+    }
+    void askNumber(BoardSurface& s, int result);
     void markRight(BoardSurface&, bool) {}
     void lock(BoardSurface& s);
     void unlock(BoardSurface& s);
 
   private:
+    void show(BoardSurface& s, const ArithmeticTask& t);
+
     ArithmeticKind kind_;
+    std::map<int, ArithmeticTask> asked_; // the last task of each result, by result
 };

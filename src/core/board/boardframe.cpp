@@ -54,6 +54,12 @@ concept HasSeries = requires(const E& e)
     e.series();
 };
 template <typename E>
+concept AsksNumbers = requires(E& e, BoardSurface& s)
+{
+    e.canAsk(s, 0);
+    e.askNumber(s, 0);
+};
+template <typename E>
 concept Scrolled = requires(E& e, BoardSurface& s)
 {
     e.setHundreds(s, 0);
@@ -334,7 +340,18 @@ void BoardFrame::drawTask()
 {
     windowColour_ = caricaColori(surface_.random(), PaletteVariant::Boards);
     surface_.note(BoardChange::Colour);
-    std::visit([this](auto& e) { e.drawTask(surface_); }, exercise_);
+    std::visit(
+        [this]<typename E>(E& e) {
+            if constexpr (AsksNumbers<E>) {
+                const auto askable = [&](int n) { return e.canAsk(surface_, n); };
+                if (const std::optional<int> asked = chooser_ ? chooser_(askable) : std::nullopt) {
+                    e.askNumber(surface_, *asked);
+                    return;
+                }
+            }
+            e.drawTask(surface_);
+        },
+        exercise_);
     ++tasksDrawn_;
 }
 

@@ -4,6 +4,7 @@
 #include "core/board/exercise.h"
 
 #include <QObject>
+#include <functional>
 #include <optional>
 
 struct ProgramState;
@@ -78,6 +79,12 @@ class BoardFrame final : public QObject {
     void roll();
     /// The players of a game (1 or 2); other boards ignore it.
     void setPlayers(int players);
+    /// Decides, before each draw, whether the task asks a given number instead: it is told
+    /// which numbers the board may ask now and answers one of them, or nothing for the
+    /// board's own draw. Boards that ask no single number (the game, the count) never ask it.
+    using TaskChooser = std::function<std::optional<int>(const std::function<bool(int)>& askable)>;
+    void setTaskChooser(TaskChooser chooser) { chooser_ = std::move(chooser); }
+
     /// "Numero massimo" with the text of the input box (empty on Cancel). Returns false when
     /// the entry is refused; nothing has changed then.
     bool numeroMassimo(const QString& answer);
@@ -102,6 +109,7 @@ class BoardFrame final : public QObject {
     void resetCounters();
 
     Exercise exercise_;
+    TaskChooser chooser_;
     int tasksDrawn_ = 0;
     BoardSurface surface_;
     SoundSink& sounds_;

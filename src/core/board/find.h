@@ -14,6 +14,9 @@ class FindExercise : public LevelledSeries {
     void drawTask(BoardSurface& s);
     bool judgeClick(const BoardSurface& s, int cell) const;
     int target(const BoardSurface& s) const { return s.state().numeroCercato; }
+    /// A number up to the maximum not found in the series may be asked instead of a draw.
+    bool canAsk(const BoardSurface& s, int number) const;
+    void askNumber(BoardSurface& s, int number);
     void markRight(BoardSurface& s, bool waits);
     void lock(BoardSurface& s) { s.setEnabled(s.state().numeroCercato, false); }
     void unlock(BoardSurface& s) { s.setEnabled(s.state().numeroCercato, true); }

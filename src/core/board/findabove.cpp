@@ -4,8 +4,13 @@
 
 void FindAboveExercise::drawTask(BoardSurface& s)
 {
-    s.state().numeroCercato = static_cast<qint16>(s.random().below(999));
-    s.setTaskText(runtime::numberText(s.state().numeroCercato));
+    askNumber(s, s.random().below(999));
+}
+
+void FindAboveExercise::askNumber(BoardSurface& s, int number)
+{
+    s.state().numeroCercato = static_cast<qint16>(number);
+    s.setTaskText(runtime::numberText(number));
 }
 
 bool FindAboveExercise::judgeClick(const BoardSurface& s, int cell) const

@@ -16,6 +16,9 @@ class FindAboveExercise {
     void drawTask(BoardSurface& s);
     bool judgeClick(const BoardSurface& s, int cell) const;
     int target(const BoardSurface& s) const { return s.state().numeroCercato; }
+    /// Any number the board draws may be asked instead of a draw.
+    bool canAsk(const BoardSurface&, int number) const { return number >= 0 && number < 999; }
+    void askNumber(BoardSurface& s, int number);
     void markRight(BoardSurface& s, bool waits);
     void lock(BoardSurface& s);
     void unlock(BoardSurface& s);

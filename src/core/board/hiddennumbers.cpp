@@ -90,6 +90,11 @@ void HiddenNumbersExercise::drawTask(BoardSurface& s)
     }
 }
 
+bool HiddenNumbersExercise::canAsk(const BoardSurface& s, int number) const
+{
+    return number >= 0 && number <= highestCell(s) && covered_.test(at(number));
+}
+
 bool HiddenNumbersExercise::takesClick(BoardSurface& s, int cell)
 {
     if (!locked_ && covered_.test(at(cell)))

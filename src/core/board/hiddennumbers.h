@@ -27,6 +27,9 @@ class HiddenNumbersExercise {
     /// Right when the text's numeric value is the asked number.
     bool judgeTyped(const BoardSurface& s, const QString& typed) const;
     int target(const BoardSurface& s) const { return s.state().numeroCercato; }
+    /// A covered number up to the maximum may be asked instead of a draw.
+    bool canAsk(const BoardSurface& s, int number) const;
+    void askNumber(BoardSurface& s, int number) { ask(s, number); }
     void markRight(BoardSurface& s, bool waits);
     void lock(BoardSurface& s);
     void unlock(BoardSurface& s);

@@ -18,6 +18,9 @@ class RecogniseExercise : public LevelledSeries {
     /// Right when the text's numeric value is the asked number.
     bool judgeTyped(const BoardSurface& s, const QString& typed) const;
     int target(const BoardSurface& s) const { return s.state().numeroCercato; }
+    /// A number up to the maximum whose cell shows no number may be asked instead of a draw.
+    bool canAsk(const BoardSurface& s, int number) const;
+    void askNumber(BoardSurface& s, int number);
     void markRight(BoardSurface& s, bool waits);
     void lock(BoardSurface& s) { s.setAnswerEnabled(false); }
     void unlock(BoardSurface& s) { s.setAnswerEnabled(true); }

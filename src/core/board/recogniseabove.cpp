@@ -4,10 +4,15 @@
 
 void RecogniseAboveExercise::drawTask(BoardSurface& s)
 {
-    const int n = s.random().below(99);
-    s.state().numeroCercato = static_cast<qint16>(n);
-    s.setColour(n, colours::kRed);
-    window_.show(s.random().below(10));
+    const int cell = s.random().below(99);
+    ask(s, cell, s.random().below(10));
+}
+
+void RecogniseAboveExercise::ask(BoardSurface& s, int cell, int hundreds)
+{
+    s.state().numeroCercato = static_cast<qint16>(cell);
+    s.setColour(cell, colours::kRed);
+    window_.show(hundreds);
     s.note(BoardChange::Hundreds);
     fillCaptions(s);
     s.askInAnswerBox();

@@ -21,6 +21,12 @@ class RecogniseAboveExercise {
     bool judgeTyped(const BoardSurface& s, const QString& typed) const;
     /// The number of the red cell, in the hundred on show.
     int target(const BoardSurface& s) const { return window_.numberOf(s.state().numeroCercato); }
+    /// A number of a red cell the board draws (not one ending in 99) may be asked instead.
+    bool canAsk(const BoardSurface&, int number) const
+    {
+        return number >= 0 && number < 999 && number % 100 != 99;
+    }
+    void askNumber(BoardSurface& s, int number) { ask(s, number % 100, number / 100); }
     void markRight(BoardSurface& s, bool waits);
     void lock(BoardSurface& s) { s.setAnswerEnabled(false); }
     void unlock(BoardSurface& s);
@@ -30,6 +36,8 @@ class RecogniseAboveExercise {
     const Series& series() const { return series_; }
 
   private:
+    void ask(BoardSurface& s, int cell, int hundreds);
+
     HundredsWindow window_;
     Series series_;
 };

@@ -94,6 +94,7 @@ class ReviewChooser {
     void setToday(QDate today) { today_ = today; }
 
     const ReviewSet& set() const { return set_; }
+    bool on() const { return on_; }
 
   private:
     bool on_;

@@ -45,10 +45,13 @@ constexpr GroupLabel kGroupLabels[] = {
       colours::kMenuLabel}},
 };
 
+constexpr char kWaiting[] = "Option1(1)";
+constexpr char kAutomatic[] = "Option1(0)";
+
 constexpr ControlRow kOptions[] = {
-    {"Option1(1)", ControlKind::OptionButton, 4500, 3600, 2895, 735,
+    {kWaiting, ControlKind::OptionButton, 4500, 3600, 2895, 735,
      u"attende la pressione del bottone per proseguire", kOptionFont},
-    {"Option1(0)", ControlKind::OptionButton, 4500, 4320, 2775, 735,
+    {kAutomatic, ControlKind::OptionButton, 4500, 4320, 2775, 735,
      u"prosegue automaticamente  negli esercizi", kOptionFont},
     {names::kEsci, ControlKind::Button, 4500, 5040, 2760, 675, u"Esci", kEsciFont},
 };
@@ -137,8 +140,8 @@ MenuWindow::MenuWindow(WindowHost& host, ProgramState& state, RandomSource& rand
     }
     connect(static_cast<QPushButton*>(area->add(kRisultati)), &QPushButton::clicked, this,
             &MenuWindow::risultati);
-    auto* automatic = control<QRadioButton>(area, "Option1(0)");
-    auto* waiting = control<QRadioButton>(area, "Option1(1)");
+    auto* automatic = control<QRadioButton>(area, kAutomatic);
+    auto* waiting = control<QRadioButton>(area, kWaiting);
 
     (state.attendiBottone ? waiting : automatic)->setChecked(true);
     const Bgr colour = caricaColori(random, PaletteVariant::Menu);
@@ -151,4 +154,24 @@ MenuWindow::MenuWindow(WindowHost& host, ProgramState& state, RandomSource& rand
     connect(control<QPushButton>(area, names::kEsci), &QPushButton::clicked, this,
             &MenuWindow::esci);
     addEnterKeys(area);
+}
+
+void MenuWindow::offerOnly(const std::function<bool(BoardKind)>& offered)
+{
+    for (const BoardButton& b : kBoardButtons) {
+        if (auto* button = findChild<QPushButton*>(QString::fromLatin1(b.name)))
+            button->setEnabled(offered(b.board));
+    }
+}
+
+void MenuWindow::showMode(bool waits)
+{
+    findChild<QRadioButton*>(QString::fromLatin1(kWaiting))->setChecked(waits);
+    findChild<QRadioButton*>(QString::fromLatin1(kAutomatic))->setChecked(!waits);
+}
+
+void MenuWindow::lockMode()
+{
+    for (const char* option : {kWaiting, kAutomatic})
+        findChild<QRadioButton*>(QString::fromLatin1(option))->setEnabled(false);
 }

@@ -3,6 +3,8 @@
 #include "core/board/boardkind.h"
 #include "ui/windows/windowhost.h"
 
+#include <functional>
+
 struct ProgramState;
 class RandomSource;
 
@@ -16,6 +18,13 @@ class MenuWindow final : public ProgramWindow {
   public:
     MenuWindow(WindowHost& host, ProgramState& state, RandomSource& random,
                bool cambiaBambino = false);
+
+    /// The boards `offered` refuses stay in place, disabled; the others are enabled.
+    void offerOnly(const std::function<bool(BoardKind)>& offered);
+    /// The mode's choice shows `waits`.
+    void showMode(bool waits);
+    /// The mode is the machine's: its choice is disabled.
+    void lockMode();
 
   signals:
     void boardChosen(BoardKind board);
