@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTime>
@@ -76,8 +77,8 @@ QString PlanWindow::unavailable(const QString& classesDir, const ClassList* list
     return {};
 }
 
-void PlanWindow::open(WindowPtr<PlanWindow>& window, WindowHost& host, const QString& classesDir,
-                      const QString& resultsDir, const ClassList& list)
+void PlanWindow::open(WindowPtr<PlanWindow>& window, ProgramWindow& owner, WindowHost& host,
+                      const QString& classesDir, const QString& resultsDir, const ClassList& list)
 {
     // A plan closed is read again when opened, unless a save of it is still on its way.
     const bool keep = window && (window->isVisible() || window->answered_ < window->posted_);
@@ -87,8 +88,17 @@ void PlanWindow::open(WindowPtr<PlanWindow>& window, WindowHost& host, const QSt
         window = std::make_unique<PlanWindow>(host, classesDir, resultsDir, list);
         connect(window.get(), &ProgramWindow::closedByUser, window.get(),
                 [&host, w = window.get()] { host.hide(w); });
+        owner.installEventFilter(window.get());
     }
     host.show(window.get());
+}
+
+bool PlanWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The plan goes with the view that opened it, so that leaving the view ends the program.
+    if (event->type() == QEvent::Hide && !event->spontaneous() && isVisible())
+        host_.hide(this);
+    return ProgramWindow::eventFilter(watched, event);
 }
 
 void PlanWindow::enableButton(QPushButton& button, const QString& classesDir, const ClassList* list)

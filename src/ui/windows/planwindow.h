@@ -33,13 +33,17 @@ class PlanWindow final : public ProgramWindow {
     /// Enables the teacher's view's `button` when the plan of `list` can be opened, else says
     /// why in its tooltip.
     static void enableButton(QPushButton& button, const QString& classesDir, const ClassList* list);
-    /// Shows the plan of `list` in `window`: the one there when of that class, else a new one.
-    static void open(WindowPtr<PlanWindow>& window, WindowHost& host, const QString& classesDir,
-                     const QString& resultsDir, const ClassList& list);
+    /// Shows the plan of `list` in `window`: the one there when of that class, else a new one,
+    /// which is hidden with `owner`.
+    static void open(WindowPtr<PlanWindow>& window, ProgramWindow& owner, WindowHost& host,
+                     const QString& classesDir, const QString& resultsDir, const ClassList& list);
 
   signals:
     /// The window shows the plan file as read, or the end of the newest save.
     void settled();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void build();

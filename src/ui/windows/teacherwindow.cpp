@@ -178,19 +178,10 @@ TeacherWindow::TeacherWindow(WindowHost& host, const LaunchOptions& options, Dia
     connect(removeChild_, &QPushButton::clicked, this, &TeacherWindow::removeChild);
     connect(planButton_, &QPushButton::clicked, this, [this] {
         if (const ClassList* list = chosenList())
-            PlanWindow::open(plan_, host_, classesDir_, resultsDir_, *list);
+            PlanWindow::open(plan_, *this, host_, classesDir_, resultsDir_, *list);
     });
-    // The plan goes with the view, so that leaving the view ends the program.
-    const auto hidePlan = [this] {
-        if (plan_)
-            host_.hide(plan_.get());
-    };
-    connect(this, &ProgramWindow::closedByUser, this, hidePlan);
     connect(control<QPushButton>(area, names::kTeacherEsci), &QPushButton::clicked, this,
-            [this, hidePlan] {
-                hidePlan();
-                host_.hide(this);
-            });
+            [this] { host_.hide(this); });
     addEnterKeys(area);
     chooseChild();
     PlanWindow::enableButton(*planButton_, classesDir_, nullptr);
