@@ -60,6 +60,24 @@ inline constexpr char kTeacherPrintChild[] = "BottoneStampaBambino";
 inline constexpr char kTeacherRemoveChild[] = "BottoneCancellaBambino";
 inline constexpr char kTeacherEsci[] = "BottoneEsciInsegnante";
 inline constexpr char kTeacherVoice[] = "EtichettaVoce";
+inline constexpr char kTeacherPlan[] = "BottonePiano";
+/// The teacher's plan of a class, and its controls.
+inline constexpr char kPlanWindow[] = "Piano";
+inline constexpr char kPlanFor[] = "PianoPer";
+inline constexpr char kPlanBoards[] = "PianoEsercizi";
+inline constexpr char kPlanAllBoards[] = "PianoTuttiEsercizi";
+/// One check box a board: "PianoEsercizio_trova-0-99", …
+inline constexpr char kPlanBoard[] = "PianoEsercizio";
+inline constexpr char kPlanMaximum[] = "PianoMassimo";
+inline constexpr char kPlanMode[] = "PianoModo";
+inline constexpr char kPlanLevel[] = "PianoLivello";
+inline constexpr char kPlanReview[] = "PianoRipasso";
+inline constexpr char kPlanStatus[] = "PianoStato";
+inline constexpr char kPlanWarnings[] = "PianoAvvisi";
+inline constexpr char kPlanInForce[] = "PianoInVigore";
+inline constexpr char kPlanReviewMeaning[] = "PianoSpiegazioneRipasso";
+inline constexpr char kPlanChildReview[] = "PianoRipassoBambino";
+inline constexpr char kPlanClose[] = "PianoChiudi";
 /// The windows that ask who is playing, with classes set, and the main menu's way back to them.
 inline constexpr char kClassWindow[] = "FormClasse";
 inline constexpr char kPupilWindow[] = "FormChiSei";
@@ -82,6 +100,12 @@ inline QString of(const char* name)
 inline QString of(const char* name, int position)
 {
     return QStringLiteral("%1(%2)").arg(of(name)).arg(position);
+}
+
+/// The name of the control of `name` for the board of stable id `boardId`.
+inline QString of(const char* name, const QString& boardId)
+{
+    return QStringLiteral("%1_%2").arg(of(name), boardId);
 }
 
 } // namespace names

@@ -13,6 +13,7 @@
 #include "ui/system/printing.h"
 #include "ui/system/quickexit.h"
 #include "ui/windows/dialogs.h"
+#include "ui/windows/planwindow.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -62,6 +63,8 @@ constexpr ControlRow kDesign[] = {
      kBoldFont},
     {names::kTeacherSaveClass, ControlKind::Button, 2040, 8460, 1800, 450, u"Salva la classe…",
      kBoldFont},
+    {names::kTeacherPlan, ControlKind::Button, 3960, 8460, 2040, 450, u"Piano della classe…",
+     kBoldFont},
     {names::kTeacherPrintChild, ControlKind::Button, 6120, 8460, 1950, 450, u"Stampa il bambino",
      kBoldFont},
     {names::kTeacherRemoveChild, ControlKind::Button, 8190, 8460, 2550, 450,
@@ -91,7 +94,8 @@ QString percentText(const Tally& t)
 TeacherWindow::TeacherWindow(WindowHost& host, const LaunchOptions& options, Dialogs& dialogs,
                              PrintService& printer, int readers)
     : ProgramWindow(host), host_(host), dialogs_(dialogs), printer_(printer),
-      resultsDir_(options.resultsDir), classReader_(std::make_unique<ClassListReader>()),
+      resultsDir_(options.resultsDir), classesDir_(options.classesDir),
+      classReader_(std::make_unique<ClassListReader>()),
       loader_(std::make_unique<ClassLoader>(readers))
 {
     setObjectName(QStringLiteral("Insegnante"));
@@ -115,6 +119,7 @@ TeacherWindow::TeacherWindow(WindowHost& host, const LaunchOptions& options, Dia
     childWrong_ = control<QLabel>(area, names::kTeacherChildWrong);
     printChild_ = control<QPushButton>(area, names::kTeacherPrintChild);
     removeChild_ = control<QPushButton>(area, names::kTeacherRemoveChild);
+    planButton_ = control<QPushButton>(area, names::kTeacherPlan);
     children_->setColumnCount(4);
     children_->setHorizontalHeaderLabels({QStringLiteral("Nome"), QStringLiteral("Risposte"),
                                           QStringLiteral("Esatte"),
@@ -171,10 +176,15 @@ TeacherWindow::TeacherWindow(WindowHost& host, const LaunchOptions& options, Dia
     connect(control<QPushButton>(area, names::kTeacherSaveClass), &QPushButton::clicked, this,
             &TeacherWindow::save);
     connect(removeChild_, &QPushButton::clicked, this, &TeacherWindow::removeChild);
+    connect(planButton_, &QPushButton::clicked, this, [this] {
+        if (const ClassList* list = chosenList())
+            PlanWindow::open(plan_, *this, host_, classesDir_, resultsDir_, *list);
+    });
     connect(control<QPushButton>(area, names::kTeacherEsci), &QPushButton::clicked, this,
             [this] { host_.hide(this); });
     addEnterKeys(area);
     chooseChild();
+    PlanWindow::enableButton(*planButton_, classesDir_, nullptr);
     connect(
         classReader_.get(), &ClassListReader::read, this,
         [this, named = options.className](const ClassLists& lists) { fillClasses(lists, named); });
@@ -238,8 +248,15 @@ void TeacherWindow::fillClasses(const ClassLists& lists, const QString& named)
         reload();
 }
 
+const ClassList* TeacherWindow::chosenList() const
+{
+    const int i = classList_->currentIndex();
+    return i >= 0 && i < int(classes_.size()) ? &classes_[i] : nullptr;
+}
+
 void TeacherWindow::reload()
 {
+    PlanWindow::enableButton(*planButton_, classesDir_, chosenList());
     const int i = classList_->currentIndex();
     if (i < 0 || i >= int(classes_.size()))
         return;

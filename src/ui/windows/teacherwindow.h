@@ -14,6 +14,7 @@
 class Dialogs;
 class PrintService;
 class QComboBox;
+class PlanWindow;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -62,11 +63,13 @@ class TeacherWindow final : public ProgramWindow {
     void save();
     void removeChild();
     void childRemoved(const QString& folder, bool whole);
+    const ClassList* chosenList() const;
 
     WindowHost& host_;
     Dialogs& dialogs_;
     PrintService& printer_;
     QString resultsDir_;
+    QString classesDir_;
     std::vector<ClassList> classes_;
     std::unique_ptr<ClassListReader> classReader_;
     std::unique_ptr<ClassLoader> loader_;
@@ -87,4 +90,6 @@ class TeacherWindow final : public ProgramWindow {
     QLabel* childWrong_;
     QPushButton* printChild_;
     QPushButton* removeChild_;
+    QPushButton* planButton_;
+    WindowPtr<PlanWindow> plan_;
 };
