@@ -16,11 +16,16 @@
 //       reading the view shows "shown K removable: TEXT" (or "kept:" when "Cancella" is off
 //       for the first child), TEXT its line about the reading; a signal ends it as it ends
 //       the program.
+//   class_child plan CLASSES RESULTS CLASS MAX
+//       in the teacher's view of CLASS, plans for the whole class the find and recognise
+//       boards 0 to 99 only, the highest number MAX and review, a change at a time through
+//       the plan window, and prints "saved: TEXT" with the window's last word on it.
 #include "app/application.h"
 #include "app/whoisplaying.h"
 #include "app/startup.h"
 #include "app/teacher.h"
 #include "core/base/random.h"
+#include "core/board/catalogue.h"
 #include "core/board/boardframe.h"
 #include "core/classes/classlist.h"
 #include "core/classes/classloader.h"
@@ -32,11 +37,13 @@
 #include "ui/system/signalexit.h"
 #include "ui/windows/boardwindow.h"
 #include "ui/windows/menuwindow.h"
+#include "ui/windows/planwindow.h"
 #include "ui/windows/pupilwindow.h"
 #include "ui/windows/startwindow.h"
 #include "ui/windows/teacherwindow.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -54,7 +61,8 @@ int usage()
 {
     std::fputs("usage: class_child play CLASSES RESULTS CLASS CHILD N [--slow MS] [--stay]\n"
                "       class_child count RESULTS CLASS\n"
-               "       class_child teacher CLASSES RESULTS CLASS\n",
+               "       class_child teacher CLASSES RESULTS CLASS\n"
+               "       class_child plan CLASSES RESULTS CLASS MAX\n",
                stderr);
     return 2;
 }
@@ -123,6 +131,71 @@ int teacherView(const QStringList& args)
     return teacher::run(options, dialogs, printer);
 }
 
+/// Runs the event loop until `done`, for at most 60 s (a hang).
+bool until(const std::function<bool()>& done)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < 60000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return done();
+}
+
+/// The teacher's plan written through the plan window, one change at a time.
+int planView(const QStringList& args)
+{
+    LaunchOptions options;
+    options.classesDir = args[2];
+    options.resultsDir = args[3];
+    options.className = args[4];
+    WindowHost host;
+    ScriptedDialogs dialogs;
+    RecordingPrinter printer;
+    TeacherWindow view(host, options, dialogs, printer);
+    bool shown = false;
+    QObject::connect(&view, &TeacherWindow::classShown, &view, [&shown] { shown = true; });
+    host.show(&view);
+    if (!until([&] { return shown; }))
+        return 1;
+    view.findChild<QAbstractButton*>(names::of(names::kTeacherPlan))->click();
+    PlanWindow* plan = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        plan = plan ? plan : qobject_cast<PlanWindow*>(top);
+    bool settled = false;
+    QObject::connect(plan, &PlanWindow::settled, plan, [&settled] { settled = true; });
+    const auto status = [plan] {
+        return plan->findChild<QLabel*>(names::of(names::kPlanStatus))->text();
+    };
+    const auto change = [&](const std::function<void()>& edit) {
+        if (!until([&] { return settled; }))
+            return false;
+        settled = false;
+        edit();
+        return true;
+    };
+    const auto box = [plan](const char* name) {
+        return plan->findChild<QComboBox*>(names::of(name));
+    };
+    bool ok = change([&] {
+        plan->findChild<QAbstractButton*>(names::of(names::kPlanAllBoards))->click();
+    });
+    for (int board = 0; board < kBoardKinds && ok; ++board) {
+        const QString id = boardId(BoardKind(board));
+        auto* check = plan->findChild<QAbstractButton*>(names::of(names::kPlanBoard, id));
+        const bool wanted = id == u"trova-0-99" || id == u"riconosci-0-99";
+        if (check && check->isChecked() != wanted)
+            ok = change([check] { check->click(); });
+    }
+    ok = ok && change([&] {
+        QComboBox* maximum = box(names::kPlanMaximum);
+        maximum->setCurrentIndex(maximum->findText(args[5]));
+    });
+    ok = ok && change([&] { box(names::kPlanReview)->setCurrentIndex(1); });
+    ok = ok && until([&] { return settled; });
+    QTextStream(stdout) << "saved: " << status() << Qt::endl;
+    return ok && status().startsWith(u"Piano salvato") ? 0 : 1;
+}
+
 void click(QWidget* window, const char* name)
 {
     window->findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
@@ -139,6 +212,8 @@ int main(int argc, char* argv[])
         return count(args[2], args[3]);
     if (args.value(1) == u"teacher" && args.size() == 5)
         return teacherView(args);
+    if (args.value(1) == u"plan" && args.size() == 6)
+        return planView(args);
     if (args.value(1) != u"play" || args.size() < 7)
         return usage();
     bool okAnswers = false;

@@ -7,7 +7,11 @@
 #     every answer is on the share at the end.
 #  3. A child of 3C whose program is killed with SIGKILL: at most the last 20 answers are
 #     missing, and the one file on the share is a whole session file.
-#  4. The teacher's view of 3A while the share hangs: its window keeps answering a click
+#  4. The teacher's plan for 3D, written in the teacher's view into the classes folder on the
+#     share; then Luca of 3D, who missed 17 and 71 yesterday at another machine, at a machine
+#     of their own: the menu offers the planned boards only, the find board keeps the planned
+#     maximum, and review asks 17 and 71 again within the first 30 tasks.
+#  5. The teacher's view of 3A while the share hangs: its window keeps answering a click
 #     every 20 ms (fifty of them), and SIGTERM ends it within 10 s.
 # Only the test's own servers and processes are stopped, by their process ids; a waiting
 # step fails after 60 s (a hang), never because the machine is slow otherwise.
@@ -51,12 +55,12 @@ echo Dario >"$tmp/classi/3B.txt"
 echo Elsa >"$tmp/classi/3C.txt"
 
 # play OUTPUT HOST CLASS CHILD N [options]: class_child at a machine named HOST, with a state
-# folder of its own, its process id added to players.
+# folder of its own and the class lists of $classes, its process id added to players.
 play() {
     local output=$1 host=$2
     shift 2
     XDG_STATE_HOME="$tmp/state/$host" unshare --uts sh -c 'hostname "$1" && shift && exec "$@"' \
-        sh "$host" "$child_program" play "$tmp/classi" "$results" "$@" >"$output" 2>"$output.err" &
+        sh "$host" "$child_program" play "${classes:-$tmp/classi}" "$results" "$@" >"$output" 2>"$output.err" &
     players+=($!)
 }
 
@@ -150,6 +154,30 @@ files="$(find "$results/3C" -type f | wc -l)"
 ((files == 1 && sessions == 1 && ignored == 0)) || fail "3C: not one whole session file: $got"
 ((r + w <= given + 1 && r + w >= given - 20)) || fail "3C: $((r + w)) answers kept of $given"
 echo "$got, of $given answered"
+
+echo "== the teacher's plan, then a child at another machine"
+mkdir "$SHARE/classi"
+echo Luca >"$SHARE/classi/3D.txt"
+mkdir -p "$results/3D/Luca"
+yesterday="$(date -d '1 day ago' +%Y-%m-%dT10:00:00%:z)"
+printf '%s\n' 'quadena-sessione;2' 'classe;3D' 'nome;Luca' 'macchina;lab-30' "inizio;$yesterday" \
+    'esercizio;numero;esatte;errate;ora' "trova-0-99;17;0;1;$yesterday" \
+    "trova-0-99;71;0;1;$yesterday" >"$results/3D/Luca/$(date -d '1 day ago' +%Y%m%d)T090000Z-lab-30-1-00000001.csv"
+"$child_program" plan "$SHARE/classi" "$results" 3D 80 >"$tmp/plan.out" 2>"$tmp/plan.out.err" ||
+    fail "the plan was not written: $(cat "$tmp/plan.out") $(tail -n 3 "$tmp/plan.out.err")"
+grep -qx 'max=80' "$SHARE/classi/3D.conf" && grep -qx 'review=true' "$SHARE/classi/3D.conf" ||
+    fail "the plan file: $(cat "$SHARE/classi/3D.conf")"
+classes="$SHARE/classi" play "$tmp/3D.out" lab-31 3D Luca 30 --find
+wait "${players[-1]}" || fail "3D: the program failed: $(tail -n 3 "$tmp/3D.out.err")"
+players=()
+offered="$(sed -n 's/^offered //p' "$tmp/3D.out" | tr ' ' '\n' | sort | xargs)"
+[[ $offered == "Command14 Command7" ]] || fail "3D: the menu offered \"$offered\""
+grep -qx 'maximum 80' "$tmp/3D.out" || fail "3D: the board's $(grep '^maximum' "$tmp/3D.out")"
+asked="$(sed -n 's/^answer [0-9]* \([0-9]*\) .*/\1/p' "$tmp/3D.out" | xargs)"
+for missed in 17 71; do
+    [[ " $asked " == *" $missed "* ]] || fail "3D: $missed not asked again in 30 tasks: $asked"
+done
+echo "offered $offered, maximum 80; asked $asked"
 
 echo "== the teacher's view with the share hung"
 "$child_program" teacher "$tmp/classi" "$results" 3A >"$tmp/view.out" 2>"$tmp/view.out.err" &

@@ -18,6 +18,7 @@
 #include "ui/windows/dialogs.h"
 #include "ui/windows/gridwindow.h"
 #include "ui/windows/menuwindow.h"
+#include "ui/windows/planwindow.h"
 #include "ui/windows/pupilwindow.h"
 #include "ui/windows/resultswindow.h"
 #include "ui/windows/startwindow.h"
@@ -219,6 +220,12 @@ void teacher(PrintService& printer, const QString& folder)
         return;
     list.write((children.join(u'\n') + u'\n').toUtf8());
     list.close();
+    QFile plan(QDir(options.classesDir).filePath(QStringLiteral("3A.conf")));
+    if (!plan.open(QIODevice::WriteOnly))
+        return;
+    plan.write("mode=wait\nreview=true\n\n[Luca]\nmax=50\nlevel=facile\n"
+               "boards=trova-0-99, riconosci-0-99, addizione-unita, numeri-nascosti\n");
+    plan.close();
     sessions::makeClass(options.resultsDir, QStringLiteral("3A"), children.mid(0, 11), 24, 30,
                         20261209);
     WindowHost host;
@@ -239,6 +246,20 @@ void teacher(PrintService& printer, const QString& folder)
     save(&view, folder, QStringLiteral("teacher-view"));
     printing = QStringLiteral("printed-class");
     click(&view, names::kTeacherPrintClass);
+    // The plan of the class, with Luca's own, and the numbers Luca has under review.
+    click(&view, names::kTeacherPlan);
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        auto* planWindow = qobject_cast<PlanWindow*>(top);
+        if (!planWindow)
+            continue;
+        QSignalSpy settled(planWindow, &PlanWindow::settled);
+        settled.wait(20000);
+        auto* forWhom = planWindow->findChild<QComboBox*>(names::of(names::kPlanFor));
+        forWhom->setCurrentIndex(forWhom->findText(QStringLiteral("Luca")));
+        settled.wait(20000);
+        save(planWindow, folder, QStringLiteral("plan-window"));
+        planWindow->hide();
+    }
     view.hide();
 }
 
@@ -258,6 +279,7 @@ void whoIsPlaying(RandomSource& random, SoundSink& sounds, Dialogs& dialogs, Pri
                     "Tommaso\nAlice\nRiccardo\nEmma\nLorenzo\nFatima;ar\nEdoardo\nMartina\n"
                     "Gabriele\nChiara\nMassimiliano\nNoemi\nXu;zh\n");
     write("3B.txt", "Sara\nDavide\n");
+    write("3A.conf", "[Luca]\nboards=trova-0-99, riconosci-0-99, addizione-unita, numeri-nascosti\n");
     write("4A.txt", "Elena\n");
     LaunchOptions options;
     options.classesDir = classes.path();
@@ -271,6 +293,12 @@ void whoIsPlaying(RandomSource& random, SoundSink& sounds, Dialogs& dialogs, Pri
     save(app.whoIsPlaying().pupilWindow(), folder, QStringLiteral("chi-sei"));
     click(app.whoIsPlaying().pupilWindow(), names::of(names::kPupilButton, 1).toLatin1().constData());
     save(app.menuWindow(), folder, QStringLiteral("main-menu-classes"));
+    // Luca, whose teacher's plan offers four boards.
+    click(app.menuWindow(), names::kCambiaBambino);
+    click(app.whoIsPlaying().pupilWindow(), names::of(names::kPupilButton, 0).toLatin1().constData());
+    while (app.whoIsPlaying().plan() == Plan{}) // read off the window's thread
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    save(app.menuWindow(), folder, QStringLiteral("main-menu-plan"));
 }
 
 /// The count-on game for two players: a few moves, then a roll to be answered.
