@@ -114,11 +114,10 @@ Outcome play(Profile profile, std::uint32_t seed, bool review)
         int right = 0;
         int answers = 0;
         for (int t = 0; t < kTasks; ++t, ++task) {
-            const std::optional<int> again = chooser.next(BoardKind::Form100Trova, [&](int n) {
-                return n <= state.numeroMassimo && surface.cell(n).colour != colours::kRed;
-            });
+            const std::optional<int> again = chooser.next(
+                BoardKind::Form100Trova, [&](int n) { return find.canAsk(surface, n); });
             if (again) {
-                state.numeroCercato = static_cast<qint16>(*again);
+                find.askNumber(surface, *again);
                 ++out.reviewTasks;
             } else {
                 find.drawTask(surface);

@@ -2,7 +2,8 @@
 // xvfb_test.sh). Prints figures only; it asserts nothing about time.
 //   bench_share compare RESULTS   the answer-to-repaint time of a board whose child's answers
 //                                 are kept in RESULTS against one with no results folder, in
-//                                 the same run (alternating blocks)
+//                                 the same run (alternating blocks), and one whose child's
+//                                 plan turns review on, over the answers kept in RESULTS
 //   bench_share hung RESULTS      with the share already hung: the answer-to-repaint time of
 //                                 every click of 60 (saved at 20, 40 and 60 answers), each
 //                                 followed by one on a board without a results folder; then
@@ -10,14 +11,19 @@
 //                                 how long the end took inside the process, the script takes
 //                                 the moment the process is gone
 #include "app/startup.h"
+#include "app/whoisplaying.h"
+#include "ui/windows/pupilwindow.h"
 #include "core/classes/classlist.h"
 #include "program.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -51,10 +57,28 @@ LaunchOptions keptIn(const QString& results)
 std::unique_ptr<Program> childAtBoard(const LaunchOptions& options)
 {
     auto p = std::make_unique<Program>(77, options);
-    p->app.whoIsPlaying().chosen(
-        ClassList{QStringLiteral("3A"), {Pupil{QStringLiteral("Luca"), {}}}},
-        Pupil{QStringLiteral("Luca"), {}});
-    openFromMenu(*p, "Command3", false);
+    WhoIsPlaying& players = p->app.whoIsPlaying();
+    if (options.classesDir.isEmpty()) {
+        players.chosen(ClassList{QStringLiteral("3A"), {Pupil{QStringLiteral("Luca"), {}}}},
+                       Pupil{QStringLiteral("Luca"), {}});
+        openFromMenu(*p, "Command3", false);
+        return p;
+    }
+    // Luca says who they are in "Chi sei?"; the plan and the review are read off the window's
+    // thread.
+    p->app.main();
+    while (!players.classListsRead())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    p->app.startWindow()->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
+    players.pupilWindow()->findChild<QAbstractButton*>(names::of(names::kPupilButton, 0))->click();
+    while (!players.review().on())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    flushUnloads();
+    QWidget* menu = p->app.menuWindow();
+    menu->findChild<QAbstractButton*>(QStringLiteral("Option1(0)"))->click();
+    QTest::mouseClick(menu->findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
+    flushUnloads();
+    (void)QTest::qWaitForWindowActive(p->app.boardWindow());
     return p;
 }
 
@@ -71,24 +95,37 @@ int main(int argc, char* argv[])
         return 2;
     }
     if (args[1] == u"compare") {
-        const std::unique_ptr<Program> kept = childAtBoard(keptIn(args[2]));
-        const std::unique_ptr<Program> plain = childAtBoard({});
-        std::vector<double> withShare, without;
-        for (int round = 0; round < 14; ++round) {
-            // Which comes first changes every round, so that drift favours neither.
-            for (const bool share : {round % 2 == 0, round % 2 != 0}) {
-                BoardWindow* board = (share ? kept : plain)->app.boardWindow();
+        QTemporaryDir classes;
+        QFile list(classes.filePath(QStringLiteral("3A.txt")));
+        QFile plan(classes.filePath(QStringLiteral("3A.conf")));
+        if (!list.open(QIODevice::WriteOnly) || list.write("Luca\n") < 0 ||
+            !plan.open(QIODevice::WriteOnly) || plan.write("review=true\n") < 0)
+            return 1;
+        list.close();
+        plan.close();
+        LaunchOptions reviewing = keptIn(args[2]);
+        reviewing.classesDir = classes.path();
+        const std::array<std::unique_ptr<Program>, 3> programs = {
+            childAtBoard(keptIn(args[2])), childAtBoard({}), childAtBoard(reviewing)};
+        std::array<std::vector<double>, 3> times;
+        for (int round = 0; round < 15; ++round) {
+            // Which comes first changes every round, so that drift favours none.
+            for (int k = 0; k < 3; ++k) {
+                const std::size_t which = std::size_t((round + k) % 3);
+                BoardWindow* board = programs[which]->app.boardWindow();
                 for (int i = 0; i < 100; ++i)
-                    (share ? withShare : without).push_back(oneAnswer(board, i));
+                    times[which].push_back(oneAnswer(board, i));
             }
         }
         out << QStringLiteral("answer to repaint: %1 us with the results on the share, %2 us "
-                              "without a results folder (median of 1400 each); longest %3 us "
-                              "and %4 us\n")
-                   .arg(median(withShare), 0, 'f', 1)
-                   .arg(median(without), 0, 'f', 1)
-                   .arg(*std::ranges::max_element(withShare), 0, 'f', 0)
-                   .arg(*std::ranges::max_element(without), 0, 'f', 0);
+                              "without a results folder, %3 us with review on (median of 1500 "
+                              "each); longest %4, %5 and %6 us\n")
+                   .arg(median(times[0]), 0, 'f', 1)
+                   .arg(median(times[1]), 0, 'f', 1)
+                   .arg(median(times[2]), 0, 'f', 1)
+                   .arg(*std::ranges::max_element(times[0]), 0, 'f', 0)
+                   .arg(*std::ranges::max_element(times[1]), 0, 'f', 0)
+                   .arg(*std::ranges::max_element(times[2]), 0, 'f', 0);
         return 0;
     }
     std::optional<QElapsedTimer> ending;

@@ -10,11 +10,9 @@
 #include <QPointer>
 #include <algorithm>
 
-WhoIsPlaying::WhoIsPlaying(WindowHost& host, const LaunchOptions& options,
-                           SessionKeeper* keeper)
+WhoIsPlaying::WhoIsPlaying(WindowHost& host, const LaunchOptions& options, SessionKeeper* keeper)
     : host_(host), options_(options), keeper_(keeper)
-{
-}
+{}
 
 WhoIsPlaying::~WhoIsPlaying()
 {
@@ -101,9 +99,8 @@ void WhoIsPlaying::showPupils(std::size_t classIndex)
     const bool machineClass = list.name == options_.className;
     auto window =
         std::make_unique<PupilWindow>(host_, list, !machineClass && classLists_.classes.size() > 1);
-    connect(window.get(), &PupilWindow::chosen, this, [this, &list](int position) {
-        chosen(list, list.pupils.at(std::size_t(position)));
-    });
+    connect(window.get(), &PupilWindow::chosen, this,
+            [this, &list](int position) { chosen(list, list.pupils.at(std::size_t(position))); });
     connect(window.get(), &PupilWindow::gioca, this, &WhoIsPlaying::playing);
     connect(window.get(), &PupilWindow::otherClasses, this, [this] {
         classIndex_.reset();
@@ -191,8 +188,8 @@ QStringList WhoIsPlaying::setPlan()
 
 void WhoIsPlaying::setReview(ReviewSet set)
 {
-    review_ = ReviewChooser(pupil_ && plan_.review.value_or(false), std::move(set),
-                            QDate::currentDate());
+    review_ =
+        ReviewChooser(pupil_ && plan_.review.value_or(false), std::move(set), QDate::currentDate());
 }
 
 LaunchOptions WhoIsPlaying::options() const

@@ -129,6 +129,7 @@ void TestPractice::reviewChoice()
     // draw: without review the two ask the same numbers with the same draws.
     ProgramState state;
     ProgramState alone;
+    state.numeroMassimo = alone.numeroMassimo = qint16(maximum);
     ScriptedRandom random({}, 7);
     ScriptedRandom aloneRandom({}, 7);
     BoardSurface surface(state, random);
@@ -139,11 +140,12 @@ void TestPractice::reviewChoice()
     QList<int> drawnAlone;
     QStringList got;
     for (qsizetype task = 0; task < asked.split(u' ').size(); ++task) {
-        const std::optional<int> again = chooser.next(BoardKind::Form100Trova, [&](int n) {
-            return n <= maximum && surface.cell(n).colour != colours::kRed;
-        });
+        const std::optional<int> again = chooser.next(
+            BoardKind::Form100Trova, [&](int n) { return board.canAsk(surface, n); });
         got << (again ? QString::number(*again) : QStringLiteral("-"));
-        if (!again) {
+        if (again) {
+            board.askNumber(surface, *again);
+        } else {
             board.drawTask(surface);
             drawn << state.numeroCercato;
         }
