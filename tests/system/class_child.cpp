@@ -91,13 +91,20 @@ int count(const QString& resultsDir, const QString& className)
     return read->problem.isEmpty() ? 0 : 1;
 }
 
-/// The teacher's view, with a probe that asks its window to answer, all the time.
-int teacherView(const QStringList& args)
+/// The teacher's view's options: CLASSES RESULTS CLASS after the command.
+LaunchOptions teacherOptions(const QStringList& args)
 {
     LaunchOptions options;
     options.classesDir = args[2];
     options.resultsDir = args[3];
     options.className = args[4];
+    return options;
+}
+
+/// The teacher's view, with a probe that asks its window to answer, all the time.
+int teacherView(const QStringList& args)
+{
+    const LaunchOptions options = teacherOptions(args);
     ScriptedDialogs dialogs;
     RecordingPrinter printer;
     QTextStream out(stdout);
@@ -144,10 +151,7 @@ bool until(const std::function<bool()>& done)
 /// The teacher's plan written through the plan window, one change at a time.
 int planView(const QStringList& args)
 {
-    LaunchOptions options;
-    options.classesDir = args[2];
-    options.resultsDir = args[3];
-    options.className = args[4];
+    const LaunchOptions options = teacherOptions(args);
     WindowHost host;
     ScriptedDialogs dialogs;
     RecordingPrinter printer;
