@@ -19,7 +19,7 @@ big="$(mktemp -d)"
 trap 'rm -rf "$big"' EXIT
 QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x2048x24 -dpi 96" "$root/build/tests/screenshots" "$big"
 for name in main-menu board-addition board-recognise worksheet-window results-page teacher-view chi-sei \
-    board-game board-hidden board-steps; do
+    board-game board-hidden board-steps plan-window; do
     cp "$big/$name.png" "$root/docs/$name-2x.png"
 done
 ls "$root/docs"/*.png
