@@ -105,11 +105,9 @@ int main(int argc, char* argv[])
         const QString name = childNames().first();
         for (const char* when : {"first", "again"}) {
             timer.start();
-            ReviewSet set;
             const std::vector<SessionAnswer> answers =
                 childAnswers(options.resultsDir, kClass, name);
-            for (const SessionAnswer& answer : answers)
-                set.record(answer);
+            const ReviewSet set = ReviewSet::of(answers);
             out << QStringLiteral("one child's %1 session files at \"Chi sei?\", %2: %3 ms for "
                                   "%4 answers, %5 numbers under review on the find board\n")
                        .arg(kSessions)

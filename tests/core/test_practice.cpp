@@ -120,10 +120,7 @@ void TestPractice::reviewChoice()
 
     Script script;
     script.play(before);
-    ReviewSet set;
-    for (const SessionAnswer& a : script.answers)
-        set.record(a);
-    ReviewChooser chooser(review, set, script.day);
+    ReviewChooser chooser(review, ReviewSet::of(script.answers), script.day);
 
     // The board draws when nothing is asked again; beside it the same board and seed always
     // draw: without review the two ask the same numbers with the same draws.

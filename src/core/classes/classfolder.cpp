@@ -1,5 +1,6 @@
 #include "core/classes/classfolder.h"
 
+#include "core/base/fd.h"
 #include "core/sessions/personname.h"
 
 #include <QCollator>
@@ -73,28 +74,6 @@ std::optional<Ignored> refusal(const Entry& e)
     if (e.status.st_nlink > 1)
         return Ignored::Link;
     return std::nullopt;
-}
-
-/// Reads the whole open file, up to one byte more than a session file may hold.
-std::optional<QByteArray> readAll(int fd, qint64 expected)
-{
-    constexpr qint64 kLimit = sessionfile::kLargestFile + 1;
-    QByteArray bytes(std::min(expected + 1, kLimit), Qt::Uninitialized);
-    qint64 got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = read(fd, bytes.data() + got, size_t(bytes.size() - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            break;
-        got += n;
-        if (got == bytes.size() && bytes.size() < kLimit)
-            bytes.resize(std::min(bytes.size() * 2, kLimit));
-    }
-    bytes.truncate(got);
-    return bytes;
 }
 
 /// Removes `name` in the open folder `parent`, on the file system `device`: a folder with
@@ -245,7 +224,8 @@ FileReading readCandidate(const Candidate& candidate, const QString& className)
         reading.ignored = Ignored::Link;
     if (reading.ignored)
         return reading;
-    const std::optional<QByteArray> bytes = readAll(fd, status.st_size);
+    const std::optional<QByteArray> bytes =
+        readAtMost(fd, status.st_size, sessionfile::kLargestFile + 1);
     if (!bytes) {
         reading.ignored = Ignored::Unreadable;
         return reading;

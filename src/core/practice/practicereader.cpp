@@ -12,9 +12,7 @@ void PracticeReader::read(const QString& classesDir, const QString& resultsDir,
         out.deliver([planRead, plan = std::move(plan), warnings] { planRead(plan, warnings); });
         if (child.isEmpty() || resultsDir.isEmpty() || cancelled)
             return;
-        ReviewSet set;
-        for (const SessionAnswer& answer : childAnswers(resultsDir, className, child))
-            set.record(answer);
+        ReviewSet set = ReviewSet::of(childAnswers(resultsDir, className, child));
         out.deliver([reviewRead, set = std::move(set)] { reviewRead(set); });
     });
 }

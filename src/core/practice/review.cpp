@@ -122,6 +122,14 @@ answersInOrder(const std::vector<std::shared_ptr<const Session>>& sessions)
     return answers;
 }
 
+ReviewSet ReviewSet::of(const std::vector<SessionAnswer>& answers)
+{
+    ReviewSet set;
+    for (const SessionAnswer& answer : answers)
+        set.record(answer);
+    return set;
+}
+
 std::vector<SessionAnswer> childAnswers(const QString& resultsDir, const QString& className,
                                         const QString& child)
 {

@@ -35,6 +35,9 @@ inline constexpr int kReviewEvery = 3;
 /// The numbers under review of one child, from the child's answers in time order.
 class ReviewSet {
   public:
+    /// The set of a child's answers, in time order.
+    static ReviewSet of(const std::vector<SessionAnswer>& answers);
+
     /// Takes the child's next answer. Answers on the same number in a row, until the right
     /// one, are one task.
     void record(const SessionAnswer& answer);

@@ -1,5 +1,7 @@
 #include "core/sessions/safesave.h"
 
+#include "core/base/fd.h"
+
 #include <QFile>
 #include <QRandomGenerator>
 #include <QStringList>
@@ -19,30 +21,6 @@ constexpr int kFolderFlags = O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 constexpr int kNewFileFlags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
 
 using Failure = std::optional<QString>;
-
-/// An open folder or file, closed when it goes. A file's own close, whose result counts, is
-/// `closeChecked`.
-class Fd {
-  public:
-    explicit Fd(int fd = -1) : fd_(fd) {}
-    ~Fd()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    Fd& operator=(Fd&& other) noexcept
-    {
-        std::swap(fd_, other.fd_);
-        return *this;
-    }
-    int get() const { return fd_; }
-    bool closeChecked() { return ::close(std::exchange(fd_, -1)) == 0; }
-
-  private:
-    int fd_;
-};
 
 /// The process's umask is 0 for as long as it lives, so that what is made has exactly the mode
 /// asked for. A chmod afterwards would not do: by an account outside the folder's group it

@@ -1,5 +1,6 @@
 #include "core/sessions/waitingsessions.h"
 
+#include "core/base/fd.h"
 #include "core/sessions/safesave.h"
 #include "core/sessions/sessionfile.h"
 
@@ -20,24 +21,6 @@ constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 constexpr mode_t kFolderMode = 0700;
 constexpr mode_t kFileMode = 0600;
 constexpr const char* kOwnFolders[] = {"quadena", "attesa"};
-
-/// A descriptor, closed with its holder.
-class Fd {
-  public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd()
-    {
-        if (fd_ >= 0)
-            close(fd_);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-    bool ok() const { return fd_ >= 0; }
-
-  private:
-    int fd_;
-};
 
 /// The class, child and file names of a relative path that is three plain names.
 std::optional<std::vector<QByteArray>> plainParts(const QString& relativePath)
@@ -134,21 +117,10 @@ std::optional<QByteArray> readSmall(int folder, const QByteArray& name)
     if (!fd.ok() || fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
         status.st_size > sessionfile::kLargestFile)
         return std::nullopt;
-    QByteArray bytes(qsizetype(status.st_size) + 1, Qt::Uninitialized);
-    qsizetype got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = read(fd.get(), bytes.data() + got, size_t(bytes.size() - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            break;
-        got += n;
-    }
-    if (got > sessionfile::kLargestFile)
+    std::optional<QByteArray> bytes =
+        readAtMost(fd.get(), status.st_size, sessionfile::kLargestFile + 1);
+    if (bytes && bytes->size() > sessionfile::kLargestFile)
         return std::nullopt;
-    bytes.truncate(got);
     return bytes;
 }
 

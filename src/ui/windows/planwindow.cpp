@@ -303,9 +303,7 @@ void PlanWindow::showReview()
     thread_.post(
         [this, out = thread_.outbox(), dir = resultsDir_, className = list_.name, name,
          asked](const std::atomic_bool&) {
-            ReviewSet set;
-            for (const SessionAnswer& answer : childAnswers(dir, className, name))
-                set.record(answer);
+            const ReviewSet set = ReviewSet::of(childAnswers(dir, className, name));
             QString text =
                 QStringLiteral("Ripasso di %1:\n%2").arg(name, plantext::reviewLists(set));
             out.deliver([this, asked, text = std::move(text)] {
